@@ -1,0 +1,17 @@
+#pragma once
+// Unicode <-> the ANSI code page: the system's on Windows, CP932 in the native build.
+#include <string>
+#include <string_view>
+
+namespace quorva {
+
+std::string ToAnsi(std::u16string_view text);
+std::u16string FromAnsi(std::string_view bytes);
+
+#ifdef _WIN32
+// wchar_t and char16_t hold the same UTF-16 code units on Windows.
+inline std::wstring ToWide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
+inline std::u16string FromWide(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
+#endif
+
+}  // namespace quorva
