@@ -1,0 +1,30 @@
+#pragma once
+// The evaluator behind EvalText. It gives exactly the results of rewriting the text one
+// reduction at a time, but in one left-to-right pass over the text, without recursion.
+#include <cstdint>
+#include <string>
+
+#include "NumberLocale.h"
+
+namespace quorva::detail {
+
+inline bool IsOperatorChar(char16_t c) {
+  return c == u'^' || c == u'\u00D7' || c == u'/' || c == u'+' || c == u'_';
+}
+inline bool IsAddChar(char16_t c) { return c == u'+' || c == u'_'; }
+inline bool IsDigitChar(char16_t c) { return c >= u'0' && c <= u'9'; }
+inline bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e'; }
+
+// "+" or "_" right after "<digit or decimal separator>E" and right before a digit is the sign of
+// an exponent, not an operator: ‹1E+15› and a typed ‹2e-3› (canonical ‹2e_3›) are one number.
+inline bool IsExponentSign(char16_t beforeMark, char16_t mark, char16_t sign, char16_t next, char16_t decimal) {
+  return IsAddChar(sign) && IsExponentMark(mark) && (IsDigitChar(beforeMark) || beforeMark == decimal) &&
+         IsDigitChar(next);
+}
+
+// Whether text[i] (0-based) acts as an operator in text.
+bool IsOperatorAt(const std::u16string& text, size_t i, char16_t decimal);
+
+std::u16string Evaluate(const std::u16string& text, const NumberLocale& locale);
+
+}  // namespace quorva::detail
