@@ -17,7 +17,8 @@ namespace {
 std::string RoundedDigits(double magnitude, int places) {
   if (magnitude == 0) return "0";
   char tmp[40];
-  auto r = std::to_chars(tmp, tmp + sizeof tmp, magnitude, std::chars_format::scientific, 14);
+  auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, magnitude, std::chars_format::scientific, 14);
+  *r.ptr = '\0';  // for atoi below
   std::string digits;
   const char* p = tmp;
   for (; p != r.ptr && *p != 'e'; ++p)

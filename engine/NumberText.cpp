@@ -52,7 +52,8 @@ int FormatNumberText(double value, char16_t decimal, char16_t* out) {
   }
   // Rounded to 15 significant digits: [-]d.dddddddddddddde[+-]xx
   char tmp[40];
-  auto r = std::to_chars(tmp, tmp + sizeof tmp, value, std::chars_format::scientific, 14);
+  auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, value, std::chars_format::scientific, 14);
+  *r.ptr = '\0';  // for atoi below
   const char* p = tmp;
   bool negative = *p == '-';
   if (negative) ++p;

@@ -1,0 +1,100 @@
+// The one-pass evaluator against the literal rewriting, on random expressions: the same text or
+// the same error for every input.
+#include <gtest/gtest.h>
+
+#include <random>
+
+#include "ReferenceEvaluator.h"
+#include "Utf8.h"
+#include "engine/MessageBox.h"
+#include "engine/RuntimeError.h"
+#include "engine/mainProc.h"
+
+namespace quorva {
+namespace {
+
+using test::Utf8;
+
+struct Outcome {
+  std::u16string text;
+  int error = 0;
+  bool operator==(const Outcome&) const = default;
+};
+
+template <typename F>
+Outcome Capture(F f) {
+  try {
+    return {f(), 0};
+  } catch (const RuntimeError& e) {
+    return {u"", e.Number};
+  }
+}
+
+// Pieces that make the interesting cases likely: exponent marks next to signs, decimal points,
+// operands that are not numbers, brackets in every position.
+const std::u16string kCanonicalPieces[] = {
+    u"1", u"2", u"7", u"0", u"10", u"25", u"0.5", u".5", u"9.", u"3.25", u"1E", u"2e", u"E", u"e", u"1E+", u"1E_",
+    u"1e3", u"a", u"x", u"-", u"+", u"_", u"\u00D7", u"/", u"^", u"(", u")", u"(", u")", u".", u",", u"99999999",
+};
+const std::u16string kTypedPieces[] = {
+    u"1", u"2", u"7", u"0", u"10", u"0.5", u".5", u"1E", u"e", u"E", u"a", u"-", u"+", u"*", u"/", u"^", u"~",
+    u"(", u")", u"[", u"]", u" ", u"\u3000", u"\uFF11", u"\uFF0B", u"\uFF0A", u"\u00D7", u"_", u"**", u"--", u"1e3",
+};
+const char16_t kChars[] = u"0123456789.Ee+-_\u00D7/^()a";
+
+std::u16string RandomText(std::mt19937& rng, bool typed) {
+  std::uniform_int_distribution<int> length(0, 14);
+  std::u16string text;
+  int n = length(rng);
+  if (rng() % 3 == 0) {
+    for (int i = 0; i < n; ++i) text += kChars[rng() % (sizeof(kChars) / sizeof(char16_t) - 1)];
+  } else if (typed) {
+    for (int i = 0; i < n; ++i) text += kTypedPieces[rng() % std::size(kTypedPieces)];
+  } else {
+    for (int i = 0; i < n; ++i) text += kCanonicalPieces[rng() % std::size(kCanonicalPieces)];
+  }
+  return text;
+}
+
+TEST(Differential, EvalTextMatchesTheLiteralRewriting) {
+  std::mt19937 rng(20261207);
+  int compared = 0;
+  for (int i = 0; i < 100'000; ++i) {
+    std::u16string text = RandomText(rng, false);
+    Outcome fast = Capture([&] { return EvalText(text); });
+    Outcome slow = Capture([&] { return reference::EvalText(text); });
+    if (!(fast == slow)) {
+      ADD_FAILURE() << "input ‹" << Utf8(text) << "›: evaluator ‹" << Utf8(fast.text) << "› error " << fast.error
+                    << ", rewriting ‹" << Utf8(slow.text) << "› error " << slow.error;
+      if (++compared > 20) break;
+    }
+  }
+}
+
+TEST(Differential, CalculateMatchesTheLiteralRewriting) {
+  std::mt19937 rng(7);
+  std::u16string shown;
+  auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& r) {
+    shown = r.Text;
+    return kIdOk;
+  });
+  int failures = 0;
+  for (int i = 0; i < 100'000 && failures < 20; ++i) {
+    std::u16string typed = RandomText(rng, true);
+    std::u16string fastText = typed, slowText = typed, slowMessages;
+    shown.clear();
+    Outcome fast = Capture([&] { return Calculate(fastText); });
+    std::u16string fastMessages = shown;
+    Outcome slow = Capture([&] { return reference::Calculate(slowText, slowMessages); });
+    if (!(fast == slow) || fastText != slowText || fastMessages != slowMessages) {
+      ++failures;
+      ADD_FAILURE() << "input ‹" << Utf8(typed) << "›: ‹" << Utf8(fast.text) << "› error " << fast.error << " text ‹"
+                    << Utf8(fastText) << "›, rewriting ‹" << Utf8(slow.text) << "› error " << slow.error << " text ‹"
+                    << Utf8(slowText) << "›";
+    }
+  }
+  SetMessageBoxHandler(previous);
+}
+
+}  // namespace
+}  // namespace quorva

@@ -1,0 +1,134 @@
+#include "ReferenceEvaluator.h"
+
+#include <cmath>
+
+#include "engine/NumberText.h"
+#include "engine/RuntimeError.h"
+
+namespace quorva::reference {
+namespace {
+
+const std::u16string kOperators = u"_\u00D7/+^";
+
+bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
+
+// 1-based position i of t.
+bool IsOperatorAt(const std::u16string& t, size_t i, char16_t decimal) {
+  char16_t c = t[i - 1];
+  if (kOperators.find(c) == std::u16string::npos) return false;
+  if (c != u'+' && c != u'_') return true;
+  // "<digit or separator>E" before and a digit after: the sign of an exponent.
+  bool exponent = i >= 3 && i + 1 <= t.size() && (t[i - 2] == u'E' || t[i - 2] == u'e') &&
+                  (IsDigit(t[i - 3]) || t[i - 3] == decimal) && IsDigit(t[i]);
+  return !exponent;
+}
+
+double ReadOperand(std::u16string operand, const NumberLocale& locale) {
+  if (operand.empty()) return 0;
+  for (auto& c : operand)
+    if (c == u'_') c = u'-';
+  return TextToNumber(operand, locale);
+}
+
+std::u16string Replace(std::u16string text, const std::u16string& find, const std::u16string& by) {
+  std::u16string out;
+  size_t i = 0;
+  while (i < text.size()) {
+    if (text.compare(i, find.size(), find) == 0) {
+      out += by;
+      i += find.size();
+    } else {
+      out += text[i++];
+    }
+  }
+  return out;
+}
+
+}  // namespace
+
+std::u16string EvalText(std::u16string t, const NumberLocale& locale) {
+  for (;;) {
+    size_t close = t.find(u')');
+    if (close != std::u16string::npos) {
+      size_t open = close == 0 ? std::u16string::npos : t.rfind(u'(', close - 1);
+      if (open == std::u16string::npos) Raise(kInvalidArgument);
+      std::u16string inner = EvalText(t.substr(open + 1, close - open - 1), locale);
+      t = t.substr(0, open) + inner + t.substr(close + 1);
+      continue;
+    }
+    size_t p = 0;  // 1-based operator position, 0 for none
+    for (const std::u16string& level : {std::u16string(u"^"), std::u16string(u"\u00D7/"), std::u16string(u"+_")}) {
+      for (size_t i = 1; i <= t.size() && p == 0; ++i)
+        if (level.find(t[i - 1]) != std::u16string::npos && IsOperatorAt(t, i, locale.Decimal)) p = i;
+      if (p != 0) break;
+    }
+    if (p == 0) {
+      for (auto& c : t)
+        if (c == u'_') c = u'-';
+      return t;
+    }
+    size_t l = p - 1;
+    while (l >= 1 && !IsOperatorAt(t, l, locale.Decimal)) --l;
+    size_t r = p + 1;
+    while (r <= t.size() && !IsOperatorAt(t, r, locale.Decimal)) ++r;
+    double a = ReadOperand(t.substr(l, p - 1 - l), locale);
+    double b = ReadOperand(t.substr(p, r - 1 - p), locale);
+    std::u16string value;
+    double v = 0;
+    switch (t[p - 1]) {
+      case u'^':
+        v = std::pow(a, b);
+        if (std::isnan(v)) Raise(kInvalidArgument);
+        if (std::isinf(v)) Raise(kOverflow);
+        break;
+      case u'\u00D7': v = a * b; break;
+      case u'/':
+        if (b == 0) value = u"0";
+        else v = a / b;
+        break;
+      case u'+': v = a + b; break;
+      default: v = a - b; break;
+    }
+    if (value.empty()) {
+      if (!std::isfinite(v)) Raise(kOverflow);
+      value = NumberText(v, locale);
+    }
+    t = t.substr(0, l) + value + t.substr(r - 1);
+  }
+}
+
+std::u16string Calculate(std::u16string& text, std::u16string& messages, const NumberLocale& locale) {
+  std::u16string w = text;
+  for (auto& c : w) {
+    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
+    if (c == 0x3000) c = u' ';
+  }
+  const std::u16string rules[18][2] = {
+      {u" ", u""},   {u"[", u"("},   {u"]", u")"},  {u"-", u"_"},  {u"++", u"+"},        {u"+_", u"+-"},
+      {u"__", u"_-"}, {u"**", u"*"}, {u"*+", u"*"}, {u"*_", u"*-"}, {u"*", u"\u00D7"}, {u"//", u"/"},
+      {u"/+", u"/"}, {u"/_", u"/-"}, {u"~", u"^"},  {u"^^", u"^"}, {u"^+", u"^"},       {u"^_", u"^-"}};
+  for (const auto& rule : rules) w = Replace(w, rule[0], rule[1]);
+
+  messages.clear();
+  size_t opens = 0, closes = 0;
+  for (char16_t c : w) {
+    opens += c == u'(';
+    closes += c == u')';
+  }
+  if (closes < opens) messages += u"閉じ括弧が足りません\r\n";
+  if (opens < closes) messages += u"括弧が足りません\r\n";
+  std::u16string display = Replace(w, u"_", u"-");
+  const std::u16string pairs[6][2] = {{u"+\u00D7", u"「+*」となっています"}, {u"-\u00D7", u"「-*」となっています"},
+                                      {u"+/", u"「+/」となっています"},       {u"-/", u"「-/」となっています"},
+                                      {u"+^", u"「+^」となっています"},       {u"-^", u"「-^」となっています"}};
+  for (const auto& pair : pairs)
+    if (display.find(pair[0]) != std::u16string::npos) messages += pair[1] + u"\r\n";
+  if (!messages.empty()) {
+    text = Replace(display, u"\u00D7", u"*");
+    return u"";
+  }
+  std::u16string result = EvalText(w, locale);
+  return IsNumeric(result, locale) ? result : u"";
+}
+
+}  // namespace quorva::reference
