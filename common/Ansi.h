@@ -8,6 +8,9 @@ namespace quorva {
 std::string ToAnsi(std::u16string_view text);
 std::u16string FromAnsi(std::string_view bytes);
 
+// True when the byte opens a double-byte character of the ANSI code page.
+bool IsAnsiLeadByte(unsigned char byte);
+
 #ifdef _WIN32
 // wchar_t and char16_t hold the same UTF-16 code units on Windows.
 inline std::wstring ToWide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }

@@ -1,0 +1,86 @@
+// CP932 through iconv, so that the native build counts bytes as a Japanese Windows does.
+#include <iconv.h>
+
+#include <cerrno>
+#include <stdexcept>
+
+#include "common/Ansi.h"
+
+namespace quorva {
+namespace {
+
+class Converter {
+ public:
+  Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 is not available");
+  }
+  ~Converter() { iconv_close(cd_); }
+  Converter(const Converter&) = delete;
+  Converter& operator=(const Converter&) = delete;
+
+  // Converts as much as iconv accepts; returns how many input bytes it consumed.
+  size_t Run(const char* in, size_t inBytes, std::string& out) {
+    iconv(cd_, nullptr, nullptr, nullptr, nullptr);
+    char* src = const_cast<char*>(in);
+    size_t left = inBytes;
+    char buffer[256];
+    while (left > 0) {
+      char* dst = buffer;
+      size_t room = sizeof buffer;
+      const size_t rc = iconv(cd_, &src, &left, &dst, &room);
+      out.append(buffer, static_cast<size_t>(dst - buffer));
+      if (rc == static_cast<size_t>(-1) && errno != E2BIG) break;
+    }
+    return inBytes - left;
+  }
+
+ private:
+  iconv_t cd_;
+};
+
+}  // namespace
+
+std::string ToAnsi(std::u16string_view text) {
+  thread_local Converter toAnsi("CP932", "UTF-16LE");
+  std::string out;
+  size_t i = 0;
+  while (i < text.size()) {
+    const char* in = reinterpret_cast<const char*>(text.data() + i);
+    const size_t used = toAnsi.Run(in, (text.size() - i) * 2, out) / 2;
+    i += used;
+    if (i < text.size()) {
+      // Not in the code page: the platform's default character, one per code unit.
+      out += '?';
+      ++i;
+    }
+  }
+  return out;
+}
+
+std::u16string FromAnsi(std::string_view bytes) {
+  thread_local Converter fromAnsi("UTF-16LE", "CP932");
+  std::string utf16;
+  size_t i = 0;
+  while (i < bytes.size()) {
+    i += fromAnsi.Run(bytes.data() + i, bytes.size() - i, utf16);
+    if (i < bytes.size()) {
+      // A byte with no character (a lone lead byte, for one): the katakana middle dot, as the
+      // platform gives for code page 932.
+      utf16 += "\xFB\x30";
+      i += (IsAnsiLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
+            bytes[i + 1] != '\0')
+               ? 2
+               : 1;
+    }
+  }
+  std::u16string out(utf16.size() / 2, u'\0');
+  for (size_t k = 0; k < out.size(); ++k) {
+    out[k] = static_cast<char16_t>(static_cast<unsigned char>(utf16[2 * k]) |
+                                   (static_cast<unsigned char>(utf16[2 * k + 1]) << 8));
+  }
+  return out;
+}
+
+bool IsAnsiLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
+
+}  // namespace quorva
