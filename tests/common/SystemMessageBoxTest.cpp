@@ -1,0 +1,123 @@
+// The real report box under Wine: its title, buttons, and Help/F1 asking for the right topic.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <atomic>
+#include <chrono>
+#include <functional>
+#include <mutex>
+#include <thread>
+
+#include "common/SystemMessageBox.h"
+#include "common/subTool.h"
+#include "engine/MessageBox.h"
+
+namespace quorva {
+namespace {
+
+using Clock = std::chrono::steady_clock;
+
+// Polls until the condition holds or the deadline passes.
+bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
+  const auto deadline = Clock::now() + limit;
+  while (!condition()) {
+    if (Clock::now() > deadline) return false;
+    std::this_thread::yield();
+  }
+  return true;
+}
+
+struct HelpRequests {
+  std::mutex lock;
+  std::wstring file;
+  uint32_t topic = 0;
+  int count = 0;
+};
+
+class SystemMessageBoxTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    InstallSystemMessageBox();
+    previousOpener_ = SetHelpOpener([this](const std::wstring& file, uint32_t topic) {
+      std::lock_guard<std::mutex> guard(help_.lock);
+      help_.file = file;
+      help_.topic = topic;
+      ++help_.count;
+    });
+  }
+  void TearDown() override {
+    SetHelpOpener(previousOpener_);
+    SetMessageBoxHandler(nullptr);
+  }
+
+  // Shows the report on its own thread (the box is modal) and returns the box's window.
+  HWND ShowReport(const RuntimeError& error) {
+    answer_ = 0;
+    worker_ = std::thread([this, error] {
+      ErrReport(error);
+      answer_ = 1;
+    });
+    HWND box = nullptr;
+    WaitFor([&] { return (box = FindWindowW(L"#32770", L"警告")) != nullptr && IsWindowVisible(box); });
+    return box;
+  }
+
+  void CloseWithOk(HWND box) {
+    SendMessageW(GetDlgItem(box, IDOK), BM_CLICK, 0, 0);
+    worker_.join();
+    EXPECT_EQ(answer_.load(), 1);
+    EXPECT_FALSE(IsWindow(box));
+  }
+
+  HelpRequests help_;
+  HelpOpener previousOpener_;
+  std::thread worker_;
+  std::atomic<int> answer_{0};
+};
+
+RuntimeError WithHelp() {
+  RuntimeError e = MakeError(6);
+  e.HelpFile = u"C:\\help\\quorva.chm";
+  e.HelpContext = 1000006;
+  return e;
+}
+
+TEST_F(SystemMessageBoxTest, ReportWithoutHelpFileHasOnlyOk) {
+  HWND box = ShowReport(MakeError(13));
+  if (box == nullptr) worker_.detach();
+  ASSERT_NE(box, nullptr) << "the report box did not appear";
+  EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
+  EXPECT_EQ(GetDlgItem(box, IDHELP), nullptr);
+  CloseWithOk(box);
+}
+
+TEST_F(SystemMessageBoxTest, F1AsksForTheTopicAndKeepsTheBoxOpen) {
+  HWND box = ShowReport(WithHelp());
+  if (box == nullptr) worker_.detach();
+  ASSERT_NE(box, nullptr) << "the report box did not appear";
+  HWND helpButton = GetDlgItem(box, IDHELP);
+  EXPECT_NE(helpButton, nullptr) << "no Help button";
+  // Wine's box ignores a click on its Help button (real Windows sends WM_HELP for it), so the
+  // test presses F1, which arrives as WM_HELP on both.
+
+  // F1 reaches the box as WM_HELP.
+  HELPINFO info{};
+  info.cbSize = sizeof info;
+  info.iContextType = HELPINFO_WINDOW;
+  info.hItemHandle = box;
+  SendMessageW(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
+  EXPECT_TRUE(WaitFor([&] {
+    std::lock_guard<std::mutex> guard(help_.lock);
+    return help_.count == 1;
+  }));
+  {
+    std::lock_guard<std::mutex> guard(help_.lock);
+    EXPECT_EQ(help_.file, L"C:\\help\\quorva.chm");
+    EXPECT_EQ(help_.topic, 1000006u);
+  }
+  EXPECT_TRUE(IsWindow(box)) << "help must not close the box";
+  CloseWithOk(box);
+}
+
+}  // namespace
+}  // namespace quorva
