@@ -77,7 +77,9 @@ void CheckAll(const Case (&cases)[N]) {
     SCOPED_TRACE(Utf8(c.text));
     std::u16string result;
     EXPECT_EQ(EvalError(c.text, result), c.error);
-    if (c.error == 0) EXPECT_EQ(Utf8(result), Utf8(c.result));
+    if (c.error == 0) {
+      EXPECT_EQ(Utf8(result), Utf8(c.result));
+    }
   }
 }
 
