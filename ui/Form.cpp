@@ -1,0 +1,198 @@
+#include "ui/Form.h"
+
+#include <algorithm>
+
+namespace quorva {
+
+namespace {
+
+constexpr wchar_t kFormClass[] = L"QuorvaForm";
+
+void RegisterFormClass(WNDPROC proc, HICON icon) {
+  static bool registered = false;
+  if (registered) return;
+  WNDCLASSEXW wc = {};
+  wc.cbSize = sizeof(wc);
+  wc.lpfnWndProc = proc;
+  wc.hInstance = GetModuleHandleW(nullptr);
+  wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+  wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
+  wc.hIcon = icon;
+  wc.hIconSm = icon;
+  wc.lpszClassName = kFormClass;
+  registered = RegisterClassExW(&wc) != 0;
+}
+
+}  // namespace
+
+Form::~Form() {
+  unloaded_ = true;  // destroying the object is not an unload: no handler runs now
+  if (hwnd_ && IsWindow(hwnd_)) DestroyWindow(hwnd_);
+}
+
+Form* Form::FromHandle(HWND hwnd) {
+  if (!hwnd) return nullptr;
+  wchar_t cls[32] = {};
+  if (!GetClassNameW(hwnd, cls, 32) || lstrcmpW(cls, kFormClass) != 0) return nullptr;
+  return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+}
+
+void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon) {
+  RegisterFormClass(&Form::WndProc, icon);
+  CreateWindowExW(exStyle, kFormClass, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
+                  GetModuleHandleW(nullptr), this);
+  if (!hwnd_) return;
+  if (icon) {
+    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
+    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+  }
+  dpi_ = GetDpiForWindow(hwnd_);
+  if (dpi_ == 0) dpi_ = 96;
+}
+
+HWND Form::AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
+                      const wchar_t* typeName, const wchar_t* text, const wchar_t* tag) {
+  HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
+                                 reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
+  controls_.push_back(Control{control, id, name, typeName, tag});
+  return control;
+}
+
+const Control* Form::Find(HWND hwnd) const {
+  if (!hwnd) return nullptr;
+  for (const Control& c : controls_) {
+    if (c.hWnd == hwnd || IsChild(c.hWnd, hwnd)) return &c;  // a combo box's edit field counts as the box
+  }
+  return nullptr;
+}
+
+const Control* Form::FindByName(std::wstring_view name) const {
+  for (const Control& c : controls_) {
+    if (c.Name == name) return &c;
+  }
+  return nullptr;
+}
+
+const Control* Form::ActiveControl() const { return Find(GetFocus()); }
+
+void Form::Attach(FormEvents* helper) {
+  if (std::find(helpers_.begin(), helpers_.end(), helper) == helpers_.end()) helpers_.push_back(helper);
+}
+
+void Form::Detach(FormEvents* helper) { helpers_.erase(std::remove(helpers_.begin(), helpers_.end(), helper), helpers_.end()); }
+
+// Helpers may detach (and be destroyed) while an event runs, so each is looked up again before
+// it is called.
+#define QUORVA_FOR_EACH_HELPER(call)                                                  \
+  do {                                                                                \
+    std::vector<FormEvents*> snapshot = helpers_;                                     \
+    for (FormEvents* h : snapshot) {                                                  \
+      if (std::find(helpers_.begin(), helpers_.end(), h) != helpers_.end()) h->call; \
+    }                                                                                 \
+  } while (0)
+
+void Form::PreviewKeyDown(uint16_t& KeyCode, uint16_t Shift) {
+  Form_KeyDown(KeyCode, Shift);
+  if (KeyCode == 0) return;
+  QUORVA_FOR_EACH_HELPER(KeyDown(KeyCode, Shift));
+}
+
+void Form::PreviewKeyPress(uint16_t& KeyAscii) {
+  Form_KeyPress(KeyAscii);
+  if (KeyAscii == 0) return;
+  QUORVA_FOR_EACH_HELPER(KeyPress(KeyAscii));
+}
+
+void Form::TabNext(bool backwards) {
+  const int n = static_cast<int>(controls_.size());
+  if (n == 0) return;
+  const Control* current = ActiveControl();
+  int index = current ? static_cast<int>(current - controls_.data()) : (backwards ? n : -1);
+  for (int step = 1; step <= n; ++step) {
+    int i = ((index + (backwards ? -step : step)) % n + n) % n;
+    HWND h = controls_[i].hWnd;
+    if ((GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(h) && IsWindowEnabled(h)) {
+      SetFocus(h);
+      // As in dialogs: a text box entered by Tab has its text selected.
+      if (controls_[i].TypeName == kTextBox) SendMessageW(h, EM_SETSEL, 0, -1);
+      return;
+    }
+  }
+}
+
+void Form::Unload() {
+  if (unloaded_ || !hwnd_) return;
+  int16_t cancel = 0;
+  Form_Unload(cancel);
+  if (cancel != 0) return;
+  unloaded_ = true;
+  DestroyWindow(hwnd_);
+}
+
+void Form::OnActivate(WPARAM wParam) {
+  if (LOWORD(wParam) == WA_INACTIVE) {
+    if (const Control* c = ActiveControl()) lastFocus_ = c->hWnd;
+    return;
+  }
+  // Back to the control that had the focus, as dialogs do; the first time the form itself takes
+  // the focus and its GotFocus handlers decide.
+  if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+    SetFocus(lastFocus_);
+  } else if (!HIWORD(wParam)) {
+    SetFocus(hwnd_);
+  }
+}
+
+void Form::OnSetFocus() {
+  Form_GotFocus();
+  QUORVA_FOR_EACH_HELPER(GotFocus());
+}
+
+void Form::OnPaint() {
+  PAINTSTRUCT ps;
+  HDC hdc = BeginPaint(hwnd_, &ps);
+  Form_Paint(hdc);
+  QUORVA_FOR_EACH_HELPER(Paint(hdc));
+  EndPaint(hwnd_, &ps);
+}
+
+void Form::OnDestroy() {
+  // Destroyed by another path than Unload (for example the session ending): still unload.
+  if (unloaded_) return;
+  unloaded_ = true;
+  int16_t cancel = 0;
+  Form_Unload(cancel);
+}
+
+#undef QUORVA_FOR_EACH_HELPER
+
+LRESULT Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
+  switch (msg) {
+    case WM_ACTIVATE: OnActivate(wParam); return 0;
+    case WM_SETFOCUS: OnSetFocus(); return 0;
+    case WM_PAINT: OnPaint(); return 0;
+    case WM_COMMAND: OnCommand(LOWORD(wParam), HIWORD(wParam), reinterpret_cast<HWND>(lParam)); return 0;
+    case WM_DPICHANGED: dpi_ = LOWORD(wParam); OnDpiChanged(dpi_, *reinterpret_cast<RECT*>(lParam)); return 0;
+    case WM_CLOSE: Unload(); return 0;
+    case WM_DESTROY: OnDestroy(); return 0;
+    default: return DefWindowProcW(hwnd_, msg, wParam, lParam);
+  }
+}
+
+LRESULT CALLBACK Form::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == WM_NCCREATE) {
+    auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
+    form->hwnd_ = hwnd;
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(form));
+  }
+  Form* form = reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
+  if (!form) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  if (msg == WM_NCDESTROY) {
+    SetWindowLongPtrW(hwnd, GWLP_USERDATA, 0);
+    form->hwnd_ = nullptr;
+    return DefWindowProcW(hwnd, msg, wParam, lParam);
+  }
+  return form->OnMessage(msg, wParam, lParam);
+}
+
+}  // namespace quorva

@@ -1,0 +1,20 @@
+#pragma once
+// Start-up: the editor bridge first (while the editor is still in front), then the window.
+#include <memory>
+
+#include "bridge/clsTeraPad.h"
+#include "ui/frmCalc.h"
+
+namespace quorva {
+
+// The one editor bridge and the one calculator window of the run.
+extern std::unique_ptr<clsTeraPad> gTeraPad;
+extern std::unique_ptr<frmCalc> gCalc;
+
+// Creates the bridge and the window and shows it; the window's unloading ends the message loop.
+void Main();
+
+// Main, then the message loop until the window has unloaded. Returns the exit code.
+int RunQuorva();
+
+}  // namespace quorva

@@ -1,0 +1,9 @@
+#include <windows.h>
+
+#include "common/SystemMessageBox.h"
+#include "ui/Main.h"
+
+int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
+  quorva::InstallSystemMessageBox();
+  return quorva::RunQuorva();
+}

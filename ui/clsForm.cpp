@@ -1,0 +1,113 @@
+#include "ui/clsForm.h"
+
+#include "common/subTool.h"
+#include "ui/Controls.h"
+#include "ui/MessageLoop.h"
+
+namespace quorva {
+
+clsForm::~clsForm() {
+  *alive_ = false;
+  if (frmForm) frmForm->Detach(this);
+  frmForm = nullptr;
+}
+
+void clsForm::SelText(bool fMouse) {
+  bool mouseDown = GetAsyncKeyState(VK_LBUTTON) < 0;
+  if (mouseDown && !fMouse) return;
+  if (HWND active = GetFocus()) SendMessageA(active, EM_SETSEL, 0, -1);
+}
+
+void clsForm::AtForm(Form& oForm) {
+  if (frmForm) frmForm->Detach(this);
+  frmForm = &oForm;
+  frmForm->Attach(this);
+  // Each step that fails is skipped; preparing the other boxes goes on.
+  for (const Control& c : frmForm->Controls()) {
+    if (c.TypeName != kTextBox || !IsWindow(c.hWnd)) continue;
+    RECT rc;
+    if (GetClientRect(c.hWnd, &rc)) {
+      rc.top += 1;
+      rc.left += 1;
+      rc.bottom -= 1;
+      rc.right -= 1;
+      SendMessageA(c.hWnd, EM_SETRECT, 0, reinterpret_cast<LPARAM>(&rc));
+    }
+    if (c.Tag == L"A") {
+      AddStyle(c.hWnd, ES_UPPERCASE);
+    } else if (c.Tag == L"a") {
+      AddStyle(c.hWnd, ES_LOWERCASE);
+    } else if (c.Tag == L"0") {
+      AddStyle(c.hWnd, ES_NUMBER);
+    }
+  }
+}
+
+void clsForm::AddStyle(HWND hWnd, LONG lStyle) {
+  LONG style = GetWindowLongA(hWnd, GWL_STYLE);
+  SetWindowLongA(hWnd, GWL_STYLE, style | lStyle);
+}
+
+void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
+  if (!frmForm) return;
+  const Control* active = frmForm->ActiveControl();
+  if (!active) return;
+  bool textual = active->TypeName == kTextBox || active->TypeName == kComboBox;
+  if (KeyCode == VK_DELETE) {
+    if (!textual) return;
+    int start = SelStart(active->hWnd);
+    // Delete at the end of the text removes the last character instead of doing nothing.
+    if (SelLength(active->hWnd) == 0 && start > 0 && start == GetWindowTextLengthW(active->hWnd)) {
+      SetSelStart(active->hWnd, start - 1);
+    }
+  } else if (KeyCode == VK_RETURN) {
+    if (textual) {
+      std::wstring text = GetText(active->hWnd);
+      std::wstring trimmed = Trim(text);
+      if (trimmed != text) SetText(active->hWnd, trimmed);
+    } else if (active->TypeName == kOptionButton) {
+      SetValue(active->hWnd, GetValue(active->hWnd) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
+    }
+    // Check boxes are left to the form: each window switches its own exactly once.
+  }
+}
+
+void clsForm::KeyPress(uint16_t& KeyAscii) {
+  // Tab and the characters of Enter (CR, and LF from Ctrl+Enter) would beep in a single-line box
+  // and break the line in a multi-line one.
+  if (KeyAscii == 9 || KeyAscii == 13 || KeyAscii == 10) KeyAscii = 0;
+}
+
+void clsForm::GotFocus() {
+  if (!frmForm) return;
+  Form* form = frmForm;
+  // Pending events may unload the form and release this helper.
+  std::shared_ptr<bool> alive = alive_;
+  DoEvents();
+  if (!*alive || frmForm != form || !IsWindow(form->hWnd())) return;
+  // The synthesised Tab goes to whichever window is in front; only ours may receive it.
+  if (!form->ActiveControl() && GetForegroundWindow() == form->hWnd()) PushTab();
+}
+
+void clsForm::Paint(HDC hdc) {
+  if (!frmForm) return;
+  // An etched rule along the top edge: a shadow line above a highlight line, in the current
+  // system colours, across the whole screen width (clipped to the window).
+  int screenTwips = MulDiv(GetSystemMetrics(SM_CXSCREEN), 1440, static_cast<int>(frmForm->Dpi()));
+  int right = frmForm->Pixels(screenTwips);
+  struct Line {
+    int y;
+    int colour;
+  };
+  const Line lines[] = {{0, COLOR_BTNSHADOW}, {frmForm->Pixels(10), COLOR_BTNHIGHLIGHT}};
+  for (const Line& line : lines) {
+    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(line.colour));
+    HGDIOBJ old = SelectObject(hdc, pen);
+    MoveToEx(hdc, 0, line.y, nullptr);
+    LineTo(hdc, right, line.y);
+    SelectObject(hdc, old);
+    DeleteObject(pen);
+  }
+}
+
+}  // namespace quorva

@@ -1,0 +1,56 @@
+#pragma once
+// The calculator window: its layout, commands and keyboard handling.
+#include <windows.h>
+
+#include <functional>
+#include <memory>
+
+#include "engine/NumberLocale.h"
+#include "ui/Form.h"
+#include "ui/clsForm.h"
+
+namespace quorva {
+
+class frmCalc final : public Form {
+ public:
+  // Creates the window and its controls (not shown yet) and attaches its helper. onUnloaded
+  // runs as the last step of unloading.
+  explicit frmCalc(std::function<void()> onUnloaded = {});
+  ~frmCalc() override;
+
+  // Shows the window modeless, centred on the screen.
+  void Show();
+
+  HWND Item(int id) const { return GetDlgItem(hWnd(), id); }
+  const NumberLocale& Locale() const { return locale_; }
+
+ protected:
+  void Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) override;
+  void Form_Unload(int16_t& Cancel) override;
+  void OnCommand(int id, int code, HWND control) override;
+  void OnDpiChanged(UINT dpi, const RECT& suggested) override;
+  LRESULT OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) override;
+
+ private:
+  void CreateControls();
+  void CreateTooltips();
+  void ApplyLayout(int left, int top);
+  void Form_Initialize();
+
+  void cmdSum_Click();
+  void cmdClr_Click();
+  void cmdCopy_Click();
+  void cmdTeraPad_Click();
+  void txtAns_Change();
+  void txtCalc_GotFocus();
+  void txtAfter_GotFocus();
+
+  std::unique_ptr<clsForm> clsFrm;
+  std::function<void()> onUnloaded_;
+  NumberLocale locale_;
+  HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
+  HBITMAP pictures_[4] = {};
+  HWND tooltip_ = nullptr;
+};
+
+}  // namespace quorva
