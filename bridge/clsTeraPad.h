@@ -1,0 +1,63 @@
+#pragma once
+// The bridge to the outside editor: found once at creation (the foreground window and its direct
+// "TEditor" child), then driven by window messages in ANSI byte positions. Members call each other
+// through this public interface; they are virtual so that a test can put a failure in between.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+#include <variant>
+
+namespace quorva {
+
+class clsTeraPad {
+ public:
+  // The second argument of Edit: a number or a text.
+  using Any = std::variant<int32_t, std::wstring>;
+
+  // Records the foreground window as the editor, unless it is the desktop or the taskbar.
+  clsTeraPad();
+  virtual ~clsTeraPad() = default;
+  clsTeraPad(const clsTeraPad&) = delete;
+  clsTeraPad& operator=(const clsTeraPad&) = delete;
+
+  virtual HWND hWin() const;
+  virtual void hWin(HWND value);
+  virtual HWND hEdit() const;
+  virtual void hEdit(HWND value);
+  virtual std::wstring Path() const;
+  virtual void Path(const std::wstring& value);
+  virtual int32_t NowLineTop() const;
+  virtual void NowLineTop(int32_t value);
+  virtual int32_t NowLine() const;
+  virtual void NowLine(int32_t value);
+
+  // One editing message to hEdit (EM_UNDO, WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, EM_SETSEL,
+  // EM_REPLACESEL); any other number sends nothing.
+  virtual void Edit(int32_t lMode, const Any& vAny);
+
+  virtual int32_t Length();
+  virtual int32_t SelStart();
+  virtual void SelStart(int32_t lSel);
+  virtual int32_t SelLength();
+  virtual void SelLength(int32_t lSel);
+  virtual std::wstring Text();
+  virtual void Text(const std::wstring& sText);
+  virtual std::wstring SelText();
+  virtual void SelText(const std::wstring& sText);
+  virtual std::wstring Clip();
+  virtual void Clip(const std::wstring& sText);
+  virtual std::wstring File();
+  virtual void File(const std::wstring& sText);
+  virtual int32_t Line();
+  virtual void Line(int32_t lLine);
+
+ private:
+  HWND hWin_ = nullptr;
+  HWND hEdit_ = nullptr;
+  std::wstring path_;
+  int32_t nowLineTop_ = 0;
+  int32_t nowLine_ = 0;
+};
+
+}  // namespace quorva

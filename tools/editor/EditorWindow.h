@@ -1,0 +1,39 @@
+#pragma once
+// The stand-in editor's windows: a top-level main window and its direct child of window class
+// "TEditor", which answers the edit messages in CP932 byte positions.
+#include <windows.h>
+
+#include <cstdint>
+#include <string>
+
+#include "EditorCore.h"
+
+namespace qeditor {
+
+struct Options {
+  std::string text;           // initial text, CP932 bytes
+  std::wstring file;          // loaded at start when given (and text is empty); F5 reloads it
+  int64_t selStart = 0;       // initial selection, byte positions as EM_SETSEL takes them
+  int64_t selEnd = 0;
+  size_t limit = 0;           // bytes per message, 0 for no limit
+  size_t topLine = 0;         // first visible line
+  std::wstring title = L"quorva-editor";
+  int x = 40, y = 40, width = 560, height = 360;
+  bool quitOnClose = false;   // the program ends when its window closes; tests keep running
+};
+
+// Reads a whole file as raw bytes. False when it cannot be opened or read.
+bool ReadFileBytes(const std::wstring& path, std::string& bytes);
+
+// Registers the window classes once per process and creates the main window with its "TEditor"
+// child, filled from the options. Returns the main window, or nullptr.
+HWND CreateEditorWindow(const Options& options);
+
+// The "TEditor" child of a main window made by CreateEditorWindow.
+HWND EditorChild(HWND mainWindow);
+// The text behind a "TEditor" child (or its main window) in this process.
+EditorCore* CoreOf(HWND window);
+// How many times F5 has reloaded the file.
+int ReloadCount(HWND mainWindow);
+
+}  // namespace qeditor
