@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <cmath>
+#include <memory>
 #include <vector>
 
 #include "NumberCore.h"
@@ -18,17 +19,14 @@ bool IsOperatorAt(const std::u16string& text, size_t i, char16_t decimal) {
 
 namespace {
 
-constexpr uint32_t kNone = UINT32_MAX;
-
-// One operand of a flat expression during its reduction.
+// One operand of a flat expression during its reduction. Operand j starts as the text between
+// operators j - 1 and j; operator j is still there exactly while operand j + 1 is. Its number and
+// its link to the operand that absorbed it are kept in arrays of their own (see FlatExpression).
 struct Operand {
-  enum Kind : uint8_t { Slice, Value, Merged } kind = Slice;
-  char16_t sign = 0;    // Merged: the sign between the slice and the value
-  int error = 0;        // Value/Merged: the error that reading the value's text raises
-  uint32_t begin = 0;   // Slice/Merged: the original text
-  uint32_t end = 0;
-  double raw = 0;       // Value/Merged: the computed value, before it became number text
-  double value = 0;     // Value: the value read back from its number text
+  enum Kind : uint8_t { Slice, Value, Merged };
+  Kind kind = Slice;
+  uint8_t error = 0;  // Value: the error that reading its number text raises
+  char16_t sign = 0;  // Merged: the "+" or "_" between the slice and the value
 };
 
 // Reduces a flat expression (no brackets) as the rewriting does: every "^" from the left, then
@@ -39,87 +37,84 @@ class FlatExpression {
  public:
   FlatExpression(const char16_t* text, uint32_t begin, uint32_t end, const uint32_t* ops, size_t opCount,
                  const NumberLocale& locale)
-      : text_(text), locale_(locale) {
-    operands_.resize(opCount + 1);
-    opPos_.assign(ops, ops + opCount);
-    size_t nodes = 2 * opCount + 1;
-    prev_.resize(nodes);
-    next_.resize(nodes);
-    for (size_t n = 0; n < nodes; ++n) {
-      prev_[n] = n == 0 ? kNone : static_cast<uint32_t>(n - 1);
-      next_[n] = n + 1 == nodes ? kNone : static_cast<uint32_t>(n + 1);
-    }
-    for (size_t j = 0; j <= opCount; ++j) {
-      operands_[j].begin = j == 0 ? begin : ops[j - 1] + 1;
-      operands_[j].end = j == opCount ? end : ops[j];
-    }
+      : text_(text), begin_(begin), end_(end), ops_(ops), count_(opCount), locale_(locale),
+        operands_(new Operand[opCount + 1]()), numbers_(new double[opCount + 1]), parents_(new uint32_t[opCount + 1]) {
+    for (size_t j = 0; j <= opCount; ++j) parents_[j] = static_cast<uint32_t>(j);
   }
 
-  // Runs every reduction; afterwards operand 0 is all that is left.
-  const Operand& Reduce() {
-    size_t count = opPos_.size();
-    for (size_t i = 0; i < count; ++i)
+  struct Result {
+    Operand::Kind kind;
+    uint32_t sliceEnd;  // Merged: end of the slice, which starts where the expression does
+    char16_t sign;
+    double number;
+  };
+
+  Result Reduce() {
+    for (size_t i = 0; i < count_; ++i)
       if (Op(i) == u'^') ReduceAt(i);
-    for (size_t i = 0; i < count; ++i)
+    for (size_t i = 0; i < count_; ++i)
       if (Op(i) == u'\u00D7' || Op(i) == u'/') ReduceAt(i);
-    for (size_t i = 0; i < count; ++i)
-      if (IsAddChar(Op(i))) ReduceAt(i);
-    return operands_[0];
+    for (size_t i = 0; i < count_; ++i)
+      if (IsAddChar(Op(i)) && Alive(i + 1)) ReduceAt(i);
+    const Operand& o = operands_[0];
+    return {o.kind, SliceEnd(0), o.sign, numbers_[0]};
   }
 
  private:
-  // The operator's character; 0 once it has been reduced or has become an exponent sign.
-  char16_t Op(size_t i) const { return opPos_[i] == kNone ? char16_t(0) : text_[opPos_[i]]; }
-  static uint32_t OperatorNode(size_t i) { return static_cast<uint32_t>(2 * i + 1); }
+  char16_t Op(size_t i) const { return text_[ops_[i]]; }
+  bool Alive(size_t j) const { return parents_[j] == j; }
+  uint32_t SliceBegin(size_t j) const { return j == 0 ? begin_ : ops_[j - 1] + 1; }
+  uint32_t SliceEnd(size_t j) const { return j == count_ ? end_ : ops_[j]; }
 
-  double Read(uint32_t node) {
-    Operand& o = operands_[node / 2];
-    switch (o.kind) {
-      case Operand::Value:
-        if (o.error) Raise(o.error);
-        return o.value;
-      case Operand::Slice: {
-        if (o.begin == o.end) return 0;
-        double v = 0;
-        if (int err = ParseNumber(std::u16string_view(text_ + o.begin, o.end - o.begin), locale_, true, v))
-          Raise(err);
-        return v;
-      }
-      case Operand::Merged: {
-        std::u16string merged(text_ + o.begin, o.end - o.begin);
-        merged.push_back(o.sign);
-        char16_t buf[kNumberTextMax];
-        merged.append(buf, static_cast<size_t>(FormatNumberText(o.raw, locale_.Decimal, buf)));
-        double v = 0;
-        if (int err = ParseNumber(merged, locale_, true, v)) Raise(err);
-        return v;
-      }
+  // The operand that now stands where operand j stood.
+  uint32_t Find(uint32_t j) {
+    while (parents_[j] != j) {
+      uint32_t up = parents_[j];
+      parents_[j] = parents_[up];  // path halving
+      j = up;
     }
-    return 0;
+    return j;
   }
 
-  void SetValue(Operand& o, double raw) {
-    o.kind = Operand::Value;
-    o.raw = raw;
-    o.error = 0;
-    if (std::fabs(raw) < 1e15 && raw == std::trunc(raw)) {
-      o.value = raw + 0.0;  // its number text reads back exactly ("-0" is written "0")
-      return;
+  double ParseOrRaise(std::u16string_view text) {
+    double v = 0;
+    if (int err = ParseNumber(text, locale_, true, v)) Raise(err);
+    return v;
+  }
+
+  double Read(uint32_t j) {
+    const Operand& o = operands_[j];
+    if (o.kind == Operand::Value) {
+      if (o.error) Raise(o.error);
+      return numbers_[j];
     }
+    uint32_t b = SliceBegin(j), e = SliceEnd(j);
+    if (o.kind == Operand::Slice) return b == e ? 0 : ParseOrRaise(std::u16string_view(text_ + b, e - b));
+    std::u16string merged(text_ + b, e - b);
+    merged.push_back(o.sign);
+    char16_t buf[kNumberTextMax];
+    merged.append(buf, static_cast<size_t>(FormatNumberText(numbers_[j], locale_.Decimal, buf)));
+    return ParseOrRaise(merged);
+  }
+
+  // Value: the value read back from its number text, which prints as the same text; the
+  // computed value itself when that text cannot be read back.
+  void SetValue(uint32_t j, double raw) {
+    Operand& o = operands_[j];
+    o.kind = Operand::Value;
+    o.error = 0;
+    numbers_[j] = raw + 0.0;  // "-0" is written "0"
+    if (std::fabs(raw) < 1e15 && raw == std::trunc(raw)) return;  // its number text reads back exactly
     char16_t buf[kNumberTextMax];
     int n = FormatNumberText(raw, locale_.Decimal, buf);
-    o.error = ParseNumber(std::u16string_view(buf, static_cast<size_t>(n)), locale_, false, o.value);
-  }
-
-  void Unlink(uint32_t node) {
-    uint32_t p = prev_[node], n = next_[node];
-    if (p != kNone) next_[p] = n;
-    if (n != kNone) prev_[n] = p;
+    double back = 0;
+    o.error = static_cast<uint8_t>(ParseNumber(std::u16string_view(buf, static_cast<size_t>(n)), locale_, false, back));
+    if (!o.error) numbers_[j] = back;
   }
 
   void ReduceAt(size_t i) {
-    uint32_t op = OperatorNode(i);
-    uint32_t left = prev_[op], right = next_[op];
+    uint32_t left = Find(static_cast<uint32_t>(i));
+    uint32_t right = static_cast<uint32_t>(i + 1);
     double a = Read(left);
     double b = Read(right);
     double v = 0;
@@ -135,33 +130,32 @@ class FlatExpression {
       default: v = a - b; break;
     }
     if (!std::isfinite(v)) Raise(kOverflow);
-    SetValue(operands_[left / 2], v);
-    Unlink(op);
-    Unlink(right);
-    opPos_[i] = kNone;
+    SetValue(left, v);
+    parents_[right] = left;
 
     // The value now follows the operator in front of it; a "+"/"_" there may read as an exponent sign.
-    uint32_t signNode = prev_[left];
-    if (signNode == kNone || v < 0) return;
-    size_t signIndex = signNode / 2;
-    char16_t sign = Op(signIndex);
+    if (left == 0 || v < 0) return;
+    char16_t sign = Op(left - 1);
     if (!IsAddChar(sign)) return;
-    Operand& before = operands_[prev_[signNode] / 2];
-    if (before.kind != Operand::Slice || before.end - before.begin < 2) return;
-    if (!IsExponentSign(text_[before.end - 2], text_[before.end - 1], sign, u'0', locale_.Decimal)) return;
-    before.kind = Operand::Merged;
-    before.sign = sign;
-    before.raw = v;
-    Unlink(signNode);
-    Unlink(left);
-    opPos_[signIndex] = kNone;
+    uint32_t before = Find(left - 1);
+    Operand& o = operands_[before];
+    uint32_t from = SliceBegin(before), to = SliceEnd(before);
+    if (o.kind != Operand::Slice || to - from < 2) return;
+    if (!IsExponentSign(text_[to - 2], text_[to - 1], sign, u'0', locale_.Decimal)) return;
+    o.kind = Operand::Merged;
+    o.sign = sign;
+    numbers_[before] = v;  // Merged: the computed value
+    parents_[left] = before;
   }
 
   const char16_t* text_;
+  uint32_t begin_, end_;
+  const uint32_t* ops_;  // operator positions in text_, ascending
+  size_t count_;
   const NumberLocale& locale_;
-  std::vector<Operand> operands_;
-  std::vector<uint32_t> opPos_;  // position of each operator; kNone once it is gone
-  std::vector<uint32_t> prev_, next_;
+  std::unique_ptr<Operand[]> operands_;
+  std::unique_ptr<double[]> numbers_;
+  std::unique_ptr<uint32_t[]> parents_;  // itself while alive; else an operand to its left that absorbed it
 };
 
 // Reads the text once, left to right. Brackets open frames; a ")" reduces its frame's flat text
@@ -173,6 +167,7 @@ class Evaluator {
 
   std::u16string Run(const std::u16string& text) {
     buf_.reserve(text.size());
+    ops_.reserve(text.size() / 2 + 1);
     for (char16_t c : text) {
       if (c == u'(') frames_.push_back(Size());
       else if (c == u')') Close();
@@ -222,27 +217,27 @@ class Evaluator {
       return;
     }
     FlatExpression flat(buf_.data(), start, end, &*first, static_cast<size_t>(ops_.end() - first), locale_);
-    Operand result = flat.Reduce();
+    FlatExpression::Result result = flat.Reduce();
     ops_.erase(first, ops_.end());
     frames_.pop_back();
     if (result.kind == Operand::Merged) {
-      buf_.resize(result.end);
+      buf_.resize(result.sliceEnd);
       ClassifyBoundary(start);
       Append(result.sign);
     } else {
       buf_.resize(start);
     }
-    AppendNumber(result.raw);
+    AppendNumber(result.number);
   }
 
-  std::u16string ResultText(const Operand& result, const char16_t* text) const {
+  std::u16string ResultText(const FlatExpression::Result& result, const char16_t* text, uint32_t begin) const {
     std::u16string out;
     if (result.kind == Operand::Merged) {
-      out.assign(text + result.begin, result.end - result.begin);
+      out.assign(text + begin, result.sliceEnd - begin);
       out.push_back(result.sign);
     }
     char16_t tmp[kNumberTextMax];
-    out.append(tmp, static_cast<size_t>(FormatNumberText(result.raw, locale_.Decimal, tmp)));
+    out.append(tmp, static_cast<size_t>(FormatNumberText(result.number, locale_.Decimal, tmp)));
     return out;
   }
 
@@ -266,7 +261,7 @@ class Evaluator {
         out = std::move(whole);
       } else {
         FlatExpression flat(whole.data(), 0, static_cast<uint32_t>(whole.size()), ops.data(), ops.size(), locale_);
-        out = ResultText(flat.Reduce(), whole.data());
+        out = ResultText(flat.Reduce(), whole.data(), 0);
       }
     } else {
       uint32_t end = Size();
@@ -275,7 +270,7 @@ class Evaluator {
         out = std::move(buf_);
       } else {
         FlatExpression flat(buf_.data(), 0, end, ops_.data(), ops_.size(), locale_);
-        out = ResultText(flat.Reduce(), buf_.data());
+        out = ResultText(flat.Reduce(), buf_.data(), 0);
       }
     }
     // Any "_" left is an exponent sign: show it as typed.

@@ -1,6 +1,7 @@
 #include "mainProc.h"
 
 #include <algorithm>
+#include <iterator>
 #include <string_view>
 
 #include "Evaluator.h"
@@ -14,19 +15,23 @@ namespace quorva {
 namespace {
 
 // Replaces every occurrence found by one left-to-right scan; text it inserts is not scanned again.
+// No rule lengthens the text, so this works in place.
 void ReplaceAll(std::u16string& text, std::u16string_view find, std::u16string_view by) {
   size_t at = text.find(find);
   if (at == std::u16string::npos) return;
-  std::u16string out;
-  out.reserve(text.size());
-  size_t from = 0;
-  for (; at != std::u16string::npos; at = text.find(find, from)) {
-    out.append(text, from, at - from);
-    out.append(by);
-    from = at + find.size();
+  char16_t* out = text.data() + at;
+  const char16_t* in = out;
+  const char16_t* end = text.data() + text.size();
+  while (in < end) {
+    if (*in == find[0] && static_cast<size_t>(end - in) >= find.size() &&
+        std::equal(find.begin() + 1, find.end(), in + 1)) {
+      out = std::copy(by.begin(), by.end(), out);
+      in += find.size();
+    } else {
+      *out++ = *in++;
+    }
   }
-  out.append(text, from, std::u16string::npos);
-  text = std::move(out);
+  text.resize(static_cast<size_t>(out - text.data()));
 }
 
 struct Rule {
@@ -54,20 +59,39 @@ constexpr PairCheck kPairChecks[] = {
 
 std::u16string Calculate(std::u16string& text, const NumberLocale& locale) {
   std::u16string work = ToHalfWidth(text);
-  for (const Rule& rule : kRules) ReplaceAll(work, rule.find, rule.by);
+  // A rule can only match when all its characters occur; most rules find nothing to do.
+  bool present[128] = {};
+  for (char16_t c : work)
+    if (c < 128) present[c] = true;
+  for (const Rule& rule : kRules) {
+    if (!std::all_of(rule.find.begin(), rule.find.end(), [&](char16_t c) { return c < 128 && present[c]; }))
+      continue;
+    ReplaceAll(work, rule.find, rule.by);
+    for (char16_t c : rule.by)
+      if (c < 128) present[c] = true;
+  }
 
+  // The display form ("_" shown as "-") is only built when the expression is rejected.
+  size_t opens = 0, closes = 0;
+  bool pairFound[std::size(kPairChecks)] = {};
+  for (size_t i = 0; i < work.size(); ++i) {
+    char16_t c = work[i];
+    opens += c == u'(';
+    closes += c == u')';
+    if (i == 0 || (c != u'\u00D7' && c != u'/' && c != u'^')) continue;
+    char16_t before = work[i - 1] == u'_' ? u'-' : work[i - 1];
+    for (size_t k = 0; k < std::size(kPairChecks); ++k)
+      if (kPairChecks[k].pair[0] == before && kPairChecks[k].pair[1] == c) pairFound[k] = true;
+  }
   std::u16string messages;
-  auto opens = std::count(work.begin(), work.end(), u'(');
-  auto closes = std::count(work.begin(), work.end(), u')');
   if (closes < opens) messages += u"閉じ括弧が足りません\r\n";
   if (opens < closes) messages += u"括弧が足りません\r\n";
-
-  std::u16string display = work;
-  std::replace(display.begin(), display.end(), u'_', u'-');
-  for (const PairCheck& check : kPairChecks)
-    if (display.find(check.pair) != std::u16string::npos) (messages += check.message) += u"\r\n";
+  for (size_t k = 0; k < std::size(kPairChecks); ++k)
+    if (pairFound[k]) (messages += kPairChecks[k].message) += u"\r\n";
 
   if (!messages.empty()) {
+    std::u16string display = work;
+    std::replace(display.begin(), display.end(), u'_', u'-');
     std::replace(display.begin(), display.end(), u'\u00D7', u'*');
     text = display;
     ShowMessageBox({messages, kAppTitle, kMbOk, u"", 0});
