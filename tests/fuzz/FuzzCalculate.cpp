@@ -6,11 +6,16 @@
 // as the expressions they hold.
 //
 // A RuntimeError 5, 6 or 13 is an expected outcome. Crashes, leaks, undefined behaviour, other
-// exceptions and broken promises of the interface (checked below) are findings.
+// exceptions and broken promises of the interface (checked below) are findings. Two independent
+// yardsticks check values too: the C library for the number conversions, and, when the engine
+// tests' literal rewriting evaluator is built in, that evaluator for short inputs.
+#include <cerrno>
+#include <cmath>
 #include <cstddef>
 #include <cstdint>
 #include <cstdio>
 #include <cstdlib>
+#include <cstring>
 #include <string>
 #include <string_view>
 
@@ -19,6 +24,9 @@
 #include "engine/NumberText.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
+#ifdef QUORVA_FUZZ_REFERENCE
+#include "tests/engine/ReferenceEvaluator.h"
+#endif
 
 namespace {
 
@@ -39,8 +47,23 @@ constexpr std::u16string_view kPlaces[16] = {u"0", u"1", u"2", u"3", u"4", u"5",
 int gBoxes = 0;
 std::u16string gBoxText;
 
-[[noreturn]] void Finding(const char* what) {
-  std::fprintf(stderr, "finding: %s\n", what);
+// Printable form of a text for a finding's report.
+std::string Show(std::u16string_view text) {
+  std::string out;
+  for (char16_t c : text) {
+    char buf[8];
+    if (c >= 0x20 && c < 0x7F) {
+      out += static_cast<char>(c);
+    } else {
+      std::snprintf(buf, sizeof buf, "\\u%04X", static_cast<unsigned>(c));
+      out += buf;
+    }
+  }
+  return out;
+}
+
+[[noreturn]] void Finding(const char* what, std::u16string_view about = {}) {
+  std::fprintf(stderr, "finding: %s [%s]\n", what, Show(about).c_str());
   std::abort();
 }
 
@@ -79,6 +102,83 @@ void CheckAnswer(std::u16string_view answer, std::u16string_view places, bool gr
   const size_t wanted = places.size() == 1 && places[0] >= u'0' && places[0] <= u'9' ? places[0] - u'0' : 2;
   if (decimals != wanted || seenPoint != (wanted > 0)) Finding("wrong number of decimal places");
 }
+
+// Number text is the C library's "%.15G" (15 significant digits, plain notation for exponents
+// -4 to 14), with "0" for negative zero.
+void CheckNumberText(double value) {
+  if (!std::isfinite(value)) return;
+  char buf[40];
+  std::snprintf(buf, sizeof buf, "%.15G", value == 0 ? 0.0 : value);
+  const std::u16string text = quorva::NumberText(value);
+  if (text != std::u16string(buf, buf + std::strlen(buf))) Finding("NumberText differs from %.15G", text);
+}
+
+// A text in the plain grammar (sign, digits with at most one ".", an exponent) reads as strtod
+// reads it, and a value beyond the binary64 range is an overflow.
+void CheckTextToNumber(std::u16string_view text) {
+  std::string ascii;
+  size_t i = 0;
+  auto isDigit = [](char16_t c) { return c >= u'0' && c <= u'9'; };
+  auto takeDigits = [&] {
+    size_t n = 0;
+    for (; i < text.size() && isDigit(text[i]); ++i, ++n) ascii += static_cast<char>(text[i]);
+    return n;
+  };
+  auto takeSign = [&] {
+    if (i < text.size() && (text[i] == u'+' || text[i] == u'-')) ascii += static_cast<char>(text[i++]);
+  };
+  takeSign();
+  size_t digits = takeDigits();
+  if (i < text.size() && text[i] == u'.') {
+    ascii += '.';
+    ++i;
+    digits += takeDigits();
+  }
+  if (digits == 0) return;
+  if (i < text.size() && (text[i] == u'E' || text[i] == u'e')) {
+    ascii += 'e';
+    ++i;
+    takeSign();
+    if (takeDigits() == 0) return;
+  }
+  if (i != text.size()) return;
+
+  errno = 0;
+  const double expected = std::strtod(ascii.c_str(), nullptr);
+  const bool overflow = errno == ERANGE && std::isinf(expected);
+  if (errno == ERANGE && !overflow) return;  // underflow: left to the implementation
+  try {
+    const double value = quorva::TextToNumber(text);
+    if (overflow || value != expected) Finding("TextToNumber differs from strtod", text);
+  } catch (const quorva::RuntimeError& e) {
+    if (!overflow || e.Number != quorva::kOverflow) Finding("TextToNumber refused a plain number", text);
+  }
+}
+
+#ifdef QUORVA_FUZZ_REFERENCE
+// Same result, same caller's text, same messages and the same error as the literal rewriting.
+// Only short inputs: the reference is quadratic and recursive.
+void CompareWithReference(const std::u16string& original, const std::u16string& text, const std::u16string& result,
+                          int error) {
+  if (original.size() > 300) return;
+  std::u16string referenceText = original, messages, referenceResult;
+  int referenceError = 0;
+  try {
+    referenceResult = quorva::reference::Calculate(referenceText, messages);
+  } catch (const quorva::RuntimeError& e) {
+    referenceError = e.Number;
+  }
+  const std::u16string& boxText = gBoxes ? gBoxText : u"";
+  if (referenceError == error && referenceResult == result && referenceText == text && messages == boxText) return;
+  std::fprintf(stderr, "engine:    error %d, result [%s], text [%s], messages [%s]\n", error, Show(result).c_str(),
+               Show(text).c_str(), Show(boxText).c_str());
+  std::fprintf(stderr, "reference: error %d, result [%s], text [%s], messages [%s]\n", referenceError,
+               Show(referenceResult).c_str(), Show(referenceText).c_str(), Show(messages).c_str());
+  Finding("Calculate differs from the literal rewriting", original);
+}
+#else
+void CompareWithReference(const std::u16string&, const std::u16string&, const std::u16string&, int) {}
+#endif
 
 void Format(std::u16string_view result, std::u16string_view places, bool group, bool wide) {
   try {
@@ -125,6 +225,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     }
     if (gBoxes != 0) Finding("an evaluation error after a message box");
     if (text != original) Finding("an evaluation error changed the caller's text");
+    CompareWithReference(original, text, result, e.Number);
     return 0;
   }
 
@@ -137,6 +238,16 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
     Finding("an accepted expression changed the caller's text");
   }
   if (!result.empty() && !quorva::IsNumeric(result)) Finding("a result that is not numeric");
+  CompareWithReference(original, text, result, 0);
+
+  CheckTextToNumber(original);
+  CheckTextToNumber(result);
+  if (quorva::IsNumeric(result)) CheckNumberText(quorva::TextToNumber(result));
+  if (size >= 9) {
+    double raw;
+    std::memcpy(&raw, data + 1, sizeof raw);
+    CheckNumberText(raw);
+  }
 
   Format(result, places, group, wide);
   Format(result, u"9", !group, !wide);
