@@ -2,9 +2,11 @@
 # Builds the native preset and runs the engine benchmarks; prints the table and a summary of
 # the figures against their targets. Extra arguments go to the benchmark program, e.g.
 #   scripts/bench.sh --benchmark_filter=calculate_short --benchmark_repetitions=5
+# QUORVA_BENCH_BUILD_DIR picks another build folder (default build/native).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset native >/dev/null
-cmake --build --preset native --target quorva-bench
-exec build/native/tests/bench/quorva-bench "$@"
+build_dir=${QUORVA_BENCH_BUILD_DIR:-build/native}
+cmake --preset native -B "$build_dir" >/dev/null
+cmake --build "$build_dir" --target quorva-bench
+exec "$build_dir/tests/bench/quorva-bench" "$@"
