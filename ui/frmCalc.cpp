@@ -94,9 +94,11 @@ void ClassAndStyle(const ControlSpec& s, const wchar_t*& cls, DWORD& style, DWOR
     cls = L"EDIT";
     exStyle = WS_EX_CLIENTEDGE;
     style |= WS_TABSTOP;
-    if (s.Id == IDC_TXTCALC) style |= ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL;  // lines never wrap
+    // A multi-line box without ES_AUTOVSCROLL refuses text taller than its format rectangle,
+    // which a one-line box with a one-pixel margin can be with a substitute font.
+    if (s.Id == IDC_TXTCALC) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_AUTOHSCROLL | WS_HSCROLL;  // no wrapping
     if (s.Id == IDC_TXTANS) style |= ES_RIGHT | ES_AUTOHSCROLL;
-    if (s.Id == IDC_TXTAFTER) style |= ES_MULTILINE | ES_CENTER;
+    if (s.Id == IDC_TXTAFTER) style |= ES_MULTILINE | ES_AUTOVSCROLL | ES_CENTER;
   } else if (type == kCommandButton) {
     cls = L"BUTTON";
     style |= WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP;
@@ -252,6 +254,14 @@ void frmCalc::ApplyLayout(int left, int top) {
     top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
   SetWindowPos(hWnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may differ from the computed one (a window not yet moved to the new DPI, themes):
+  // the client area is what must have the designed size.
+  RECT client;
+  GetClientRect(hWnd(), &client);
+  int dx = Pixels(kClientWidth) - client.right, dy = Pixels(kClientHeight) - client.bottom;
+  if (dx != 0 || dy != 0) {
+    SetWindowPos(hWnd(), nullptr, 0, 0, width + dx, height + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
 }
 
 void frmCalc::OnDpiChanged(UINT /*dpi*/, const RECT& suggested) {

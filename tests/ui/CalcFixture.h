@@ -1,0 +1,55 @@
+#pragma once
+// The real calculator window, created in the test process and brought to the front.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <memory>
+#include <optional>
+
+#include "UiTest.h"
+#include "ui/Controls.h"
+#include "ui/Main.h"
+#include "ui/frmCalc.h"
+#include "ui/resource.h"
+
+namespace quorva::test {
+
+// A stand-in for the editor inside the test process: a window in front with a "TEditor" child
+// (an edit control under that class name), so that the bridge finds an editor.
+class FakeEditor {
+ public:
+  FakeEditor();
+  ~FakeEditor();
+  HWND Main() const { return main_; }
+  HWND Edit() const { return edit_; }
+
+ private:
+  HWND main_ = nullptr, edit_ = nullptr;
+};
+
+class CalcFixture : public ::testing::Test {
+ protected:
+  // withEditor: the bridge is created while a fake editor is in front, as at a real start.
+  void Open(bool withEditor = false);
+  void SetUp() override {}
+  void TearDown() override;
+
+  HWND Item(int id) const { return GetDlgItem(form->hWnd(), id); }
+  std::wstring Text(int id) const { return GetText(Item(id)); }
+  bool Enabled(int id) const { return IsWindowEnabled(Item(id)) != FALSE; }
+  bool HasFocus(int id) const { return GetFocus() == Item(id); }
+  void Click(int id) {
+    SendMessageW(Item(id), BM_CLICK, 0, 0);
+    Pump();
+  }
+  // Types an expression and the options, then presses the calculate button.
+  std::wstring Calculate(const std::wstring& expr, const std::wstring& after = L"", bool group = false,
+                         bool wide = false);
+
+  MessageBoxRecorder boxes;
+  std::optional<FakeEditor> editor;
+  std::unique_ptr<frmCalc> form;
+  bool unloaded = false;
+};
+
+}  // namespace quorva::test

@@ -1,0 +1,44 @@
+#pragma once
+// Driving windows of this process from a test: waiting with a deadline, keys, message boxes.
+#include <windows.h>
+
+#include <functional>
+#include <string>
+#include <vector>
+
+#include "engine/MessageBox.h"
+
+namespace quorva::test {
+
+// Pumps this thread's messages (through the program's own loop, key preview included) until
+// the condition holds or the deadline passes. Returns the condition's last value.
+bool WaitFor(const std::function<bool()>& condition, DWORD timeoutMs = 5000);
+
+// Runs every message that is waiting now.
+void Pump();
+
+// A key stroke posted to a control, as the keyboard would deliver it: key-down (which the loop
+// translates into its character) and key-up, then the queue is run.
+void PostKey(HWND target, UINT vk);
+// Characters posted to a control, then the queue is run.
+void PostChars(HWND target, const std::wstring& text);
+// Real input through the system's input stream (the window must be in front).
+void SendKeys(const std::vector<std::pair<WORD, bool>>& strokes);  // (key, down)
+void SendClick(HWND target, POINT clientPoint);
+
+// Records every message box instead of showing it.
+class MessageBoxRecorder {
+ public:
+  MessageBoxRecorder();
+  ~MessageBoxRecorder();
+  std::vector<MessageBoxRequest> Boxes;
+
+ private:
+  MessageBoxHandler previous_;
+};
+
+std::wstring TextOf(HWND control);
+std::string ClipboardText();  // CF_TEXT bytes, "" when none
+void SetClipboardText(const std::string& ansi);
+
+}  // namespace quorva::test

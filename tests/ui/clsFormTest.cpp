@@ -1,0 +1,292 @@
+// The form helper on a form of its own: Tag styles, margins, keys, SelText, GotFocus, Paint.
+#include <gtest/gtest.h>
+
+#include <memory>
+
+#include "UiTest.h"
+#include "ui/Controls.h"
+#include "ui/Form.h"
+#include "ui/MessageLoop.h"
+#include "ui/clsForm.h"
+
+namespace quorva::test {
+namespace {
+
+enum { kUpper = 1, kLower, kDigits, kSpaceZero, kTwoChars, kOtherLetter, kNoTag, kMultiLine, kCombo, kCheck, kOption,
+       kButton };
+
+class HelperForm : public Form {
+ public:
+  HelperForm() {
+    CreateFormWindow(L"helper", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, nullptr);
+    const DWORD edit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
+    Add(L"EDIT", edit, kUpper, L"txtUpper", kTextBox, L"A");
+    Add(L"EDIT", edit, kLower, L"txtLower", kTextBox, L"a");
+    Add(L"EDIT", edit, kDigits, L"txtDigits", kTextBox, L"0");
+    Add(L"EDIT", edit, kSpaceZero, L"txtSpaceZero", kTextBox, L" 0");
+    Add(L"EDIT", edit, kTwoChars, L"txtTwo", kTextBox, L"AA");
+    Add(L"EDIT", edit, kOtherLetter, L"txtOther", kTextBox, L"b");
+    Add(L"EDIT", edit, kNoTag, L"txtPlain", kTextBox, L"");
+    Add(L"EDIT", edit | ES_MULTILINE, kMultiLine, L"txtMulti", kTextBox, L"");
+    Add(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, kCombo, L"cboCombo", kComboBox, L"A");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck, L"chkCheck", kCheckBox, L"A");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, kOption, L"optOption", kOptionButton, L"");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton, L"cmdButton", kCommandButton, L"0");
+    SetWindowPos(hWnd(), nullptr, 50, 50, 400, 500, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  HWND Item(int id) const { return GetDlgItem(hWnd(), id); }
+  int keyDowns = 0;
+
+ protected:
+  void Form_KeyDown(uint16_t&, uint16_t) override { ++keyDowns; }
+
+ private:
+  void Add(const wchar_t* cls, DWORD style, int id, const wchar_t* name, const wchar_t* type, const wchar_t* tag) {
+    HWND h = AddControl(cls, style, WS_EX_CLIENTEDGE, id, name, type, L"", tag);
+    SetWindowPos(h, nullptr, 10, 10 + 35 * (id - 1), 200, id == kCombo ? 120 : 30, SWP_NOZORDER);
+  }
+};
+
+class Helper : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    form = std::make_unique<HelperForm>();
+    helper = std::make_unique<clsForm>();
+    helper->AtForm(*form);
+  }
+  void TearDown() override {
+    helper.reset();
+    form.reset();
+    Pump();
+  }
+  void ShowInFront() {
+    ShowWindow(form->hWnd(), SW_SHOW);
+    SetForegroundWindow(form->hWnd());
+    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == form->hWnd() && GetFocus() != nullptr; }));
+  }
+  LONG Style(int id) { return GetWindowLongW(form->Item(id), GWL_STYLE); }
+  std::unique_ptr<HelperForm> form;
+  std::unique_ptr<clsForm> helper;
+};
+
+TEST_F(Helper, TagSelectsTheInputRestrictionOfTextBoxesOnly) {
+  struct Case {
+    int Id;
+    LONG Bits;
+  };
+  const LONG all = ES_UPPERCASE | ES_LOWERCASE | ES_NUMBER;
+  const Case cases[] = {
+      {kUpper, ES_UPPERCASE}, {kLower, ES_LOWERCASE}, {kDigits, ES_NUMBER}, {kSpaceZero, 0},
+      {kTwoChars, 0},         {kOtherLetter, 0},      {kNoTag, 0},
+  };
+  for (const Case& c : cases) EXPECT_EQ(Style(c.Id) & all, c.Bits) << "control " << c.Id;
+  // Other kinds are left alone, whatever their Tag.
+  EXPECT_FALSE(Style(kCombo) & ES_UPPERCASE);
+  EXPECT_FALSE(Style(kCheck) & ES_UPPERCASE);
+  EXPECT_FALSE(Style(kButton) & ES_NUMBER);
+}
+
+TEST_F(Helper, TypedCharactersFollowTheTag) {
+  struct Case {
+    int Id;
+    const wchar_t* Typed;
+    const wchar_t* Shown;
+  };
+  const Case cases[] = {
+      {kUpper, L"abC1", L"ABC1"}, {kLower, L"ABc1", L"abc1"}, {kDigits, L"a1b2", L"12"}, {kNoTag, L"aB1", L"aB1"},
+  };
+  for (const Case& c : cases) {
+    SetFocus(form->Item(c.Id));
+    PostChars(form->Item(c.Id), c.Typed);
+    EXPECT_EQ(TextOf(form->Item(c.Id)), c.Shown) << "control " << c.Id;
+  }
+}
+
+// What each text box was told by EM_SETRECT (the control itself then adds its own margins).
+std::vector<std::pair<HWND, RECT>> gFormatRects;
+WNDPROC gEditProc = nullptr;
+LRESULT CALLBACK RecordSetRect(HWND h, UINT msg, WPARAM wParam, LPARAM lParam) {
+  if (msg == EM_SETRECT) gFormatRects.emplace_back(h, *reinterpret_cast<RECT*>(lParam));
+  return CallWindowProcW(gEditProc, h, msg, wParam, lParam);
+}
+
+TEST_F(Helper, TextBoxesGetTheirFormatRectangleOnePixelInside) {
+  gFormatRects.clear();
+  std::vector<int> boxes = {kUpper, kLower, kDigits, kSpaceZero, kTwoChars, kOtherLetter, kNoTag, kMultiLine};
+  for (int id : boxes) {
+    gEditProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(form->Item(id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&RecordSetRect)));
+  }
+  clsForm other;
+  other.AtForm(*form);
+  ASSERT_EQ(gFormatRects.size(), boxes.size()) << "one EM_SETRECT per text box, none to other kinds";
+  for (auto& [h, rc] : gFormatRects) {
+    RECT client;
+    GetClientRect(h, &client);
+    EXPECT_EQ(rc.left, client.left + 1);
+    EXPECT_EQ(rc.top, client.top + 1);
+    EXPECT_EQ(rc.right, client.right - 1);
+    EXPECT_EQ(rc.bottom, client.bottom - 1);
+  }
+  for (int id : boxes) SetWindowLongPtrW(form->Item(id), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(gEditProc));
+}
+
+struct DeleteCase {
+  const wchar_t* Text;
+  int SelStart, SelEnd;
+  const wchar_t* After;
+};
+
+TEST_F(Helper, DeleteAtTheEndRemovesTheLastCharacter) {
+  const DeleteCase cases[] = {
+      {L"123", 3, 3, L"12"},  // caret after the last character
+      {L"", 0, 0, L""},       // empty: nothing special
+      {L"123", 1, 1, L"13"},  // inside: as usual
+      {L"123", 1, 3, L"1"},   // a selection that ends at the end: as usual
+  };
+  for (int id : {kNoTag, kCombo}) {
+    for (const DeleteCase& c : cases) {
+      HWND h = form->Item(id);
+      SetText(h, c.Text);
+      SetFocus(h);
+      if (id == kCombo) {
+        SendMessageW(h, CB_SETEDITSEL, 0, MAKELPARAM(c.SelStart, c.SelEnd));
+      } else {
+        SendMessageW(h, EM_SETSEL, c.SelStart, c.SelEnd);
+      }
+      PostKey(GetFocus(), VK_DELETE);
+      EXPECT_EQ(TextOf(h), c.After) << "control " << id << " text '" << c.Text << "' sel " << c.SelStart;
+    }
+  }
+}
+
+TEST_F(Helper, EnterTrimsTheTextAndIsDiscarded) {
+  for (int id : {kNoTag, kMultiLine, kCombo}) {
+    HWND h = form->Item(id);
+    SetText(h, L"  1+2  ");
+    SetFocus(h);
+    PostKey(GetFocus(), VK_RETURN);
+    EXPECT_EQ(TextOf(h), L"1+2") << "control " << id;
+  }
+  // Tab and Enter characters never reach a box; other characters do.
+  SetText(form->Item(kMultiLine), L"");
+  SetFocus(form->Item(kMultiLine));
+  PostChars(form->Item(kMultiLine), L"a\tb\rc\nd");
+  EXPECT_EQ(TextOf(form->Item(kMultiLine)), L"abcd");
+}
+
+TEST_F(Helper, EnterInvertsAnOptionButtonAndLeavesCheckBoxesToTheForm) {
+  SetFocus(form->Item(kOption));
+  PostKey(form->Item(kOption), VK_RETURN);
+  EXPECT_EQ(GetValue(form->Item(kOption)), BST_CHECKED);
+  PostKey(form->Item(kOption), VK_RETURN);
+  EXPECT_EQ(GetValue(form->Item(kOption)), BST_UNCHECKED);
+  SetFocus(form->Item(kCheck));
+  PostKey(form->Item(kCheck), VK_RETURN);
+  EXPECT_EQ(GetValue(form->Item(kCheck)), BST_UNCHECKED);
+}
+
+TEST_F(Helper, TheFormsOwnHandlerSeesEveryPreviewedKey) {
+  SetFocus(form->Item(kNoTag));
+  PostKey(form->Item(kNoTag), 'X');
+  PostKey(form->Item(kNoTag), VK_DELETE);
+  EXPECT_EQ(form->keyDowns, 2);
+}
+
+TEST_F(Helper, SelTextFollowsTheMouseRule) {
+  ShowInFront();
+  HWND h = form->Item(kNoTag);
+  SetText(h, L"hello");
+  SetFocus(h);
+  SendMessageW(h, EM_SETSEL, 2, 2);
+  struct Case {
+    bool MouseDown, fMouse;
+    DWORD ExpectedEnd;
+  };
+  const Case cases[] = {{false, false, 5}, {false, true, 5}, {true, true, 5}, {true, false, 2}};
+  for (const Case& c : cases) {
+    SendMessageW(h, EM_SETSEL, 2, 2);
+    // Press the left button over a label-free spot of the form, then ask.
+    INPUT in = {};
+    in.type = INPUT_MOUSE;
+    in.mi.dwFlags = c.MouseDown ? MOUSEEVENTF_LEFTDOWN : MOUSEEVENTF_LEFTUP;
+    SendInput(1, &in, sizeof(in));
+    ASSERT_TRUE(WaitFor([&] { return (GetAsyncKeyState(VK_LBUTTON) < 0) == c.MouseDown; }));
+    SetFocus(h);
+    helper->SelText(c.fMouse);
+    DWORD start = 0, end = 0;
+    SendMessageW(h, EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(end, c.ExpectedEnd) << "mouse " << c.MouseDown << " fMouse " << c.fMouse;
+  }
+  INPUT up = {};
+  up.type = INPUT_MOUSE;
+  up.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &up, sizeof(up));
+  WaitFor([] { return GetAsyncKeyState(VK_LBUTTON) >= 0; });
+}
+
+// Records the key messages that this thread takes from its queue.
+std::vector<MSG>* gRecorded = nullptr;
+LRESULT CALLBACK RecordKeys(int code, WPARAM wParam, LPARAM lParam) {
+  auto* msg = reinterpret_cast<MSG*>(lParam);
+  if (code == HC_ACTION && wParam == PM_REMOVE && gRecorded && msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST) {
+    gRecorded->push_back(*msg);
+  }
+  return CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+TEST_F(Helper, FormFocusWithNoFocusedControlPassesOnByOneTab) {
+  ShowInFront();
+  SetFocus(form->Item(kLower));
+  std::vector<MSG> recorded;
+  gRecorded = &recorded;
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
+  SetFocus(form->hWnd());  // the form itself, none of its controls
+  EXPECT_TRUE(WaitFor([&] { return GetFocus() == form->Item(kUpper); }));
+  WaitFor([] { return false; }, 100);  // a key-up, were there one, would have arrived by now
+  UnhookWindowsHookEx(hook);
+  gRecorded = nullptr;
+  ASSERT_EQ(recorded.size(), 1u) << "exactly one key message";
+  EXPECT_EQ(recorded[0].message, static_cast<UINT>(WM_KEYDOWN));
+  EXPECT_EQ(recorded[0].wParam, static_cast<WPARAM>(VK_TAB));
+  EXPECT_EQ((recorded[0].lParam >> 16) & 0xFF, static_cast<LPARAM>(MapVirtualKeyA(VK_TAB, MAPVK_VK_TO_VSC)));
+}
+
+TEST_F(Helper, FormFocusWhileAControlHoldsItSynthesisesNothing) {
+  ShowInFront();
+  SetFocus(form->Item(kLower));
+  std::vector<MSG> recorded;
+  gRecorded = &recorded;
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
+  helper->GotFocus();
+  WaitFor([] { return false; }, 100);
+  UnhookWindowsHookEx(hook);
+  gRecorded = nullptr;
+  EXPECT_TRUE(recorded.empty());
+  EXPECT_EQ(GetFocus(), form->Item(kLower));
+}
+
+TEST_F(Helper, PaintDrawsAnEtchedRuleAlongTheTopEdge) {
+  ShowInFront();
+  RedrawWindow(form->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
+  Pump();
+  RECT client;
+  GetClientRect(form->hWnd(), &client);
+  HDC dc = GetDC(form->hWnd());
+  for (int x : {0, static_cast<int>(client.right) / 2, static_cast<int>(client.right) - 1}) {
+    EXPECT_EQ(GetPixel(dc, x, 0), GetSysColor(COLOR_BTNSHADOW)) << "x " << x;
+    EXPECT_EQ(GetPixel(dc, x, 1), GetSysColor(COLOR_BTNHIGHLIGHT)) << "x " << x;
+  }
+  ReleaseDC(form->hWnd(), dc);
+}
+
+TEST_F(Helper, DestroyedHelperNoLongerReceivesEvents) {
+  helper.reset();
+  SetText(form->Item(kNoTag), L"  x  ");
+  SetFocus(form->Item(kNoTag));
+  PostKey(form->Item(kNoTag), VK_RETURN);
+  EXPECT_EQ(TextOf(form->Item(kNoTag)), L"  x  ");
+}
+
+}  // namespace
+}  // namespace quorva::test
