@@ -254,25 +254,43 @@ std::wstring clsTeraPad::Text() {
   if (lLen <= lRead) return ToWide(t);
 
   // The editor hands out less than it holds: cut pieces off the front, then undo the cuts.
-  // Pieces of lRead - 1 bytes need lRead >= 2; an editor that hands out less cannot be read whole.
-  if (lRead < 2) {
-    trap([] { Fail(5, u"エディタから文字列を読み取れません。"); });
-    return {};
-  }
-  const int32_t step = lRead - 1;
+  // Pieces are lRead - 1 bytes, but at least two so that one can hold a double-byte character
+  // (an editor that handed out one byte or none gets the same chance instead of a silent result).
+  const int32_t step = std::max(lRead - 1, 2);
+  const int32_t room = std::max(lRead, step);
   std::u16string result;
   int32_t cleared = 0;
   bool failed = false;
-  for (int64_t counter = 0; counter <= lLen && !failed; counter += step) {
+  // A pass per piece until nothing is left to cut. Pieces can come out shorter than step (the
+  // editor keeps double-byte characters whole), so passes are not counted in advance; each pass
+  // cuts at least one byte, so lLen + 1 passes always suffice.
+  for (int32_t pass = 0; pass <= lLen && !failed; ++pass) {
     int32_t len = 0;
+    std::u16string piece;
     failed = !trap([&] { SendMessageA(hEdit(), EM_SETSEL, 0, step); }) || !trap([&] { len = SelLength(); });
     // Nothing left to cut: a clear now would change nothing, and one undo too many would take
     // back an edit that the user made before.
     if (failed || len <= 0) break;
-    failed = !trap([&] { result += MidAnsi(t, 1, len); }) || !trap([&] { Edit(WM_CLEAR, -1); });
+    failed = !trap([&] { piece = MidAnsi(t, 1, len); });
+    if (failed) break;
+    // Cutting more than was handed out would lose text from the result.
+    if (LenAnsi(piece) != len) {
+      trap([] { Fail(5, u"エディタから文字列を読み取れません。"); });
+      failed = true;
+      break;
+    }
+    result += piece;
+    failed = !trap([&] { Edit(WM_CLEAR, -1); });
     if (failed) break;
     ++cleared;
-    failed = !trap([&] { t = ReadEditText(hEdit(), lRead); });
+    failed = !trap([&] { t = ReadEditText(hEdit(), room); });
+  }
+  // Text still in the editor means the pieces missed some of it: that is no result to return.
+  int32_t left = 0;
+  if (!failed) failed = !trap([&] { left = Length(); });
+  if (!failed && left > 0) {
+    trap([] { Fail(5, u"エディタから文字列を読み取れません。"); });
+    failed = true;
   }
   // The cuts are undone even after a reported error, so the editor's text is never left cut.
   for (int32_t i = 0; i < cleared; ++i) {
@@ -293,15 +311,17 @@ void clsTeraPad::Text(const std::wstring& sText) {
     trap([] { Fail(5, u"エディタに文字列を書き込めません。"); });
     return;
   }
-  // The rest in pieces of done bytes. written: how much of the text the editor holds; a pass that
-  // adds nothing ends the loop instead of repeating it forever.
+  // The rest in pieces of done bytes, but at least two so that a piece can hold a double-byte
+  // character. written: how much of the text the editor holds; a pass that adds nothing ends the
+  // loop instead of repeating it forever.
+  const int32_t piece = std::max(done, 2);
   int32_t written = done;
   while (n > written) {
     int32_t pos = 0, len = 0;
     if (!trap([&] { SelStart(written); })) return;
     if (!trap([&] { pos = SelStart(); })) return;
     if (!trap([&] { SelLength(Sub(Length(), pos)); })) return;
-    if (!trap([&] { Edit(EM_REPLACESEL, ToWide(MidAnsi(s, Add(pos, 1), done))); })) return;
+    if (!trap([&] { Edit(EM_REPLACESEL, ToWide(MidAnsi(s, Add(pos, 1), piece))); })) return;
     if (!trap([&] { len = Length(); })) return;
     if (len <= written) break;
     written = len;
@@ -330,8 +350,10 @@ void clsTeraPad::SelText(const std::wstring& sText) {
     trap([] { Fail(5, u"エディタに文字列を書き込めません。"); });
     return;
   }
-  // The rest in pieces of done bytes, each right after what the editor took so far. Progress is
-  // measured by the editor's length, so a piece it took only in part is continued where it ended.
+  // The rest in pieces of done bytes (at least two, for a double-byte character), each right after
+  // what the editor took so far. Progress is measured by the editor's length, so a piece it took
+  // only in part is continued where it ended.
+  const int32_t piece = std::max(done, 2);
   int32_t written = done;
   int32_t len = 0;
   if (n > written && !trap([&] { len = Length(); })) return;
@@ -340,7 +362,7 @@ void clsTeraPad::SelText(const std::wstring& sText) {
     if (!trap([&] { SelStart(Add(st, written)); })) return;
     if (!trap([&] { pos = SelStart(); })) return;
     if (pos != st + written) break;  // the caret cannot be put there
-    if (!trap([&] { Edit(EM_REPLACESEL, ToWide(MidAnsi(s, Add(written, 1), done))); })) return;
+    if (!trap([&] { Edit(EM_REPLACESEL, ToWide(MidAnsi(s, Add(written, 1), piece))); })) return;
     if (!trap([&] { after = Length(); })) return;
     if (after <= len) break;
     written = Add(written, after - len);

@@ -37,12 +37,12 @@ void EditorCore::SetSel(int64_t start, int64_t end) {
   caret_ = clamp(end);
 }
 
-size_t EditorCore::WholeCharacters(const std::string& bytes, size_t limit) const {
-  if (limit == 0 || limit >= bytes.size()) limit = bytes.size();
+size_t EditorCore::WholeCharacters(const std::string& bytes, size_t room) {
+  room = std::min(room, bytes.size());
   size_t i = 0;
-  while (i < limit) {
+  while (i < room) {
     const size_t width = (IsLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size()) ? 2 : 1;
-    if (i + width > limit) break;
+    if (i + width > room) break;
     i += width;
   }
   return i;
@@ -51,7 +51,7 @@ size_t EditorCore::WholeCharacters(const std::string& bytes, size_t limit) const
 size_t EditorCore::CopyOut(char* buffer, size_t room) const {
   if (buffer == nullptr || room == 0) return 0;
   size_t cap = room - 1;
-  if (limit_ != 0) cap = std::min(cap, limit_);
+  if (giveLimit_ != 0) cap = std::min(cap, giveLimit_);
   const size_t n = WholeCharacters(text_, cap);
   std::memcpy(buffer, text_.data(), n);
   buffer[n] = '\0';
@@ -70,7 +70,7 @@ void EditorCore::Apply(size_t pos, size_t removeCount, const std::string& insert
 }
 
 size_t EditorCore::ReplaceSel(const std::string& bytes, bool undoable) {
-  const size_t taken = WholeCharacters(bytes, limit_);
+  const size_t taken = WholeCharacters(bytes, takeLimit_ != 0 ? takeLimit_ : bytes.size());
   const size_t start = SelStart();
   const size_t count = SelEnd() - start;
   if (taken == 0 && count == 0) return 0;

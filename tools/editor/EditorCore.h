@@ -21,8 +21,9 @@ class EditorCore {
 
   // Bytes per message for handing text out (WM_GETTEXT) and taking it in (EM_REPLACESEL,
   // WM_PASTE); 0 means no limit.
-  void SetLimit(size_t bytes) { limit_ = bytes; }
-  size_t Limit() const { return limit_; }
+  void SetLimit(size_t bytes) { giveLimit_ = takeLimit_ = bytes; }
+  void SetGiveLimit(size_t bytes) { giveLimit_ = bytes; }
+  void SetTakeLimit(size_t bytes) { takeLimit_ = bytes; }
 
   size_t SelStart() const { return anchor_ < caret_ ? anchor_ : caret_; }
   size_t SelEnd() const { return anchor_ < caret_ ? caret_ : anchor_; }
@@ -67,13 +68,15 @@ class EditorCore {
     std::string inserted;
   };
   size_t Snap(size_t pos) const;
-  size_t WholeCharacters(const std::string& bytes, size_t limit) const;
+  // How many bytes from the front of bytes fit in at most room bytes without cutting a character.
+  static size_t WholeCharacters(const std::string& bytes, size_t room);
   void Apply(size_t pos, size_t removeCount, const std::string& insert, bool undoable);
 
   std::string text_;
   size_t anchor_ = 0;
   size_t caret_ = 0;
-  size_t limit_ = 0;
+  size_t giveLimit_ = 0;
+  size_t takeLimit_ = 0;
   size_t top_ = 0;
   std::vector<Change> undo_;
 };

@@ -172,6 +172,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case EM_LINEFROMCHAR: return static_cast<LRESULT>(core.LineFromChar(static_cast<int32_t>(wParam)));
     case EM_GETFIRSTVISIBLELINE: return static_cast<LRESULT>(core.TopLine());
     case EM_GETLINECOUNT: return static_cast<LRESULT>(core.LineCount());
+    case kSetLimitMessage: core.SetLimit(static_cast<size_t>(wParam)); return 0;
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
     case WM_CHAR: Type(*s, wParam); return 0;
     case WM_KEYDOWN:
@@ -253,7 +254,8 @@ HWND CreateEditorWindow(const Options& options) {
   std::string text = options.text;
   if (text.empty() && !options.file.empty()) ReadFileBytes(options.file, text);
   state->core.SetText(std::move(text));
-  state->core.SetLimit(options.limit);
+  state->core.SetGiveLimit(options.giveLimit);
+  state->core.SetTakeLimit(options.takeLimit);
   state->core.SetSel(options.selStart, options.selEnd);
   state->core.SetTopLine(options.topLine);
   // A Japanese face with the Shift-JIS character set, so the CP932 bytes draw as they are.

@@ -10,12 +10,17 @@
 
 namespace qeditor {
 
+// Sent to the "TEditor" window by a test driver: wParam becomes the byte limit (0: none), so the
+// driver can read the whole text back after the bridge has worked under a limit.
+constexpr UINT kSetLimitMessage = WM_APP + 1;
+
 struct Options {
   std::string text;           // initial text, CP932 bytes
   std::wstring file;          // loaded at start when given (and text is empty); F5 reloads it
   int64_t selStart = 0;       // initial selection, byte positions as EM_SETSEL takes them
   int64_t selEnd = 0;
-  size_t limit = 0;           // bytes per message, 0 for no limit
+  size_t giveLimit = 0;       // bytes handed out per WM_GETTEXT, 0 for no limit
+  size_t takeLimit = 0;       // bytes taken per EM_REPLACESEL or WM_PASTE, 0 for no limit
   size_t topLine = 0;         // first visible line
   std::wstring title = L"quorva-editor";
   int x = 40, y = 40, width = 560, height = 360;

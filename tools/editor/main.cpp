@@ -11,10 +11,17 @@
 //                      END -1 means the end of the text
 //   --limit N          hand out (WM_GETTEXT) and take (EM_REPLACESEL, WM_PASTE) at most N bytes
 //                      per message; 0 (default) means no limit
+//   --give-limit N     the limit for handing out only; --take-limit N for taking only
+//                      (Wine answers a WM_GETTEXTLENGTH from another process through WM_GETTEXT,
+//                      so across processes under Wine a give limit also shortens the length)
 //   --top LINE         first visible line (0-based)
 //   --title TEXT       caption of the main window (default "quorva-editor")
 //   --pos X,Y,W,H      position and size of the main window
 // The window comes to the foreground when it opens. Exit code 2 means a bad command line.
+// A test driver finds the main window by its title (window class "QuorvaStandInEditor"), the
+// editor with FindWindowEx(main, NULL, "TEditor", NULL), reads the text with WM_GETTEXTLENGTH and
+// WM_GETTEXT, and can lift the byte limit by sending WM_APP + 1 (wParam: the new limit, 0 for
+// none) to the "TEditor" window. WM_CLOSE to the main window ends the program.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -76,8 +83,10 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
     } else if (name == L"--sel" && ParseNumbers(value, n) && n.size() <= 2) {
       o.selStart = n[0];
       o.selEnd = n.size() == 2 ? n[1] : n[0];
-    } else if (name == L"--limit" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
-      o.limit = static_cast<size_t>(n[0]);
+    } else if ((name == L"--limit" || name == L"--give-limit" || name == L"--take-limit") && ParseNumbers(value, n) &&
+               n.size() == 1 && n[0] >= 0) {
+      if (name != L"--take-limit") o.giveLimit = static_cast<size_t>(n[0]);
+      if (name != L"--give-limit") o.takeLimit = static_cast<size_t>(n[0]);
     } else if (name == L"--top" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
       o.topLine = static_cast<size_t>(n[0]);
     } else if (name == L"--title") {
@@ -103,7 +112,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   LocalFree(argv);
   if (!ok) {
     MessageBoxW(nullptr,
-                L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--top LINE] "
+                L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--give-limit N] "
+                L"[--take-limit N] [--top LINE] "
                 L"[--title TEXT] [--pos X,Y,W,H]",
                 L"quorva-editor", MB_ICONERROR);
     return 2;
