@@ -81,8 +81,12 @@ TEST_F(CreationTest, ATEditorNestedDeeperThanADirectChildIsNotTaken) {
   EXPECT_EQ(b.hEdit(), nullptr);
 }
 
-TEST_F(CreationTest, TheEditorInFrontIsFoundWithItsDirectTEditorChild) {
-  qeditor::Options o;  // empty text: see the note below
+TEST_F(CreationTest, TheEditorInFrontIsFoundWithItsDirectTEditorChildAndItsLines) {
+  qeditor::Options o;
+  o.text = "l0\r\nl1\r\nl2\r\nl3 x\r\nl4";
+  o.selStart = 14;  // in line 3
+  o.selEnd = 16;
+  o.topLine = 2;
   HWND editorMain = Keep(qeditor::CreateEditorWindow(o));
   ShowWindow(editorMain, SW_SHOW);
   SetForegroundWindow(editorMain);
@@ -90,10 +94,9 @@ TEST_F(CreationTest, TheEditorInFrontIsFoundWithItsDirectTEditorChild) {
   clsTeraPad b;
   EXPECT_EQ(b.hWin(), editorMain);
   EXPECT_EQ(b.hEdit(), qeditor::EditorChild(editorMain));
-  EXPECT_EQ(b.NowLineTop(), 0);
-  EXPECT_EQ(b.NowLine(), 0);
-  // Within one process the search by the empty window name asks the child for its text (which is
-  // the document), so the recorded lines of a real document are tested across processes.
+  EXPECT_EQ(b.NowLineTop(), 2);
+  EXPECT_EQ(b.NowLine(), 3);
+  EXPECT_EQ(b.Path(), L"");
 }
 
 TEST_F(CreationTest, NoForegroundWindowRecordsNothingEvenWithATopLevelTEditor) {
@@ -105,6 +108,8 @@ TEST_F(CreationTest, NoForegroundWindowRecordsNothingEvenWithATopLevelTEditor) {
   RegisterClassA(&wc);
   HWND stray = Keep(CreateWindowExA(0, "TEditor", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, wc.hInstance, nullptr));
   ASSERT_NE(stray, nullptr);
+  // A desktop to compare with, as Windows has: the check against it must not end creation early.
+  Keep(CreateWindowExW(0, L"STATIC", L"Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
   HWND last = Foreground(L"QuorvaTestLast", L"last");
   DestroyWindow(last);
   if (!WaitFor([] { return GetForegroundWindow() == nullptr; }, std::chrono::seconds(2))) {
