@@ -16,8 +16,40 @@ namespace {
 thread_local std::wstring tHelpFile;
 HelpOpener gOpener = OpenHelpTopic;
 
+thread_local DWORD_PTR tHelpTopic = 0;
+thread_local HHOOK tHook = nullptr;
+thread_local WNDPROC tBoxProc = nullptr;
+
 void CALLBACK OnHelp(LPHELPINFO info) {
   if (gOpener) gOpener(tHelpFile, static_cast<uint32_t>(info->dwContextId));
+}
+
+// Wine's box ignores its Help button (Windows turns the click into WM_HELP), so the click is
+// answered here as Windows would: the same help request as F1.
+LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_COMMAND && LOWORD(wParam) == IDHELP) {
+    HELPINFO info{};
+    info.cbSize = sizeof info;
+    info.iContextType = HELPINFO_WINDOW;
+    info.hItemHandle = box;
+    info.dwContextId = tHelpTopic;
+    GetCursorPos(&info.MousePos);
+    OnHelp(&info);
+    return 0;
+  }
+  return CallWindowProcW(tBoxProc, box, message, wParam, lParam);
+}
+
+// Catches the box as it is activated, before the user can press anything.
+LRESULT CALLBACK WatchForBox(int code, WPARAM wParam, LPARAM lParam) {
+  const HHOOK hook = tHook;
+  if (code == HCBT_ACTIVATE) {
+    tBoxProc = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+    UnhookWindowsHookEx(tHook);
+    tHook = nullptr;
+  }
+  return CallNextHookEx(hook, code, wParam, lParam);
 }
 
 bool EndsWithChm(const std::wstring& file) {
@@ -42,8 +74,14 @@ int ShowSystemBox(const MessageBoxRequest& request) {
     tHelpFile = ToWide(request.HelpFile);
     params.dwContextHelpId = static_cast<DWORD_PTR>(static_cast<uint32_t>(request.HelpContext));
     params.lpfnMsgBoxCallback = OnHelp;
+    tHelpTopic = params.dwContextHelpId;
+    tHook = SetWindowsHookExW(WH_CBT, WatchForBox, nullptr, GetCurrentThreadId());
   }
   const int answer = MessageBoxIndirectW(&params);
+  if (tHook != nullptr) {
+    UnhookWindowsHookEx(tHook);
+    tHook = nullptr;
+  }
   tHelpFile = previous;
   return answer;
 }

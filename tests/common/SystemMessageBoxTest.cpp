@@ -88,17 +88,33 @@ TEST_F(SystemMessageBoxTest, ReportWithoutHelpFileHasOnlyOk) {
   ASSERT_NE(box, nullptr) << "the report box did not appear";
   EXPECT_NE(GetDlgItem(box, IDOK), nullptr);
   EXPECT_EQ(GetDlgItem(box, IDHELP), nullptr);
+  std::wstring shown;
+  EnumChildWindows(
+      box,
+      [](HWND child, LPARAM found) {
+        wchar_t text[512];
+        GetWindowTextW(child, text, 512);
+        if (wcsstr(text, L"Error #13") != nullptr) *reinterpret_cast<std::wstring*>(found) = text;
+        return TRUE;
+      },
+      reinterpret_cast<LPARAM>(&shown));
+  EXPECT_EQ(shown, L"<<< このエラーが再現できる場合、開発者に連絡してください。 >>>\r\rError #13    (Source: Quorva)\r\r    型が一致しません。");
   CloseWithOk(box);
 }
 
-TEST_F(SystemMessageBoxTest, F1AsksForTheTopicAndKeepsTheBoxOpen) {
+TEST_F(SystemMessageBoxTest, HelpButtonAndF1AskForTheTopicAndKeepTheBoxOpen) {
   HWND box = ShowReport(WithHelp());
   if (box == nullptr) worker_.detach();
   ASSERT_NE(box, nullptr) << "the report box did not appear";
   HWND helpButton = GetDlgItem(box, IDHELP);
   EXPECT_NE(helpButton, nullptr) << "no Help button";
-  // Wine's box ignores a click on its Help button (real Windows sends WM_HELP for it), so the
-  // test presses F1, which arrives as WM_HELP on both.
+  const auto helpCount = [this] {
+    std::lock_guard<std::mutex> guard(help_.lock);
+    return help_.count;
+  };
+
+  SendMessageW(helpButton, BM_CLICK, 0, 0);
+  EXPECT_TRUE(WaitFor([&] { return helpCount() == 1; })) << "Help asked for nothing";
 
   // F1 reaches the box as WM_HELP.
   HELPINFO info{};
@@ -106,10 +122,7 @@ TEST_F(SystemMessageBoxTest, F1AsksForTheTopicAndKeepsTheBoxOpen) {
   info.iContextType = HELPINFO_WINDOW;
   info.hItemHandle = box;
   SendMessageW(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_TRUE(WaitFor([&] {
-    std::lock_guard<std::mutex> guard(help_.lock);
-    return help_.count == 1;
-  }));
+  EXPECT_TRUE(WaitFor([&] { return helpCount() == 2; })) << "F1 asked for nothing";
   {
     std::lock_guard<std::mutex> guard(help_.lock);
     EXPECT_EQ(help_.file, L"C:\\help\\quorva.chm");
