@@ -6,7 +6,7 @@ FakeEditor::FakeEditor() {
   static bool registered = false;
   if (!registered) {
     // "TEditor" behaves as an edit control: the bridge's messages work on it in-process.
-    WNDCLASSEXA wc = {sizeof(wc)};
+    WNDCLASSEXA wc = {};
     GetClassInfoExA(nullptr, "EDIT", &wc);
     wc.cbSize = sizeof(wc);
     wc.hInstance = GetModuleHandleA(nullptr);

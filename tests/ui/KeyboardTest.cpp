@@ -111,9 +111,10 @@ TEST_F(Keyboard, ClickIntoTheExpressionKeepsTheCaretWhereTheClickPutIt) {
   // The middle of the text, found from the control itself.
   LRESULT pos = SendMessageW(calc, EM_POSFROMCHAR, 10, 0);
   POINT p{static_cast<short>(LOWORD(pos)) + 1, static_cast<short>(HIWORD(pos)) + 4};
-  SendClick(calc, p);
-  ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTCALC) && GetAsyncKeyState(VK_LBUTTON) >= 0; }));
-  Pump();
+  SendMouseDown(calc, p);
+  ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTCALC); }));
+  SendMouseUp();
+  ASSERT_TRUE(WaitFor([&] { return GetAsyncKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }));
   auto [start, end] = Selection(IDC_TXTCALC);
   EXPECT_EQ(start, end) << "no selection after a click";
   EXPECT_GE(start, 9);
@@ -123,8 +124,10 @@ TEST_F(Keyboard, ClickIntoTheExpressionKeepsTheCaretWhereTheClickPutIt) {
 TEST_F(Keyboard, ClickIntoTheDecimalPlacesSelectsItsDigit) {
   Open();
   SetText(Item(IDC_TXTAFTER), L"4");
-  SendClick(Item(IDC_TXTAFTER), POINT{3, 4});
-  ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTAFTER) && GetAsyncKeyState(VK_LBUTTON) >= 0; }));
+  SendMouseDown(Item(IDC_TXTAFTER), POINT{3, 4});
+  ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTAFTER); }));
+  SendMouseUp();
+  ASSERT_TRUE(WaitFor([&] { return GetAsyncKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }));
   EXPECT_TRUE(WaitFor([&] { return Selection(IDC_TXTAFTER) == std::make_pair(0, 1); }));
   PostChars(Item(IDC_TXTAFTER), L"7");
   EXPECT_EQ(Text(IDC_TXTAFTER), L"7") << "a typed digit replaces the one there";

@@ -44,9 +44,9 @@ void SendKeys(const std::vector<std::pair<WORD, bool>>& strokes) {
   SendInput(static_cast<UINT>(inputs.size()), inputs.data(), sizeof(INPUT));
 }
 
-void SendClick(HWND target, POINT p) {
+void SendMouseDown(HWND target, POINT p) {
   ClientToScreen(target, &p);
-  INPUT in[3] = {};
+  INPUT in[2] = {};
   int cx = GetSystemMetrics(SM_CXSCREEN) - 1, cy = GetSystemMetrics(SM_CYSCREEN) - 1;
   in[0].type = INPUT_MOUSE;
   in[0].mi.dx = MulDiv(p.x, 65535, cx);
@@ -54,9 +54,14 @@ void SendClick(HWND target, POINT p) {
   in[0].mi.dwFlags = MOUSEEVENTF_MOVE | MOUSEEVENTF_ABSOLUTE;
   in[1] = in[0];
   in[1].mi.dwFlags = MOUSEEVENTF_LEFTDOWN | MOUSEEVENTF_ABSOLUTE;
-  in[2] = in[0];
-  in[2].mi.dwFlags = MOUSEEVENTF_LEFTUP | MOUSEEVENTF_ABSOLUTE;
-  SendInput(3, in, sizeof(INPUT));
+  SendInput(2, in, sizeof(INPUT));
+}
+
+void SendMouseUp() {
+  INPUT in = {};
+  in.type = INPUT_MOUSE;
+  in.mi.dwFlags = MOUSEEVENTF_LEFTUP;
+  SendInput(1, &in, sizeof(INPUT));
 }
 
 MessageBoxRecorder::MessageBoxRecorder() {

@@ -24,7 +24,9 @@ void PostKey(HWND target, UINT vk);
 void PostChars(HWND target, const std::wstring& text);
 // Real input through the system's input stream (the window must be in front).
 void SendKeys(const std::vector<std::pair<WORD, bool>>& strokes);  // (key, down)
-void SendClick(HWND target, POINT clientPoint);
+// The left button goes down over a point of the window, and later up, as a hand does it.
+void SendMouseDown(HWND target, POINT clientPoint);
+void SendMouseUp();
 
 // Records every message box instead of showing it.
 class MessageBoxRecorder {

@@ -1,0 +1,140 @@
+// quorva.exe as a user meets it: started while the editor is in front, driven by real keyboard
+// and mouse input, handing its answer to the editor (another process) or the clipboard.
+#include <gtest/gtest.h>
+
+#include <optional>
+
+#include "Processes.h"
+#include "common/Ansi.h"
+#include "ui/resource.h"
+
+namespace quorva::e2e {
+namespace {
+
+const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
+const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
+constexpr wchar_t kCaption[] = L"Quorva β1";
+
+class EndToEnd : public ::testing::Test {
+ protected:
+  // The stand-in editor with "abc XYZ def", "XYZ" selected, in front.
+  void StartEditor() {
+    editor.emplace();
+    ASSERT_TRUE(editor->Start(kEditor, L"--text \"abc XYZ def\" --sel 4,7 --pos 0,0,360,240 --title editor"));
+    ASSERT_TRUE(WaitUntil([&] { return (editorWindow = editor->FindWindowOf()) != nullptr; }));
+    editorEdit = FindWindowExW(editorWindow, nullptr, L"TEditor", nullptr);
+    ASSERT_NE(editorEdit, nullptr);
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editorWindow; })) << "editor not in front";
+  }
+
+  // quorva.exe, shown, in front, with the focus in the expression box.
+  void StartQuorva() {
+    quorva.emplace();
+    ASSERT_TRUE(quorva->Start(kQuorva, L""));
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva->FindWindowOf(kCaption)) != nullptr; })) << "no window";
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window && FocusOf(window) == Item(IDC_TXTCALC); }))
+        << "focus did not reach txtCalc";
+  }
+
+  HWND Item(int id) const { return GetDlgItem(window, id); }
+
+  // Clicks a control and waits until it has the focus (a button or box takes it on the press).
+  void Click(int id) {
+    ASSERT_TRUE(ClickWindow(Item(id), [&] { return FocusOf(window) == Item(id); })) << "click on " << id;
+  }
+
+  // Types the expression and presses Enter; returns the answer box's text once it has one.
+  std::wstring CalculateByKeyboard(const std::wstring& expr) {
+    TypeText(expr);
+    EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTCALC)) == expr; }))
+        << "typed: " << testing::PrintToString(WindowText(Item(IDC_TXTCALC)));
+    PressKey(VK_RETURN);
+    WaitUntil([&] { return !WindowText(Item(IDC_TXTANS)).empty(); });
+    return WindowText(Item(IDC_TXTANS));
+  }
+
+  std::optional<Process> editor, quorva;
+  HWND editorWindow = nullptr, editorEdit = nullptr, window = nullptr;
+};
+
+struct ExchangeCase {
+  const char* Name;
+  const wchar_t* DecimalPlaces;  // typed into txtAfter first, unless empty
+  bool Wide;
+  const wchar_t* Answer;
+};
+
+TEST_F(EndToEnd, AnswerReplacesTheEditorsSelectionAndQuorvaEnds) {
+  const ExchangeCase cases[] = {
+      {"regional default of two places", L"", false, L"9.00"},
+      {"no decimal places", L"0", false, L"9"},
+      {"full-width output", L"", true, L"９．００"},
+  };
+  for (const ExchangeCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    StartEditor();
+    StartQuorva();
+    if (*c.DecimalPlaces) {
+      Click(IDC_TXTAFTER);
+      TypeText(c.DecimalPlaces);
+      ASSERT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTAFTER)) == c.DecimalPlaces; }));
+      PressKey(VK_RETURN);  // back to the expression
+      ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == Item(IDC_TXTCALC); }));
+    }
+    if (c.Wide) {
+      Click(IDC_CHKWIDE);
+      ASSERT_TRUE(WaitUntil([&] { return SendMessageW(Item(IDC_CHKWIDE), BM_GETCHECK, 0, 0) == BST_CHECKED; }));
+      Click(IDC_TXTCALC);
+    }
+    EXPECT_EQ(CalculateByKeyboard(L"(1+2)*3"), c.Answer);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(Item(IDC_CMDTERAPAD)) != FALSE; })) << "exchange disabled";
+
+    Click(IDC_CMDTERAPAD);
+    EXPECT_TRUE(quorva->WaitForExit(10000)) << "Quorva did not end";
+    EXPECT_EQ(quorva->ExitCode(), 0u);
+    EXPECT_EQ(AnsiWindowText(editorEdit), ToAnsi(u"abc " + FromWide(c.Answer) + u" def"));
+
+    quorva.reset();
+    editor.reset();
+  }
+}
+
+TEST_F(EndToEnd, WithoutAnEditorInFrontTheExchangeButtonStaysDisabled) {
+  // An editor runs, but another window is in front when Quorva starts: it is not the editor.
+  StartEditor();
+  HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
+  StartQuorva();
+  EXPECT_EQ(CalculateByKeyboard(L"2^10"), L"1024.00");
+  EXPECT_TRUE(IsWindowEnabled(Item(IDC_CMDCOPY)));
+  EXPECT_FALSE(IsWindowEnabled(Item(IDC_CMDTERAPAD)));
+
+  // Closing the window ends the program and leaves the editor alone.
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(quorva->WaitForExit(10000));
+  EXPECT_EQ(AnsiWindowText(editorEdit), "abc XYZ def");
+  DestroyWindow(other);
+}
+
+TEST_F(EndToEnd, CopyPutsTheAnswerOnTheClipboardAndQuorvaEnds) {
+  StartEditor();
+  StartQuorva();
+  EXPECT_EQ(CalculateByKeyboard(L"1234.5*2"), L"2469.00");
+  Click(IDC_CMDCOPY);
+  EXPECT_TRUE(quorva->WaitForExit(10000));
+  std::string clip;
+  if (OpenClipboard(nullptr)) {
+    if (HANDLE h = GetClipboardData(CF_TEXT)) {
+      clip = static_cast<const char*>(GlobalLock(h));
+      GlobalUnlock(h);
+    }
+    CloseClipboard();
+  }
+  EXPECT_EQ(clip, "2469.00");
+  EXPECT_EQ(AnsiWindowText(editorEdit), "abc XYZ def") << "the editor is not touched";
+}
+
+}  // namespace
+}  // namespace quorva::e2e
