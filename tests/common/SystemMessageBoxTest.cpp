@@ -53,12 +53,26 @@ class SystemMessageBoxTest : public ::testing::Test {
   // Shows the report on its own thread (the box is modal) and returns the box's window.
   HWND ShowReport(const RuntimeError& error) {
     answer_ = 0;
+    boxThread_ = 0;
     worker_ = std::thread([this, error] {
+      boxThread_ = GetCurrentThreadId();
       ErrReport(error);
       answer_ = 1;
     });
+    // The box of this thread only: other tests may show boxes with the same title meanwhile.
     HWND box = nullptr;
-    WaitFor([&] { return (box = FindWindowW(L"#32770", L"警告")) != nullptr && IsWindowVisible(box); });
+    WaitFor([&] {
+      EnumThreadWindows(
+          boxThread_,
+          [](HWND w, LPARAM found) {
+            wchar_t title[16];
+            GetWindowTextW(w, title, 16);
+            if (wcscmp(title, L"警告") == 0 && IsWindowVisible(w)) *reinterpret_cast<HWND*>(found) = w;
+            return TRUE;
+          },
+          reinterpret_cast<LPARAM>(&box));
+      return box != nullptr;
+    });
     return box;
   }
 
@@ -73,6 +87,7 @@ class SystemMessageBoxTest : public ::testing::Test {
   HelpOpener previousOpener_;
   std::thread worker_;
   std::atomic<int> answer_{0};
+  std::atomic<DWORD> boxThread_{0};
 };
 
 RuntimeError WithHelp() {
