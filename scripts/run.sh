@@ -1,15 +1,27 @@
 #!/usr/bin/env bash
-# The program's main job. For now: the engine probe answers a few sample expressions.
+# The main command: builds quorva.exe and the stand-in editor and runs them under Wine as a
+# Japanese Windows. With a display, both open on it and you use Quorva yourself; without one, a
+# scripted demo runs on a virtual display, saves screenshots and prints what the editor received.
+# QUORVA_BUILD chooses the build folder (default build/windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
 scripts/setup.sh
-cmake --preset native >/dev/null
-cmake --build --preset native --target quorva-probe >/dev/null
-printf '%s\n' \
-  '{"expr": "(1+2)*3"}' \
-  '{"expr": "１２３４．５＊２", "after": "2", "group": 1}' \
-  '{"expr": "1/3", "after": "5", "wide": 1}' \
-  '{"expr": "10^15"}' \
-  '{"expr": "1 + * 2"}' \
-  '{"expr": "10^400"}' |
-  build/native/tools/probe/quorva-probe
+build=${QUORVA_BUILD:-build/windows}
+cmake --preset windows -B "$build" >/dev/null
+cmake --build "$build" --target quorva quorva-editor quorva-demo >/dev/null
+export QUORVA_WINEPREFIX=$PWD/$build/wineprefix
+demo=("$build/wine-run.sh" "$build/tests/e2e/quorva-demo.exe")
+winpath() { printf 'Z:%s' "$(realpath "$1")" | tr / '\\'; }
+
+if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
+  echo "run: opening the editor and Quorva on $DISPLAY"
+  QUORVA_USE_DISPLAY=1 scripts/with-xvfb.sh "${demo[@]}" | iconv -f cp932 -t utf-8
+else
+  out=$build/demo
+  rm -rf "$out" && mkdir -p "$out"
+  echo "run: no display; scripted demo on a virtual display: (1+2)*3, Enter, the editor button"
+  scripts/with-xvfb.sh "${demo[@]}" --scripted "$(winpath "$out")" | iconv -f cp932 -t utf-8
+  for f in "$out"/*.bmp; do convert "$f" "${f%.bmp}.png" && rm -f "$f"; done
+  echo "run: screenshots in $out:"
+  ls "$out"/*.png
+fi

@@ -228,7 +228,7 @@ void frmCalc::ApplyLayout(int left, int top) {
   for (const ControlSpec& s : kControls) {
     HWND h = Item(s.Id);
     HFONT font = s.FontKind == Font::Bold ? fontBold_ : s.FontKind == Font::Fixed ? fontFixed_ : fontDefault_;
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), TRUE);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hWnd()));  // hidden: drawn at show
     POINT origin = TwipOrigin(s);
     int width = Pixels(s.Width), height = Pixels(s.Height);
     if (s.TypeName == std::wstring_view(kLabel)) {
