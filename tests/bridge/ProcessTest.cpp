@@ -26,9 +26,9 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
   return true;
 }
 
-// The editor's path from CTest (a Unix path under Wine), as a Windows path.
+// The editor's path (a Unix path of the build folder, or the first argument), as a Windows path.
 std::wstring EditorPath() {
-  std::string path = __argc > 1 ? __argv[1] : "quorva-editor.exe";
+  std::string path = __argc > 1 ? __argv[1] : QUORVA_EDITOR_EXE;
   if (!path.empty() && path[0] == '/') {
     for (char& c : path) c = c == '/' ? '\\' : c;
     path = "Z:" + path;
@@ -94,7 +94,7 @@ class ProcessTest : public ::testing::Test {
 TEST_F(ProcessTest, FindsTheEditorAndWritesTheAnswerInPieces) {
   // Lines start at 0, 8, 16 and 24; "?" of line 3 is at 33.
   // "１２３．４５" is 12 bytes: it replaces "?" at 33, so the caret ends at 45.
-  Start(L"--text \"一行目\\n二行目\\n三行目\\n四行目 x=?\" --sel 33,34 --top 1 --take-limit 5", Title(L"editor"));
+  ASSERT_NO_FATAL_FAILURE(Start(L"--text \"一行目\\n二行目\\n三行目\\n四行目 x=?\" --sel 33,34 --top 1 --take-limit 5", Title(L"editor")));
   clsTeraPad bridge;
   EXPECT_EQ(bridge.hWin(), main_);
   EXPECT_EQ(bridge.hEdit(), edit_);
@@ -123,7 +123,7 @@ TEST_F(ProcessTest, FileWriteMakesTheEditorReloadIt) {
   WriteFile(f, "old old old", 11, &n, nullptr);
   CloseHandle(f);
 
-  Start(L"--file \"" + path + L"\"", Title(L"file"));
+  ASSERT_NO_FATAL_FAILURE(Start(L"--file \"" + path + L"\"", Title(L"file")));
   EXPECT_EQ(EditorBytes(edit_), "old old old");
   clsTeraPad bridge;
   ASSERT_EQ(bridge.hWin(), main_);
