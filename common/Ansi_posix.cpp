@@ -64,13 +64,24 @@ std::u16string FromAnsi(std::string_view bytes) {
   while (i < bytes.size()) {
     i += fromAnsi.Run(bytes.data() + i, bytes.size() - i, utf16);
     if (i < bytes.size()) {
-      // A byte with no character (a lone lead byte, for one): the katakana middle dot, as the
-      // platform gives for code page 932.
-      utf16 += "\xFB\x30";
-      i += (IsAnsiLeadByte(static_cast<unsigned char>(bytes[i])) && i + 1 < bytes.size() &&
-            bytes[i + 1] != '\0')
-               ? 2
-               : 1;
+      // Bytes with no character convert as Windows converts them for code page 932: the single
+      // bytes it maps to U+0080 and private-use characters, anything else (a lone lead byte, a
+      // lead byte with an invalid trail byte) to the katakana middle dot.
+      const auto byte = static_cast<unsigned char>(bytes[i]);
+      char16_t unit = u'\u30FB';
+      size_t used = 1;
+      if (byte == 0x80) {
+        unit = u'\u0080';
+      } else if (byte == 0xA0) {
+        unit = u'\uF8F0';
+      } else if (byte >= 0xFD) {
+        unit = static_cast<char16_t>(0xF8F1 + (byte - 0xFD));
+      } else if (IsAnsiLeadByte(byte) && i + 1 < bytes.size() && bytes[i + 1] != '\0') {
+        used = 2;
+      }
+      utf16 += static_cast<char>(unit & 0xFF);
+      utf16 += static_cast<char>(unit >> 8);
+      i += used;
     }
   }
   std::u16string out(utf16.size() / 2, u'\0');

@@ -21,6 +21,22 @@ TEST(Ansi, KeepsEmbeddedZeroBytes) {
   EXPECT_EQ(ToAnsi(std::u16string(u"a\0\0", 3)), std::string("a\0\0", 3));
 }
 
+TEST(Ansi, ConvertsBytesWithoutACharacterAsWindowsDoes) {
+  const struct {
+    std::string bytes;
+    std::u16string text;
+  } cases[] = {
+      {"a\x82", u"a\u30FB"},      // lone lead byte at the end
+      {"\x82\x20", u"\u30FB"},    // lead byte with an invalid trail byte
+      {"\x85\x40", u"\u30FB"},    // unassigned pair
+      {"\x80", u"\u0080"},
+      {"\xA0", u"\uF8F0"},
+      {"\xFD", u"\uF8F1"},
+      {"\x82" "a", u"\uFF22"},    // a valid pair after all
+  };
+  for (const auto& c : cases) EXPECT_EQ(FromAnsi(c.bytes), c.text) << testing::PrintToString(c.bytes);
+}
+
 TEST(Ansi, TellsLeadBytesOfCodePage932) {
   EXPECT_TRUE(IsAnsiLeadByte(0x82));
   EXPECT_TRUE(IsAnsiLeadByte(0xE0));
