@@ -134,5 +134,25 @@ TEST_F(ProcessTest, FileWriteMakesTheEditorReloadIt) {
   DeleteFileW(path.c_str());
 }
 
+TEST_F(ProcessTest, SelectionPastTheSixteenBitRangeReadsBackWhole) {
+  wchar_t dir[MAX_PATH];
+  GetTempPathW(MAX_PATH, dir);
+  const std::wstring path = std::wstring(dir) + L"quorva-long-" + std::to_wstring(GetCurrentProcessId()) + L".txt";
+  const std::string text = std::string(70000, 'a') + "xyz";
+  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  DWORD n = 0;
+  WriteFile(f, text.data(), static_cast<DWORD>(text.size()), &n, nullptr);
+  CloseHandle(f);
+
+  ASSERT_NO_FATAL_FAILURE(Start(L"--file \"" + path + L"\" --sel 70001,70002", Title(L"long")));
+  clsTeraPad bridge;
+  EXPECT_EQ(bridge.SelStart(), 70001);
+  EXPECT_EQ(bridge.SelLength(), 1);
+  bridge.SelText(L"＝");
+  EXPECT_EQ(EditorBytes(edit_).substr(69999), "ax" + ToAnsi(u"＝") + "z");
+  EXPECT_EQ(reports_, 0);
+  DeleteFileW(path.c_str());
+}
+
 }  // namespace
 }  // namespace quorva
