@@ -266,6 +266,25 @@ TEST_F(Helper, FormFocusWhileAControlHoldsItSynthesisesNothing) {
   EXPECT_EQ(GetFocus(), form->Item(kLower));
 }
 
+TEST_F(Helper, FormFocusWhileAnotherWindowIsInFrontSynthesisesNothing) {
+  // The synthesised Tab would reach whichever program is in front, so only our own front window
+  // may ask for it.
+  ShowInFront();
+  HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 50, 200, 100,
+                               nullptr, nullptr, nullptr, nullptr);
+  SetForegroundWindow(other);
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
+  std::vector<MSG> recorded;
+  gRecorded = &recorded;
+  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
+  helper->GotFocus();
+  WaitFor([] { return false; }, 100);
+  UnhookWindowsHookEx(hook);
+  gRecorded = nullptr;
+  DestroyWindow(other);
+  EXPECT_TRUE(recorded.empty());
+}
+
 TEST_F(Helper, PaintDrawsAnEtchedRuleAlongTheTopEdge) {
   ShowInFront();
   RedrawWindow(form->hWnd(), nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_UPDATENOW);
