@@ -189,6 +189,8 @@ void frmCalc::CreateControls() {
   }
   HWND calc = Item(IDC_TXTCALC), after = Item(IDC_TXTAFTER);
   SendMessageW(after, EM_SETLIMITTEXT, 1, 0);
+  // No cut-off for a pasted expression: a shortened one would be silently another calculation.
+  SendMessageW(calc, EM_SETLIMITTEXT, 0, 0);
   // Expressions are typed in plain characters: no input method in the two input boxes.
   ImmAssociateContext(calc, nullptr);
   ImmAssociateContext(after, nullptr);

@@ -50,6 +50,20 @@ TEST_F(Commands, DecimalPlacesOtherThanOneDigitMeanTheRegionalDefault) {
   }
 }
 
+TEST_F(Commands, ALongPastedExpressionIsCalculatedWhole) {
+  Open();
+  // Longer than an edit control takes by default (32767 characters): cutting it would silently
+  // give the answer of another expression.
+  std::wstring expr = L"1";
+  for (int i = 0; i < 16500; ++i) expr += L"+1";
+  SetClipboardText(std::string(expr.begin(), expr.end()));
+  SetFocus(Item(IDC_TXTCALC));
+  SendMessageW(Item(IDC_TXTCALC), WM_PASTE, 0, 0);
+  ASSERT_EQ(Text(IDC_TXTCALC).size(), expr.size());
+  Click(IDC_CMDSUM);
+  EXPECT_EQ(Text(IDC_TXTANS), L"16501.00");
+}
+
 TEST_F(Commands, NonNumericResultEmptiesTheAnswerSilently) {
   Open();
   Calculate(L"1+1");
