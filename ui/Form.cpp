@@ -66,13 +66,6 @@ const Control* Form::Find(HWND hwnd) const {
   return nullptr;
 }
 
-const Control* Form::FindByName(std::wstring_view name) const {
-  for (const Control& c : controls_) {
-    if (c.Name == name) return &c;
-  }
-  return nullptr;
-}
-
 const Control* Form::ActiveControl() const { return Find(GetFocus()); }
 
 void Form::Attach(FormEvents* helper) {

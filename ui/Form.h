@@ -54,7 +54,6 @@ class Form {
 
   const std::vector<Control>& Controls() const { return controls_; }
   const Control* Find(HWND hwnd) const;
-  const Control* FindByName(std::wstring_view name) const;
   // The control that holds the focus, or null when none of this form's controls does.
   const Control* ActiveControl() const;
 

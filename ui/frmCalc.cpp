@@ -29,7 +29,7 @@ enum class Font { Default, Bold, Fixed };
 
 // One row per control, in TabIndex order. Positions are twips; inside a frame they are relative
 // to the frame, as designed.
-struct ControlSpec {
+struct ControlRow {
   int Id;
   const wchar_t* Name;
   const wchar_t* TypeName;
@@ -50,7 +50,7 @@ constexpr wchar_t kPriorityText[] =
     L"\r\n"
     L"負の値は()で括って下さい";
 
-constexpr ControlSpec kControls[] = {
+constexpr ControlRow kControls[] = {
     {IDC_TXTCALC, L"txtCalc", kTextBox, 0, 60, 60, 4635, 555, Font::Bold, L"", L"半角の数字と記号で式を入力して下さい", L"", true},
     {IDC_CMDSUM, L"cmdSum", kCommandButton, 0, 3240, 720, 375, 315, Font::Default, L"", L"計算", L"", true},
     {IDC_CMDCOPY, L"cmdCopy", kCommandButton, 0, 3600, 720, 375, 315, Font::Default, L"", L"コピー", L"", false},
@@ -69,24 +69,24 @@ constexpr ControlSpec kControls[] = {
     {IDC_CMDCLR, L"cmdClr", kCommandButton, 0, 4320, 720, 375, 315, Font::Default, L"", L"クリア", L"", true},
 };
 
-const ControlSpec* SpecOf(int id) {
-  for (const ControlSpec& s : kControls) {
+const ControlRow* RowOf(int id) {
+  for (const ControlRow& s : kControls) {
     if (s.Id == id) return &s;
   }
   return nullptr;
 }
 
 // The window-relative position of a control, in twips.
-POINT TwipOrigin(const ControlSpec& s) {
+POINT TwipOrigin(const ControlRow& s) {
   POINT p{s.Left, s.Top};
-  if (const ControlSpec* frame = s.Container ? SpecOf(s.Container) : nullptr) {
+  if (const ControlRow* frame = s.Container ? RowOf(s.Container) : nullptr) {
     p.x += frame->Left;
     p.y += frame->Top;
   }
   return p;
 }
 
-void ClassAndStyle(const ControlSpec& s, const wchar_t*& cls, DWORD& style, DWORD& exStyle) {
+void ClassAndStyle(const ControlRow& s, const wchar_t*& cls, DWORD& style, DWORD& exStyle) {
   std::wstring_view type = s.TypeName;
   exStyle = 0;
   style = WS_VISIBLE | (s.Enabled ? 0 : WS_DISABLED);
@@ -175,7 +175,7 @@ void frmCalc::Form_Initialize() {
 void frmCalc::CreateControls() {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   int picture = 0;
-  for (const ControlSpec& s : kControls) {
+  for (const ControlRow& s : kControls) {
     const wchar_t* cls = nullptr;
     DWORD style = 0, exStyle = 0;
     ClassAndStyle(s, cls, style, exStyle);
@@ -205,7 +205,7 @@ void frmCalc::CreateTooltips() {
                              CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
                              GetModuleHandleW(nullptr), nullptr);
   if (!tooltip_) return;
-  for (const ControlSpec& s : kControls) {
+  for (const ControlRow& s : kControls) {
     if (!s.Tooltip) continue;
     TTTOOLINFOW ti = {};
     ti.cbSize = sizeof(ti);
@@ -227,7 +227,7 @@ void frmCalc::ApplyLayout(int left, int top) {
   fontFixed_ = MakeFont(L"ＭＳ ゴシック", false, dpi);
   SendMessageW(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontDefault_), FALSE);
 
-  for (const ControlSpec& s : kControls) {
+  for (const ControlRow& s : kControls) {
     HWND h = Item(s.Id);
     HFONT font = s.FontKind == Font::Bold ? fontBold_ : s.FontKind == Font::Fixed ? fontFixed_ : fontDefault_;
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hWnd()));  // hidden: drawn at show
