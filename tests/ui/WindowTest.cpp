@@ -113,7 +113,7 @@ TEST_F(Window, IconHasBothSizesIn256Colours) {
   }
 }
 
-struct FontSpec {
+struct ExpectedFont {
   int Id;
   const wchar_t* Face;
   bool Bold;
@@ -121,12 +121,12 @@ struct FontSpec {
 
 TEST_F(Window, FontsAreTheDesignedJapaneseFaces) {
   Open();
-  const FontSpec fonts[] = {
+  const ExpectedFont fonts[] = {
       {IDC_TXTCALC, L"ＭＳ Ｐゴシック", true},   {IDC_TXTANS, L"ＭＳ Ｐゴシック", true},
       {IDC_LBLLABEL1, L"ＭＳ ゴシック", false}, {IDC_LBLLABEL0, L"ＭＳ Ｐゴシック", false},
       {IDC_CHKWIDE, L"ＭＳ Ｐゴシック", false},
   };
-  for (const FontSpec& f : fonts) {
+  for (const ExpectedFont& f : fonts) {
     LOGFONTW lf;
     auto font = reinterpret_cast<HFONT>(SendMessageW(Item(f.Id), WM_GETFONT, 0, 0));
     ASSERT_NE(font, nullptr) << f.Id;

@@ -140,7 +140,7 @@ struct DeleteCase {
 TEST_F(Helper, DeleteAtTheEndRemovesTheLastCharacter) {
   const DeleteCase cases[] = {
       {L"123", 3, 3, L"12"},  // caret after the last character
-      {L"", 0, 0, L""},       // empty: nothing special
+      {L"", 0, 0, L""},       // empty: nothing happens
       {L"123", 1, 1, L"13"},  // inside: as usual
       {L"123", 1, 3, L"1"},   // a selection that ends at the end: as usual
   };
