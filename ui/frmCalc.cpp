@@ -151,7 +151,6 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   auto icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE));
   CreateFormWindow(kCaption, kWindowStyle, 0, icon);
   CreateControls();
-  CreateTooltips();
   ApplyLayout(CW_USEDEFAULT, CW_USEDEFAULT);
   Form_Initialize();
 }
@@ -275,6 +274,8 @@ void frmCalc::OnDpiChanged(UINT /*dpi*/, const RECT& suggested) {
 void frmCalc::Show() {
   ShowWindow(hWnd(), SW_SHOWNORMAL);
   UpdateWindow(hWnd());
+  // Tooltips appear only on hovering: created once the window is up, they cost no start-up time.
+  if (!tooltip_) CreateTooltips();
 }
 
 LRESULT frmCalc::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
