@@ -88,11 +88,15 @@ TEST_F(EndToEnd, AnswerReplacesTheEditorsSelectionAndQuorvaEnds) {
     }
     EXPECT_EQ(CalculateByKeyboard(L"(1+2)*3"), c.Answer);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(Item(IDC_CMDTERAPAD)) != FALSE; })) << "exchange disabled";
+    const std::wstring shot = L"e2e-" + std::to_wstring(&c - cases) + L"-";
+    SaveWindowShot(window, shot + L"quorva.bmp");  // in the build folder, to look at after a run
 
     Click(IDC_CMDTERAPAD);
     EXPECT_TRUE(quorva->WaitForExit(10000)) << "Quorva did not end";
     EXPECT_EQ(quorva->ExitCode(), 0u);
     EXPECT_EQ(AnsiWindowText(editorEdit), ToAnsi(u"abc " + FromWide(c.Answer) + u" def"));
+    RedrawWindow(editorWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+    SaveWindowShot(editorWindow, shot + L"editor.bmp");
 
     quorva.reset();
     editor.reset();

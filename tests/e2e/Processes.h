@@ -43,4 +43,8 @@ void PressKey(WORD vk);
 // Presses the left button over the middle of a window, waits until pressed() holds, releases.
 bool ClickWindow(HWND window, const std::function<bool()>& pressed);
 
+// Screenshots as 24-bit BMP files: a rectangle of the screen, or one window as it shows.
+bool SaveScreen(const RECT& rc, const std::wstring& file);
+bool SaveWindowShot(HWND window, const std::wstring& file);
+
 }  // namespace quorva::e2e
