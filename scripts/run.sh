@@ -14,7 +14,8 @@ demo=("$build/wine-run.sh" "$build/tests/e2e/quorva-demo.exe")
 winpath() { printf 'Z:%s' "$(realpath "$1")" | tr / '\\'; }
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then
-  echo "run: opening the editor and Quorva on $DISPLAY"
+  echo "run: opening the editor and Quorva on $DISPLAY. Type an expression in Quorva, press Enter,"
+  echo "     then click its editor button (or copy). Close the editor window to finish."
   QUORVA_USE_DISPLAY=1 scripts/with-xvfb.sh "${demo[@]}" | iconv -f cp932 -t utf-8
 else
   out=$build/demo

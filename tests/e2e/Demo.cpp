@@ -77,9 +77,6 @@ int main(int argc, char** argv) {
   if (!WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; })) return Fail("no window");
 
   if (mode.empty()) {
-    std::printf("Quorva is open in front of the editor. Type an expression, press Enter, then click the\n"
-                "editor button (or copy). Close the editor window to finish.\n");
-    std::fflush(stdout);
     while (quorva.Running()) WaitUntil([&] { return !quorva.Running(); }, 60000);
     PrintEditorText(edit);
     while (editor.Running()) WaitUntil([&] { return !editor.Running(); }, 60000);
