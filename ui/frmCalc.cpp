@@ -10,6 +10,7 @@
 #include "common/UserLocale.h"
 #include "common/subTool.h"
 #include "engine/FormatAnswer.h"
+#include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/Clipboard.h"
 #include "ui/Controls.h"
@@ -24,6 +25,7 @@ constexpr wchar_t kCaption[] = L"Quorva β1";
 constexpr int kClientWidth = 4755, kClientHeight = 2730;  // twips
 constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 constexpr UINT kReselectAfterClick = WM_APP + 1;
+constexpr uint32_t kMbIconExclamation = 0x0030;
 
 enum class Font { Default, Bold, Fixed };
 
@@ -342,6 +344,16 @@ void frmCalc::cmdCopy_Click() {
 void frmCalc::cmdTeraPad_Click() {
   std::wstring answer = Trim(GetText(Item(IDC_TXTANS)));
   if (answer.empty() || !gTeraPad || !gTeraPad->hEdit()) return;
+  if (!IsWindow(gTeraPad->hEdit())) {
+    // The editor was closed after Quorva started: nothing can take the answer. Say so and stay
+    // open, so that the answer can still be copied.
+    MessageBoxRequest box;
+    box.Text = u"エディタが閉じられたため、答えを書き込めません。\rコピーボタンでクリップボードに送ることができます。";
+    box.Caption = kAppTitle;
+    box.Style = kMbIconExclamation;
+    ShowMessageBox(box);
+    return;
+  }
   gTeraPad->SelText(answer);
   Unload();
 }

@@ -204,5 +204,20 @@ TEST_F(Commands, ExchangeWritesTheTrimmedAnswerOverTheEditorsSelectionAndEnds) {
   EXPECT_TRUE(unloaded);
 }
 
+TEST_F(Commands, EditorClosedMeanwhileIsReportedAndTheAnswerStaysToBeCopied) {
+  Open(true);
+  SetText(Item(IDC_TXTANS), L"9.00");
+  Pump();
+  DestroyWindow(editor->Main());
+  Click(IDC_CMDTERAPAD);
+  ASSERT_EQ(boxes.Boxes.size(), 1u);
+  EXPECT_NE(ToWide(boxes.Boxes[0].Text).find(L"エディタが閉じられた"), std::wstring::npos);
+  EXPECT_FALSE(unloaded);
+  EXPECT_EQ(Text(IDC_TXTANS), L"9.00");
+  Click(IDC_CMDCOPY);
+  EXPECT_EQ(ClipboardText(), "9.00");
+  EXPECT_TRUE(unloaded);
+}
+
 }  // namespace
 }  // namespace quorva::test

@@ -168,6 +168,12 @@ TEST_F(Helper, EnterTrimsTheTextAndIsDiscarded) {
     PostKey(GetFocus(), VK_RETURN);
     EXPECT_EQ(TextOf(h), L"1+2") << "control " << id;
   }
+  // The ideographic space, which a Japanese input method types for the space bar, goes too;
+  // inner blanks stay.
+  SetText(form->Item(kNoTag), L"\u3000 1 + 2\u3000");
+  SetFocus(form->Item(kNoTag));
+  PostKey(form->Item(kNoTag), VK_RETURN);
+  EXPECT_EQ(TextOf(form->Item(kNoTag)), L"1 + 2");
   // Tab and Enter characters never reach a box; other characters do.
   SetText(form->Item(kMultiLine), L"");
   SetFocus(form->Item(kMultiLine));
