@@ -225,6 +225,9 @@ TEST_F(Window, TabVisitsTheControlsInTabIndexOrder) {
     PostKey(GetFocus(), VK_TAB);
     EXPECT_TRUE(HasFocus(id)) << "expected " << id << ", focus on " << GetDlgCtrlID(GetFocus());
   }
+  // Shift+Tab goes back the same way.
+  SendKeys({{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}});
+  EXPECT_TRUE(WaitFor([&] { return HasFocus(IDC_CMDCLR) && GetKeyState(VK_SHIFT) >= 0; }));
   // Frames and labels never take the focus.
   for (int id : {IDC_FRATIPS, IDC_FRAPARAMETER, IDC_LBLLABEL0, IDC_LBLLABEL1}) {
     EXPECT_FALSE(GetWindowLongW(Item(id), GWL_STYLE) & WS_TABSTOP) << id;
