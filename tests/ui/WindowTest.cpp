@@ -56,7 +56,7 @@ void ExpectLayout(HWND window, int dpi) {
   }
 }
 
-TEST_F(Window, LayoutInPixelsAt96AndAfterMovingTo144Dpi) {
+TEST_F(Window, LayoutInPixelsAt96AndAfterMovingTo120And144Dpi) {
   Open();
   ASSERT_EQ(form->Dpi(), 96u);
   ExpectLayout(form->hWnd(), 96);
@@ -64,17 +64,20 @@ TEST_F(Window, LayoutInPixelsAt96AndAfterMovingTo144Dpi) {
   EXPECT_EQ(ClientRectOf(form->hWnd(), Item(IDC_CMDSUM)).right - 1,
             ClientRectOf(form->hWnd(), Item(IDC_CMDCOPY)).left);
 
-  RECT suggested{100, 80, 600, 500};
-  SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(144, 144), reinterpret_cast<LPARAM>(&suggested));
-  ExpectLayout(form->hWnd(), 144);
-  RECT rc;
-  GetWindowRect(form->hWnd(), &rc);
-  EXPECT_EQ(rc.left, 100);
-  EXPECT_EQ(rc.top, 80);
-  // Fonts follow: 9 pt is 18 pixels high at 144 dpi.
-  LOGFONTW lf;
-  GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(IDC_TXTCALC), WM_GETFONT, 0, 0)), sizeof(lf), &lf);
-  EXPECT_EQ(lf.lfHeight, -18);
+  // Moving to a monitor at 125 % and then 150 %: the window lays itself out again.
+  for (int dpi : {120, 144}) {
+    RECT suggested{100, 80, 600, 500};
+    SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    ExpectLayout(form->hWnd(), dpi);
+    RECT rc;
+    GetWindowRect(form->hWnd(), &rc);
+    EXPECT_EQ(rc.left, 100);
+    EXPECT_EQ(rc.top, 80);
+    // Fonts follow: 9 pt is 15 pixels high at 120 dpi, 18 at 144.
+    LOGFONTW lf;
+    GetObjectW(reinterpret_cast<HFONT>(SendMessageW(Item(IDC_TXTCALC), WM_GETFONT, 0, 0)), sizeof(lf), &lf);
+    EXPECT_EQ(lf.lfHeight, -MulDiv(9, dpi, 72)) << dpi;
+  }
 }
 
 TEST_F(Window, FrameCaptionIconAndPlace) {
