@@ -220,9 +220,8 @@ void frmCalc::CreateTooltips() {
 
 void frmCalc::ApplyLayout(int left, int top) {
   const UINT dpi = Dpi();
-  for (HFONT f : {fontDefault_, fontBold_, fontFixed_}) {
-    if (f) DeleteObject(f);
-  }
+  // The controls hold the old fonts until they are given the new ones.
+  const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
   fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);
   fontBold_ = MakeFont(L"ＭＳ Ｐゴシック", true, dpi);
   fontFixed_ = MakeFont(L"ＭＳ ゴシック", false, dpi);
@@ -247,6 +246,9 @@ void frmCalc::ApplyLayout(int left, int top) {
       height = std::max(height, static_cast<int>(rc.bottom));
     }
     SetWindowPos(h, nullptr, Pixels(origin.x), Pixels(origin.y), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (HFONT f : oldFonts) {
+    if (f) DeleteObject(f);
   }
 
   RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
