@@ -91,7 +91,15 @@ TEST_F(Window, FrameCaptionIconAndPlace) {
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
   EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
-  EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_SMALL, 0), 0);
+  auto smallIcon = reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, ICON_SMALL, 0));
+  ASSERT_NE(smallIcon, nullptr);
+  ICONINFO info;
+  ASSERT_TRUE(GetIconInfo(smallIcon, &info));
+  BITMAP bm;
+  GetObjectW(info.hbmMask, sizeof(bm), &bm);
+  EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON)) << "the small image, not a shrunk large one";
+  DeleteObject(info.hbmColor);
+  DeleteObject(info.hbmMask);
   EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr) << "modeless, without owner";
   RECT rc;
   GetWindowRect(w, &rc);
