@@ -192,9 +192,12 @@ bool SaveWindowShot(HWND window, const std::wstring& file) {
 }
 
 bool ClickWindow(HWND window, const std::function<bool()>& pressed) {
+  // The middle of the client area: the middle of the whole window can be a scroll bar, and a
+  // click there does not take the focus.
   RECT rc;
-  GetWindowRect(window, &rc);
+  GetClientRect(window, &rc);
   POINT p{(rc.left + rc.right) / 2, (rc.top + rc.bottom) / 2};
+  ClientToScreen(window, &p);
   INPUT down[2] = {Mouse(MOUSEEVENTF_MOVE, p), Mouse(MOUSEEVENTF_LEFTDOWN, p)};
   SendInput(2, down, sizeof(INPUT));
   bool ok = WaitUntil(pressed, 5000);
