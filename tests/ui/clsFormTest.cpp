@@ -241,17 +241,27 @@ LRESULT CALLBACK RecordKeys(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-TEST_F(Helper, FormFocusWithNoFocusedControlPassesOnByOneTab) {
-  ShowInFront();
-  SetFocus(form->Item(kLower));
+// The key messages that reach this thread while `action` runs and for a moment after it: a
+// key-up, were there one, would have arrived by then.
+template <class Action>
+std::vector<MSG> KeysDuring(Action action) {
   std::vector<MSG> recorded;
   gRecorded = &recorded;
   HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
-  SetFocus(form->hWnd());  // the form itself, none of its controls
-  EXPECT_TRUE(WaitFor([&] { return GetFocus() == form->Item(kUpper); }));
-  WaitFor([] { return false; }, 100);  // a key-up, were there one, would have arrived by now
+  action();
+  WaitFor([] { return false; }, 100);
   UnhookWindowsHookEx(hook);
   gRecorded = nullptr;
+  return recorded;
+}
+
+TEST_F(Helper, FormFocusWithNoFocusedControlPassesOnByOneTab) {
+  ShowInFront();
+  SetFocus(form->Item(kLower));
+  std::vector<MSG> recorded = KeysDuring([&] {
+    SetFocus(form->hWnd());  // the form itself, none of its controls
+    EXPECT_TRUE(WaitFor([&] { return GetFocus() == form->Item(kUpper); }));
+  });
   ASSERT_EQ(recorded.size(), 1u) << "exactly one key message";
   EXPECT_EQ(recorded[0].message, static_cast<UINT>(WM_KEYDOWN));
   EXPECT_EQ(recorded[0].wParam, static_cast<WPARAM>(VK_TAB));
@@ -261,13 +271,7 @@ TEST_F(Helper, FormFocusWithNoFocusedControlPassesOnByOneTab) {
 TEST_F(Helper, FormFocusWhileAControlHoldsItSynthesisesNothing) {
   ShowInFront();
   SetFocus(form->Item(kLower));
-  std::vector<MSG> recorded;
-  gRecorded = &recorded;
-  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
-  helper->GotFocus();
-  WaitFor([] { return false; }, 100);
-  UnhookWindowsHookEx(hook);
-  gRecorded = nullptr;
+  std::vector<MSG> recorded = KeysDuring([&] { helper->GotFocus(); });
   EXPECT_TRUE(recorded.empty());
   EXPECT_EQ(GetFocus(), form->Item(kLower));
 }
@@ -280,13 +284,7 @@ TEST_F(Helper, FormFocusWhileAnotherWindowIsInFrontSynthesisesNothing) {
                                nullptr, nullptr, nullptr, nullptr);
   SetForegroundWindow(other);
   ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
-  std::vector<MSG> recorded;
-  gRecorded = &recorded;
-  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
-  helper->GotFocus();
-  WaitFor([] { return false; }, 100);
-  UnhookWindowsHookEx(hook);
-  gRecorded = nullptr;
+  std::vector<MSG> recorded = KeysDuring([&] { helper->GotFocus(); });
   DestroyWindow(other);
   EXPECT_TRUE(recorded.empty());
 }
