@@ -2,10 +2,12 @@
 // The calculator window: its layout, commands and keyboard handling.
 #include <windows.h>
 
+#include <array>
 #include <functional>
 #include <memory>
 
 #include "engine/NumberLocale.h"
+#include "ui/CalcControls.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
 
@@ -33,7 +35,9 @@ class frmCalc final : public Form {
 
  private:
   void CreateControls();
+  void LoadPictures();
   void CreateTooltips();
+  HFONT FontOf(FontKind kind) const;
   void ApplyLayout(int left, int top);
   void Form_Initialize();
 
@@ -49,7 +53,7 @@ class frmCalc final : public Form {
   std::function<void()> onUnloaded_;
   NumberLocale locale_;
   HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
-  HBITMAP pictures_[4] = {};
+  std::array<HBITMAP, kPictureCount> pictures_{};
   HWND tooltip_ = nullptr;
 };
 

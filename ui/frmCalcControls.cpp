@@ -1,0 +1,167 @@
+// The calculator window's controls: created, given pictures and tooltips, and laid out from the
+// control table.
+#include "ui/frmCalc.h"
+
+#include <commctrl.h>
+#include <imm.h>
+
+#include <algorithm>
+
+#include "ui/CalcControls.h"
+
+namespace quorva {
+
+namespace {
+
+// What every control of a kind has.
+struct KindRow {
+  Kind ControlKind;
+  const wchar_t* ClassName;
+  const wchar_t* TypeName;
+  DWORD Style;
+  DWORD ExStyle;
+  HWND InsertAfter;  // drawing order: frames go to the bottom so that they never paint over their contents
+};
+
+const KindRow kKinds[] = {
+    {Kind::TextBox, L"EDIT", kTextBox, WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
+    {Kind::CommandButton, L"BUTTON", kCommandButton, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 0, HWND_TOP},
+    {Kind::CheckBox, L"BUTTON", kCheckBox, WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
+    {Kind::Frame, L"BUTTON", kFrame, BS_GROUPBOX, 0, HWND_BOTTOM},
+    {Kind::Label, L"STATIC", kLabel, SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
+};
+
+const KindRow& KindOf(const ControlRow& row) {
+  for (const KindRow& k : kKinds) {
+    if (k.ControlKind == row.ControlKind) return k;
+  }
+  return kKinds[0];
+}
+
+// The window-relative position of a control, in twips.
+POINT TwipOrigin(const ControlRow& row) {
+  POINT p{row.Left, row.Top};
+  if (const ControlRow* frame = row.Container ? RowOf(row.Container) : nullptr) {
+    p.x += frame->Left;
+    p.y += frame->Top;
+  }
+  return p;
+}
+
+HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
+  LOGFONTW lf = {};
+  lf.lfHeight = -MulDiv(9, static_cast<int>(dpi), 72);
+  lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
+  lf.lfCharSet = SHIFTJIS_CHARSET;
+  lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
+  return CreateFontIndirectW(&lf);
+}
+
+}  // namespace
+
+void frmCalc::CreateControls() {
+  for (const ControlRow& row : kControls) {
+    const KindRow& kind = KindOf(row);
+    DWORD style = WS_VISIBLE | kind.Style | row.Style | (row.Enabled ? 0 : WS_DISABLED);
+    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag);
+    if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);
+    if (!row.InputMethod) ImmAssociateContext(h, nullptr);
+    // Only the drawing order changes; the Tab order stays the collection order.
+    if (kind.InsertAfter != HWND_TOP) {
+      SetWindowPos(h, kind.InsertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    }
+  }
+  LoadPictures();
+}
+
+void frmCalc::LoadPictures() {
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  size_t next = 0;
+  for (const ControlRow& row : kControls) {
+    if (!row.Picture) continue;
+    // Light grey in the pictures becomes the user's button face colour.
+    auto bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(row.Picture), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    HBITMAP old = pictures_[next];
+    pictures_[next++] = bmp;
+    SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
+    if (old) DeleteObject(old);
+  }
+}
+
+void frmCalc::CreateTooltips() {
+  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
+                             GetModuleHandleW(nullptr), nullptr);
+  if (!tooltip_) return;
+  for (const ControlRow& row : kControls) {
+    if (!row.Tooltip) continue;
+    TTTOOLINFOW ti = {};
+    ti.cbSize = sizeof(ti);
+    ti.uFlags = TTF_IDISHWND | TTF_SUBCLASS;
+    ti.hwnd = hWnd();
+    ti.uId = reinterpret_cast<UINT_PTR>(Item(row.Id));
+    ti.lpszText = const_cast<wchar_t*>(row.Tooltip);
+    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+  }
+}
+
+HFONT frmCalc::FontOf(FontKind kind) const {
+  switch (kind) {
+    case FontKind::Bold: return fontBold_;
+    case FontKind::Fixed: return fontFixed_;
+    default: return fontDefault_;
+  }
+}
+
+void frmCalc::ApplyLayout(int left, int top) {
+  const UINT dpi = Dpi();
+  // The controls hold the old fonts until they are given the new ones.
+  const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
+  fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);
+  fontBold_ = MakeFont(L"ＭＳ Ｐゴシック", true, dpi);
+  fontFixed_ = MakeFont(L"ＭＳ ゴシック", false, dpi);
+  SendMessageW(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontDefault_), FALSE);
+
+  for (const ControlRow& row : kControls) {
+    HWND h = Item(row.Id);
+    HFONT font = FontOf(row.Font);
+    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hWnd()));  // hidden: drawn at show
+    POINT origin = TwipOrigin(row);
+    int width = Pixels(row.Width), height = Pixels(row.Height);
+    if (row.ControlKind == Kind::Label) {
+      // Labels are sized to their text; the designed size is what the text needs in the
+      // designed font, so a wider substitute font grows the label instead of cutting it.
+      HDC hdc = GetDC(h);
+      HGDIOBJ old = SelectObject(hdc, font);
+      RECT rc{0, 0, 0, 0};
+      DrawTextW(hdc, row.Caption, -1, &rc, DT_CALCRECT | DT_NOPREFIX);
+      SelectObject(hdc, old);
+      ReleaseDC(h, hdc);
+      width = std::max(width, static_cast<int>(rc.right));
+      height = std::max(height, static_cast<int>(rc.bottom));
+    }
+    SetWindowPos(h, nullptr, Pixels(origin.x), Pixels(origin.y), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  for (HFONT f : oldFonts) {
+    if (f) DeleteObject(f);
+  }
+
+  RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
+  AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
+  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  if (left == CW_USEDEFAULT) {
+    left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
+    top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
+  }
+  SetWindowPos(hWnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  // The frame may differ from the computed one (a window not yet moved to the new DPI, themes):
+  // the client area is what must have the designed size.
+  RECT client;
+  GetClientRect(hWnd(), &client);
+  int dx = Pixels(kClientWidth) - client.right, dy = Pixels(kClientHeight) - client.bottom;
+  if (dx != 0 || dy != 0) {
+    SetWindowPos(hWnd(), nullptr, 0, 0, width + dx, height + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  }
+}
+
+}  // namespace quorva
