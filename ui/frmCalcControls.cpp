@@ -66,9 +66,13 @@ void frmCalc::CreateControls() {
     HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag);
     if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);
     if (!row.InputMethod) ImmAssociateContext(h, nullptr);
-    // Only the drawing order changes; the Tab order stays the collection order.
+  }
+  // Once all exist: a control created later would otherwise go below a frame moved down earlier.
+  // Only the drawing order changes; the Tab order stays the collection order.
+  for (const ControlRow& row : kControls) {
+    const KindRow& kind = KindOf(row);
     if (kind.InsertAfter != HWND_TOP) {
-      SetWindowPos(h, kind.InsertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+      SetWindowPos(Item(row.Id), kind.InsertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
   LoadPictures();
