@@ -29,7 +29,8 @@
 //   --close-after N    answers N edit messages (WM_GETTEXT, WM_GETTEXTLENGTH, WM_SETTEXT,
 //                      EM_GETSEL, EM_SETSEL, EM_REPLACESEL, EM_UNDO, WM_CUT, WM_COPY, WM_PASTE,
 //                      WM_CLEAR, EM_LINEINDEX, EM_LINEFROMCHAR, EM_GETFIRSTVISIBLELINE), then
-//                      answers every further one with 0 and closes its main window
+//                      answers every further one with 0 and closes its main window (under Wine
+//                      a WM_GETTEXTLENGTH from another process arrives with a WM_GETTEXT: two)
 //   --delay MS         waits MS milliseconds before answering each of those edit messages
 // The window comes to the foreground when it opens. Exit code 2 means a bad command line.
 //
