@@ -99,7 +99,7 @@ TEST_F(ClipFileLineTest, FileWriteMakesTheEditorReload) {
   bridge->hWin(main);
   bridge->Path(path);
   bridge->File(L"再読み込み");
-  EXPECT_TRUE(WaitFor([&] { return qeditor::ReloadCount(main) == 1; }));
+  EXPECT_TRUE(WaitUntil([&] { return qeditor::ReloadCount(main) == 1; }));
   EXPECT_EQ(qeditor::CoreOf(main)->Text(), A(u"再読み込み"));
   DeleteFileW(path.c_str());
 }

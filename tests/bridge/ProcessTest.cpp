@@ -8,6 +8,8 @@
 #include <string>
 #include <thread>
 
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/Wait.h"
 #include "bridge/clsTeraPad.h"
 #include "common/Ansi.h"
 #include "engine/MessageBox.h"
@@ -17,14 +19,7 @@ namespace {
 
 constexpr UINT kSetLimit = WM_APP + 1;  // the stand-in editor's switch for its byte limit
 
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::seconds(15)) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    std::this_thread::yield();
-  }
-  return true;
-}
+using test::WaitUntil;
 
 // The editor's path (a Unix path of the build folder, or the first argument), as a Windows path.
 std::wstring EditorPath() {
@@ -47,13 +42,6 @@ std::string EditorBytes(HWND edit) {
 
 class ProcessTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    previousBox_ = SetMessageBoxHandler([this](const MessageBoxRequest&) {
-      ++reports_;
-      return kIdOk;
-    });
-  }
-
   void TearDown() override {
     if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
     if (process_.hProcess) {
@@ -64,7 +52,6 @@ class ProcessTest : public ::testing::Test {
       CloseHandle(process_.hProcess);
       CloseHandle(process_.hThread);
     }
-    SetMessageBoxHandler(previousBox_);
   }
 
   // Starts the editor and waits until its window is the foreground window.
@@ -74,7 +61,7 @@ class ProcessTest : public ::testing::Test {
     si.cb = sizeof si;
     ASSERT_TRUE(CreateProcessW(nullptr, command.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &process_))
         << "cannot start " << ToAnsi(FromWide(command));
-    ASSERT_TRUE(WaitFor([&] {
+    ASSERT_TRUE(WaitUntil([&] {
       main_ = FindWindowW(L"QuorvaStandInEditor", title.c_str());
       return main_ != nullptr && GetForegroundWindow() == main_;
     })) << "the editor did not come to the foreground";
@@ -87,8 +74,8 @@ class ProcessTest : public ::testing::Test {
   PROCESS_INFORMATION process_{};
   HWND main_ = nullptr;
   HWND edit_ = nullptr;
+  test::ScopedMessageBoxHandler boxes_{[this](const MessageBoxRequest&) { return ++reports_, kIdOk; }};
   int reports_ = 0;
-  MessageBoxHandler previousBox_;
 };
 
 TEST_F(ProcessTest, FindsTheEditorAndWritesTheAnswerInPieces) {
@@ -129,7 +116,7 @@ TEST_F(ProcessTest, FileWriteMakesTheEditorReloadIt) {
   ASSERT_EQ(bridge.hWin(), main_);
   bridge.Path(path);
   bridge.File(L"新しい内容");
-  EXPECT_TRUE(WaitFor([&] { return EditorBytes(edit_) == ToAnsi(u"新しい内容"); })) << EditorBytes(edit_);
+  EXPECT_TRUE(WaitUntil([&] { return EditorBytes(edit_) == ToAnsi(u"新しい内容"); })) << EditorBytes(edit_);
   EXPECT_EQ(reports_, 0);
   DeleteFileW(path.c_str());
 }
