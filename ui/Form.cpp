@@ -85,9 +85,14 @@ void Form::Detach(FormEvents* helper) { helpers_.erase(std::remove(helpers_.begi
   } while (0)
 
 void Form::PreviewKeyDown(uint16_t& KeyCode, uint16_t Shift) {
-  Form_KeyDown(KeyCode, Shift);
-  if (KeyCode == 0) return;
+  // The helpers first: they act on the control that the key was aimed at, before the form's own
+  // handler may move the focus (Enter in one box returning to another). Each handler sees the
+  // key as it came; a handler that sets it to 0 keeps it from the control.
+  const uint16_t key = KeyCode;
   QUORVA_FOR_EACH_HELPER(KeyDown(KeyCode, Shift));
+  uint16_t own = key;
+  Form_KeyDown(own, Shift);
+  if (own == 0) KeyCode = 0;
 }
 
 void Form::PreviewKeyPress(uint16_t& KeyAscii) {
@@ -130,7 +135,11 @@ void Form::OnActivate(WPARAM wParam) {
   // Back to the control that had the focus, as dialogs do; the first time the form itself takes
   // the focus and its GotFocus handlers decide.
   if (lastFocus_ && IsWindow(lastFocus_) && IsWindowEnabled(lastFocus_) && IsWindowVisible(lastFocus_)) {
+    // Coming back is not a move inside the form: the control gets its focus back with its text,
+    // caret and selection as the user left them, so no got-focus rule may run for it.
+    restoringFocus_ = true;
     SetFocus(lastFocus_);
+    restoringFocus_ = false;
   } else if (!HIWORD(wParam)) {
     SetFocus(hwnd_);
   }

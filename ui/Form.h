@@ -75,6 +75,10 @@ class Form {
   void Unload();
   bool Unloaded() const { return unloaded_; }
 
+  // True while the form gives the focus back to the control that had it before the user went
+  // to another window.
+  bool RestoringFocus() const { return restoringFocus_; }
+
  protected:
   Form() = default;
 
@@ -105,6 +109,7 @@ class Form {
   HWND hwnd_ = nullptr;
   UINT dpi_ = 96;
   bool unloaded_ = false;
+  bool restoringFocus_ = false;
   HWND lastFocus_ = nullptr;
   std::vector<Control> controls_;
   std::vector<FormEvents*> helpers_;

@@ -94,6 +94,8 @@ void frmCalc::OnCommand(int id, int code, HWND /*control*/) {
       {IDC_TXTAFTER, EN_SETFOCUS, &frmCalc::txtAfter_GotFocus},
   };
   if (Unloaded()) return;
+  // The got-focus rules are for moves inside the window, not for the user coming back to it.
+  if (code == EN_SETFOCUS && RestoringFocus()) return;
   for (const EventRow& e : kEvents) {
     if (e.Id == id && e.Code == code) {
       (this->*e.Handler)();

@@ -48,6 +48,29 @@ TEST_F(Keyboard, EnterInTheDecimalPlacesReturnsToTheExpressionSelected) {
   EXPECT_EQ(Text(IDC_TXTANS), L"0.125");
 }
 
+struct ReturnCase {
+  const wchar_t* Expression;
+  const wchar_t* Places;
+};
+
+TEST_F(Keyboard, EnterInTheDecimalPlacesLeavesTheExpressionAsTypedAndSelected) {
+  Open();
+  // Blanks around the expression are the expression box's own business: trimming it here would
+  // move its caret and undo the selection.
+  const ReturnCase cases[] = {{L" 1+2 ", L"3"}, {L"  12*3", L""}, {L"1+2", L"0"}};
+  for (const ReturnCase& c : cases) {
+    SetText(Item(IDC_TXTCALC), c.Expression);
+    SetText(Item(IDC_TXTAFTER), c.Places);
+    SetFocus(Item(IDC_TXTAFTER));
+    PostKey(Item(IDC_TXTAFTER), VK_RETURN);
+    ASSERT_TRUE(HasFocus(IDC_TXTCALC)) << testing::PrintToString(c.Expression);
+    EXPECT_EQ(Text(IDC_TXTCALC), c.Expression);
+    const int length = static_cast<int>(std::wstring(c.Expression).size());
+    EXPECT_EQ(Selection(IDC_TXTCALC), std::make_pair(0, length)) << testing::PrintToString(c.Expression);
+    EXPECT_EQ(Text(IDC_TXTAFTER), c.Places);
+  }
+}
+
 TEST_F(Keyboard, DecimalPlacesTakeOneDigitAndNothingElse) {
   Open();
   SetFocus(Item(IDC_TXTAFTER));
