@@ -47,11 +47,13 @@ int SelLength(HWND control) {
   return static_cast<int>(end - start);
 }
 
-void SetSelStart(HWND control, int start) {
+void SetSelStart(HWND control, int start) { SetSel(control, start, start); }
+
+void SetSel(HWND control, int start, int end) {
   if (IsComboBox(control)) {
-    SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(start, start));
+    SendMessageW(control, CB_SETEDITSEL, 0, MAKELPARAM(start, end));
   } else {
-    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(start), start);
+    SendMessageW(control, EM_SETSEL, static_cast<WPARAM>(start), end);
   }
 }
 

@@ -18,6 +18,7 @@ void SetValue(HWND control, int value);
 int SelStart(HWND control);
 int SelLength(HWND control);
 void SetSelStart(HWND control, int start);  // no selection, caret at start
+void SetSel(HWND control, int start, int end);
 
 // Removes leading and trailing blanks: the space and the ideographic (full-width) space, which a
 // Japanese input method types for the same key.

@@ -1,5 +1,7 @@
 #include "ui/clsForm.h"
 
+#include <algorithm>
+
 #include "common/subTool.h"
 #include "ui/Controls.h"
 #include "ui/MessageLoop.h"
@@ -48,6 +50,20 @@ void clsForm::AddStyle(HWND hWnd, LONG lStyle) {
   SetWindowLongA(hWnd, GWL_STYLE, style | lStyle);
 }
 
+void clsForm::TrimKeepingSelection(HWND box) {
+  const std::wstring text = GetText(box);
+  const std::wstring trimmed = Trim(text);
+  if (trimmed == text) return;
+  // The caret and the selection stay on the same characters; positions in the removed blanks
+  // move to the nearest end of what is left.
+  const int lead = trimmed.empty() ? 0 : static_cast<int>(text.find(trimmed));
+  const int length = static_cast<int>(trimmed.size());
+  auto moved = [&](int position) { return std::clamp(position - lead, 0, length); };
+  const int start = SelStart(box), end = start + SelLength(box);
+  SetText(box, trimmed);
+  SetSel(box, moved(start), moved(end));
+}
+
 void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
   if (!frmForm) return;
   const Control* active = frmForm->ActiveControl();
@@ -55,16 +71,20 @@ void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
   bool textual = active->TypeName == kTextBox || active->TypeName == kComboBox;
   if (KeyCode == VK_DELETE) {
     if (!textual) return;
-    int start = SelStart(active->hWnd);
-    // Delete at the end of the text removes the last character instead of doing nothing.
-    if (SelLength(active->hWnd) == 0 && start > 0 && start == GetWindowTextLengthW(active->hWnd)) {
-      SetSelStart(active->hWnd, start - 1);
+    HWND box = active->hWnd;
+    int start = SelStart(box);
+    // Delete at the end of the text removes the last character instead of doing nothing, with
+    // any modifier: the control's own Shift+Delete (which deletes backwards from the caret),
+    // Ctrl+Delete and Shift+Ctrl+Delete would each do something else there, so the helper
+    // removes it and keeps the key from the control.
+    if (SelLength(box) == 0 && start > 0 && start == GetWindowTextLengthW(box)) {
+      SetSel(box, start - 1, start);
+      SendMessageW(box, WM_CLEAR, 0, 0);
+      KeyCode = 0;
     }
   } else if (KeyCode == VK_RETURN) {
     if (textual) {
-      std::wstring text = GetText(active->hWnd);
-      std::wstring trimmed = Trim(text);
-      if (trimmed != text) SetText(active->hWnd, trimmed);
+      TrimKeepingSelection(active->hWnd);
     } else if (active->TypeName == kOptionButton) {
       SetValue(active->hWnd, GetValue(active->hWnd) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
     }

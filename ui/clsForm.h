@@ -31,6 +31,7 @@ class clsForm final : public FormEvents {
 
  private:
   static void AddStyle(HWND hWnd, LONG lStyle);
+  static void TrimKeepingSelection(HWND box);
 
   Form* frmForm = nullptr;
   std::shared_ptr<bool> alive_ = std::make_shared<bool>(true);

@@ -20,6 +20,10 @@ TEST_F(Keyboard, EnterInTheExpressionCalculatesAndLeavesNoLineBreak) {
   EXPECT_EQ(Text(IDC_TXTANS), L"9.00");
   EXPECT_EQ(Text(IDC_TXTCALC), L"(1+2)*3") << "trimmed, no line break";
   EXPECT_TRUE(HasFocus(IDC_TXTCALC));
+  // The caret stays at the end, so the user goes on typing after the expression.
+  EXPECT_EQ(Selection(IDC_TXTCALC), std::make_pair(7, 7));
+  PostChars(Item(IDC_TXTCALC), L"+1");
+  EXPECT_EQ(Text(IDC_TXTCALC), L"(1+2)*3+1");
 }
 
 TEST_F(Keyboard, EnterWithShiftCtrlOrAltCalculatesLikeEnter) {

@@ -1,73 +1,9 @@
 // The form helper on a form of its own: Tag styles, margins, keys, SelText, GotFocus, Paint.
-#include <gtest/gtest.h>
-
-#include <memory>
-
-#include "UiTest.h"
-#include "ui/Controls.h"
-#include "ui/Form.h"
+#include "HelperFixture.h"
 #include "ui/MessageLoop.h"
-#include "ui/clsForm.h"
 
 namespace quorva::test {
 namespace {
-
-enum { kUpper = 1, kLower, kDigits, kSpaceZero, kTwoChars, kOtherLetter, kNoTag, kMultiLine, kCombo, kCheck, kOption,
-       kButton };
-
-class HelperForm : public Form {
- public:
-  HelperForm() {
-    CreateFormWindow(L"helper", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, nullptr);
-    const DWORD edit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-    Add(L"EDIT", edit, kUpper, L"txtUpper", kTextBox, L"A");
-    Add(L"EDIT", edit, kLower, L"txtLower", kTextBox, L"a");
-    Add(L"EDIT", edit, kDigits, L"txtDigits", kTextBox, L"0");
-    Add(L"EDIT", edit, kSpaceZero, L"txtSpaceZero", kTextBox, L" 0");
-    Add(L"EDIT", edit, kTwoChars, L"txtTwo", kTextBox, L"AA");
-    Add(L"EDIT", edit, kOtherLetter, L"txtOther", kTextBox, L"b");
-    Add(L"EDIT", edit, kNoTag, L"txtPlain", kTextBox, L"");
-    Add(L"EDIT", edit | ES_MULTILINE, kMultiLine, L"txtMulti", kTextBox, L"");
-    Add(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, kCombo, L"cboCombo", kComboBox, L"A");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck, L"chkCheck", kCheckBox, L"A");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, kOption, L"optOption", kOptionButton, L"");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton, L"cmdButton", kCommandButton, L"0");
-    SetWindowPos(hWnd(), nullptr, 50, 50, 400, 500, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  HWND Item(int id) const { return GetDlgItem(hWnd(), id); }
-  int keyDowns = 0;
-
- protected:
-  void Form_KeyDown(uint16_t&, uint16_t) override { ++keyDowns; }
-
- private:
-  void Add(const wchar_t* cls, DWORD style, int id, const wchar_t* name, const wchar_t* type, const wchar_t* tag) {
-    HWND h = AddControl(cls, style, WS_EX_CLIENTEDGE, id, name, type, L"", tag);
-    SetWindowPos(h, nullptr, 10, 10 + 35 * (id - 1), 200, id == kCombo ? 120 : 30, SWP_NOZORDER);
-  }
-};
-
-class Helper : public ::testing::Test {
- protected:
-  void SetUp() override {
-    form = std::make_unique<HelperForm>();
-    helper = std::make_unique<clsForm>();
-    helper->AtForm(*form);
-  }
-  void TearDown() override {
-    helper.reset();
-    form.reset();
-    Pump();
-  }
-  void ShowInFront() {
-    ShowWindow(form->hWnd(), SW_SHOW);
-    SetForegroundWindow(form->hWnd());
-    ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == form->hWnd() && GetFocus() != nullptr; }));
-  }
-  LONG Style(int id) { return GetWindowLongW(form->Item(id), GWL_STYLE); }
-  std::unique_ptr<HelperForm> form;
-  std::unique_ptr<clsForm> helper;
-};
 
 TEST_F(Helper, TagSelectsTheInputRestrictionOfTextBoxesOnly) {
   struct Case {
