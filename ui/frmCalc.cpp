@@ -119,7 +119,13 @@ void frmCalc::cmdSum_Click() {
     ErrReport(e);
     return;
   }
-  if (text != typed) SetText(calc, ToWide(text));  // the display form of a rejected expression
+  if (text != typed) {
+    // The display form of a rejected expression, with the caret at its end and nothing selected,
+    // so that the user goes on typing.
+    SetText(calc, ToWide(text));
+    SetSelStart(calc, GetWindowTextLengthW(calc));
+    SendMessageW(calc, EM_SCROLLCARET, 0, 0);
+  }
   SetText(Item(IDC_TXTANS), ToWide(answer));
 }
 
