@@ -19,8 +19,22 @@ namespace quorva {
 
 namespace {
 
-constexpr UINT kReselectAfterClick = WM_APP + 1;
+constexpr UINT_PTR kReselectAfterClick = 1;  // timer
 constexpr uint32_t kMbIconExclamation = 0x0030;
+
+// Line breaks and tabs in an expression are blanks, as the engine takes the full-width blank:
+// a line copied whole from the editor brings its line break along. One for one, so that
+// positions in the text stay where they were.
+bool BlankOutLineBreaks(std::wstring& text) {
+  bool changed = false;
+  for (wchar_t& c : text) {
+    if (c == L'\r' || c == L'\n' || c == L'\t') {
+      c = L' ';
+      changed = true;
+    }
+  }
+  return changed;
+}
 
 }  // namespace
 
@@ -71,7 +85,11 @@ void frmCalc::Show() {
 }
 
 LRESULT frmCalc::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
-  if (msg == kReselectAfterClick) {
+  if (msg == WM_TIMER && wParam == kReselectAfterClick) {
+    // Timer messages come only when no input is waiting, so the click's own messages are done
+    // once the button reads up here; until then its caret placement would undo the selection.
+    if (GetKeyState(VK_LBUTTON) < 0) return 0;
+    KillTimer(hWnd(), kReselectAfterClick);
     if (clsFrm && GetFocus() == Item(IDC_TXTAFTER)) clsFrm->SelText(true);
     return 0;
   }
@@ -90,6 +108,7 @@ void frmCalc::OnCommand(int id, int code, HWND /*control*/) {
       {IDC_CMDCOPY, BN_CLICKED, &frmCalc::cmdCopy_Click},
       {IDC_CMDTERAPAD, BN_CLICKED, &frmCalc::cmdTeraPad_Click},
       {IDC_TXTANS, EN_CHANGE, &frmCalc::txtAns_Change},
+      {IDC_TXTCALC, EN_CHANGE, &frmCalc::txtCalc_Change},
       {IDC_TXTCALC, EN_SETFOCUS, &frmCalc::txtCalc_GotFocus},
       {IDC_TXTAFTER, EN_SETFOCUS, &frmCalc::txtAfter_GotFocus},
   };
@@ -106,7 +125,9 @@ void frmCalc::OnCommand(int id, int code, HWND /*control*/) {
 
 void frmCalc::cmdSum_Click() {
   HWND calc = Item(IDC_TXTCALC);
-  std::u16string text = FromWide(GetText(calc));
+  std::wstring expression = GetText(calc);
+  BlankOutLineBreaks(expression);
+  std::u16string text = FromWide(expression);
   const std::u16string typed = text;
   std::u16string answer;
   try {
@@ -181,6 +202,17 @@ void frmCalc::txtAns_Change() {
   EnableWindow(Item(IDC_CMDTERAPAD), hasAnswer && gTeraPad && gTeraPad->hEdit());
 }
 
+void frmCalc::txtCalc_Change() {
+  // The box stays one line: a pasted line break would scroll the expression out of view.
+  HWND calc = Item(IDC_TXTCALC);
+  std::wstring text = GetText(calc);
+  if (!BlankOutLineBreaks(text)) return;
+  const int start = SelStart(calc), end = start + SelLength(calc);
+  SetText(calc, text);  // its own change comes back here and finds nothing more to do
+  SetSel(calc, start, end);
+  SendMessageW(calc, EM_SCROLLCARET, 0, 0);
+}
+
 void frmCalc::txtCalc_GotFocus() {
   if (clsFrm) clsFrm->SelText(false);
 }
@@ -188,8 +220,8 @@ void frmCalc::txtCalc_GotFocus() {
 void frmCalc::txtAfter_GotFocus() {
   if (!clsFrm) return;
   clsFrm->SelText(true);
-  // A click goes on to place the caret after the focus arrives; select again once it has.
-  if (GetAsyncKeyState(VK_LBUTTON) < 0) PostMessageW(hWnd(), kReselectAfterClick, 0, 0);
+  // A click goes on to place the caret after the focus arrives; select again once it is over.
+  if (GetAsyncKeyState(VK_LBUTTON) < 0) SetTimer(hWnd(), kReselectAfterClick, 10, nullptr);
 }
 
 void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {

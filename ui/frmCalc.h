@@ -46,6 +46,7 @@ class frmCalc final : public Form {
   void cmdCopy_Click();
   void cmdTeraPad_Click();
   void txtAns_Change();
+  void txtCalc_Change();
   void txtCalc_GotFocus();
   void txtAfter_GotFocus();
 

@@ -130,6 +130,12 @@ void frmCalc::ApplyLayout(int left, int top) {
     HWND h = Item(row.Id);
     HFONT font = FontOf(row.Font);
     SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hWnd()));  // hidden: drawn at show
+    if (row.ControlKind == Kind::TextBox && (row.Style & ES_CENTER)) {
+      // A centred box of one character needs all of its narrow width: with the font's margins
+      // the character would not fit and would wrap to a line of its own. (A new font brings
+      // the margins back, so they go after it.)
+      SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
+    }
     POINT origin = TwipOrigin(row);
     int width = Pixels(row.Width), height = Pixels(row.Height);
     if (row.ControlKind == Kind::Label) {

@@ -150,14 +150,20 @@ TEST_F(Keyboard, ClickIntoTheExpressionKeepsTheCaretWhereTheClickPutIt) {
 
 TEST_F(Keyboard, ClickIntoTheDecimalPlacesSelectsItsDigit) {
   Open();
-  SetText(Item(IDC_TXTAFTER), L"4");
-  SendMouseDown(Item(IDC_TXTAFTER), POINT{3, 4});
-  ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTAFTER); }));
-  SendMouseUp();
-  ASSERT_TRUE(WaitFor([&] { return GetAsyncKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }));
-  EXPECT_TRUE(WaitFor([&] { return Selection(IDC_TXTAFTER) == std::make_pair(0, 1); }));
-  PostChars(Item(IDC_TXTAFTER), L"7");
-  EXPECT_EQ(Text(IDC_TXTAFTER), L"7") << "a typed digit replaces the one there";
+  RECT client;
+  GetClientRect(Item(IDC_TXTAFTER), &client);
+  // Left of the digit, on it, right of it: the click would put the caret before or after it.
+  for (int x : {2, static_cast<int>(client.right) / 2, static_cast<int>(client.right) - 2}) {
+    SetFocus(Item(IDC_TXTCALC));
+    SetText(Item(IDC_TXTAFTER), L"4");
+    SendMouseDown(Item(IDC_TXTAFTER), POINT{x, 4});
+    ASSERT_TRUE(WaitFor([&] { return HasFocus(IDC_TXTAFTER); })) << "x " << x;
+    SendMouseUp();
+    ASSERT_TRUE(WaitFor([&] { return GetAsyncKeyState(VK_LBUTTON) >= 0 && GetKeyState(VK_LBUTTON) >= 0; }));
+    EXPECT_TRUE(WaitFor([&] { return Selection(IDC_TXTAFTER) == std::make_pair(0, 1); })) << "x " << x;
+    PostChars(Item(IDC_TXTAFTER), L"7");
+    EXPECT_EQ(Text(IDC_TXTAFTER), L"7") << "a typed digit replaces the one there; x " << x;
+  }
 }
 
 }  // namespace

@@ -1,0 +1,18 @@
+#pragma once
+// What a window shows on the screen, read back as pixels: tests of drawing ask the screen, not
+// the control, since a control can hold its text and still show nothing.
+#include <windows.h>
+
+namespace quorva::test {
+
+// Dark pixels in the client area (scroll bars and borders excluded), as text in the window text
+// colour leaves them on a light background. A caret makes one or two dark columns.
+struct Ink {
+  int Columns = 0;            // columns with at least one dark pixel
+  int Left = -1, Right = -1;  // first and last such column, client coordinates; -1 when none
+  int Top = -1, Bottom = -1;  // first and last row with a dark pixel
+  int Width = 0, Height = 0;  // of the client area
+};
+Ink InkOf(HWND window);
+
+}  // namespace quorva::test

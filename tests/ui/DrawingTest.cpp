@@ -1,0 +1,119 @@
+// What the window shows on the screen while the user types, pastes and calculates: read back
+// from the screen, since a box can hold its text and still show nothing.
+#include "CalcFixture.h"
+#include "common/Ansi.h"
+#include "tests/support/Ink.h"
+
+namespace quorva::test {
+namespace {
+
+class Drawing : public CalcFixture {
+ protected:
+  // Waits until the control shows at least that many columns of text.
+  bool Shows(int id, int columns) {
+    return WaitFor([&] { return InkOf(Item(id)).Columns >= columns; }, 2000);
+  }
+  int FirstVisibleLine(int id) { return static_cast<int>(SendMessageW(Item(id), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+};
+
+struct LabelCase {
+  int Id;
+  int Columns;  // at least this many columns of text
+};
+
+TEST_F(Drawing, LabelsAndCaptionsShow) {
+  Open();
+  // Text in 9 pt is about 6 pixels a character: these are well below what each caption needs.
+  const LabelCase cases[] = {
+      {IDC_LBLLABEL0, 40}, {IDC_LBLLABEL1, 60}, {IDC_CHKGROUP, 20},
+      {IDC_CHKWIDE, 40},   {IDC_FRATIPS, 20},   {IDC_FRAPARAMETER, 15},
+  };
+  for (const LabelCase& c : cases) {
+    EXPECT_TRUE(Shows(c.Id, c.Columns)) << "control " << c.Id << " shows " << InkOf(Item(c.Id)).Columns << " columns";
+  }
+}
+
+std::wstring SumUpTo(int n) {
+  std::wstring s = L"1";
+  for (int i = 2; i <= n; ++i) s += L"+" + std::to_wstring(i);
+  return s;
+}
+
+TEST_F(Drawing, ALongExpressionTypedKeyByKeyStaysInView) {
+  Open();
+  const std::wstring expr = SumUpTo(120);  // 371 characters, many times the box's width
+  // The box holds about 45 characters; a third of that is text, not just a caret.
+  const int enough = 40;
+  for (size_t i = 0; i < expr.size(); ++i) {
+    TypeText(expr.substr(i, 1));
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC).size() == i + 1; })) << "after " << i << " characters";
+    if ((i + 1) % 50 == 0) {
+      EXPECT_TRUE(Shows(IDC_TXTCALC, enough)) << "blank after " << i + 1 << " characters";
+      EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
+    }
+  }
+  PressKey(VK_RETURN);
+  ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == L"7260.00"; }));
+  EXPECT_TRUE(Shows(IDC_TXTCALC, enough)) << "blank after Enter";
+  EXPECT_TRUE(Shows(IDC_TXTANS, 20)) << "the answer does not show";
+  // A shorter expression after the long one shows too.
+  Click(IDC_CMDCLR);
+  TypeText(L"2*3");
+  ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == L"2*3"; }));
+  EXPECT_TRUE(Shows(IDC_TXTCALC, 12)) << "a short expression after a long one is blank";
+  EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
+}
+
+struct PasteCase {
+  const char* Pasted;
+  const wchar_t* Answer;
+};
+
+TEST_F(Drawing, APastedLineShowsAndCalculatesWithItsLineBreakAsABlank) {
+  Open();
+  const PasteCase cases[] = {
+      {"1+2\r\n", L"3.00"},     // a whole line copied from the editor
+      {"\r\n4*5\r\n", L"20.00"},
+      {"1+\r\n2", L"3.00"},
+      {"1\t+\t2", L"3.00"},     // tabs
+      {"6/2\n", L"3.00"},       // a bare line feed
+  };
+  for (const PasteCase& c : cases) {
+    SCOPED_TRACE(testing::PrintToString(c.Pasted));
+    SetText(Item(IDC_TXTCALC), L"");
+    SetText(Item(IDC_TXTANS), L"");
+    SetClipboardText(c.Pasted);
+    SendKeys({{VK_CONTROL, true}, {'V', true}, {'V', false}, {VK_CONTROL, false}});
+    ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTCALC).empty() && GetKeyState(VK_CONTROL) >= 0; }));
+    EXPECT_EQ(Text(IDC_TXTCALC).find_first_of(L"\r\n\t"), std::wstring::npos)
+        << testing::PrintToString(Text(IDC_TXTCALC));
+    EXPECT_EQ(SendMessageW(Item(IDC_TXTCALC), EM_GETLINECOUNT, 0, 0), 1);
+    EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
+    EXPECT_TRUE(Shows(IDC_TXTCALC, 10)) << "the pasted expression does not show";
+    PressKey(VK_RETURN);
+    EXPECT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == c.Answer; })) << testing::PrintToString(Text(IDC_TXTANS));
+  }
+  EXPECT_EQ(boxes.Texts(), u"");
+}
+
+TEST_F(Drawing, TheDecimalPlacesDigitShowsCentred) {
+  Open();
+  HWND after = Item(IDC_TXTAFTER);
+  for (wchar_t digit : std::wstring(L"0123456789")) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(1, digit)));
+    SetFocus(after);
+    TypeText(std::wstring(1, digit));
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTAFTER) == std::wstring(1, digit); }));
+    EXPECT_EQ(SendMessageW(after, EM_GETLINECOUNT, 0, 0), 1) << "wrapped";
+    EXPECT_EQ(FirstVisibleLine(IDC_TXTAFTER), 0);
+    SetFocus(Item(IDC_CHKGROUP));  // no caret beside the digit
+    ASSERT_TRUE(Shows(IDC_TXTAFTER, 2)) << "the digit does not show";
+    // The digit's middle at the box's middle.
+    Ink ink = InkOf(after);
+    EXPECT_LE(std::abs((ink.Left + ink.Right + 1) - ink.Width), 4)
+        << "digit from " << ink.Left << " to " << ink.Right << " in a box " << ink.Width << " wide";
+  }
+}
+
+}  // namespace
+}  // namespace quorva::test
