@@ -5,6 +5,7 @@
 #include <imm.h>
 
 #include <cstdlib>
+#include <vector>
 
 namespace quorva::test {
 namespace {
@@ -226,20 +227,40 @@ TEST_F(Window, StartsEmptyWithBothExchangeButtonsDisabled) {
   EXPECT_TRUE(HasFocus(IDC_TXTCALC));
 }
 
+struct TabCase {
+  const char* Name;
+  bool WithEditor;  // an editor in front at start-up enables the exchange button
+  std::vector<int> Forward;  // from the expression box, Tab after Tab
+};
+
 TEST_F(Window, TabVisitsTheControlsInTabIndexOrder) {
-  Open();
-  SetText(Item(IDC_TXTANS), L"3");  // enables the copy button
-  Pump();
-  const int forward[] = {IDC_CMDSUM, IDC_CMDCOPY, IDC_TXTANS, IDC_TXTAFTER, IDC_CHKGROUP, IDC_CHKWIDE, IDC_CMDCLR,
-                         IDC_TXTCALC};
-  for (int id : forward) {
-    PostKey(GetFocus(), VK_TAB);
-    EXPECT_TRUE(HasFocus(id)) << "expected " << id << ", focus on " << GetDlgCtrlID(GetFocus());
+  const TabCase cases[] = {
+      {"both buttons enabled", true,
+       {IDC_CMDSUM, IDC_CMDCOPY, IDC_CMDTERAPAD, IDC_TXTANS, IDC_TXTAFTER, IDC_CHKGROUP, IDC_CHKWIDE, IDC_CMDCLR,
+        IDC_TXTCALC}},
+      {"no editor: the exchange button is skipped", false,
+       {IDC_CMDSUM, IDC_CMDCOPY, IDC_TXTANS, IDC_TXTAFTER, IDC_CHKGROUP, IDC_CHKWIDE, IDC_CMDCLR, IDC_TXTCALC}},
+  };
+  for (const TabCase& c : cases) {
+    SCOPED_TRACE(c.Name);
+    Open(c.WithEditor);
+    SetText(Item(IDC_TXTANS), L"3");  // an answer enables the copy and exchange buttons
+    Pump();
+    ASSERT_EQ(Enabled(IDC_CMDTERAPAD), c.WithEditor);
+    for (int id : c.Forward) {
+      PostKey(GetFocus(), VK_TAB);
+      EXPECT_TRUE(HasFocus(id)) << "expected " << id << ", focus on " << GetDlgCtrlID(GetFocus());
+    }
+    // Shift+Tab goes back the same way, with real keys.
+    for (auto id = c.Forward.rbegin() + 1; id != c.Forward.rend(); ++id) {
+      SendKeys({{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}});
+      EXPECT_TRUE(WaitFor([&] { return HasFocus(*id) && GetKeyState(VK_SHIFT) >= 0; }))
+          << "expected " << *id << ", focus on " << GetDlgCtrlID(GetFocus());
+    }
+    TearDown();
   }
-  // Shift+Tab goes back the same way.
-  SendKeys({{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}});
-  EXPECT_TRUE(WaitFor([&] { return HasFocus(IDC_CMDCLR) && GetKeyState(VK_SHIFT) >= 0; }));
   // Frames and labels never take the focus.
+  Open();
   for (int id : {IDC_FRATIPS, IDC_FRAPARAMETER, IDC_LBLLABEL0, IDC_LBLLABEL1}) {
     EXPECT_FALSE(GetWindowLongW(Item(id), GWL_STYLE) & WS_TABSTOP) << id;
   }
