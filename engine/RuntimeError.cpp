@@ -20,6 +20,7 @@ constexpr Entry kCatalogue[] = {
     {kPathFileAccess, u"パス名が無効です。"},
     {kPathNotFound, u"パスが見つかりません。"},
     {kClipboardBusy, u"クリップボードを開けません。"},
+    {kWindowNotCreated, u"ウィンドウを作成できません。"},
 };
 
 const char16_t* EditorFaultText(EditorFault fault) {

@@ -19,6 +19,7 @@ enum ErrorNumber : int32_t {
   kPathFileAccess = 75,
   kPathNotFound = 76,
   kClipboardBusy = 521,
+  kWindowNotCreated = 1400,  // the system's number for a window that does not exist
 };
 
 struct RuntimeError : std::exception {

@@ -1,5 +1,7 @@
 #include "ui/Main.h"
 
+#include "common/subTool.h"
+#include "engine/RuntimeError.h"
 #include "ui/MessageLoop.h"
 
 namespace quorva {
@@ -11,6 +13,15 @@ void Main() {
   gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
   gCalc = std::make_unique<frmCalc>([] { PostQuitMessage(0); });
+  if (!gCalc->hWnd()) {
+    // Without its window nothing would ever end the run: an invisible process would wait
+    // forever. Say so and end.
+    ErrReport(MakeError(kWindowNotCreated));
+    gCalc.reset();
+    gTeraPad.reset();
+    PostQuitMessage(1);
+    return;
+  }
   gCalc->Show();
 }
 

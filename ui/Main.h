@@ -12,6 +12,7 @@ extern std::unique_ptr<clsTeraPad> gTeraPad;
 extern std::unique_ptr<frmCalc> gCalc;
 
 // Creates the bridge and the window and shows it; the window's unloading ends the message loop.
+// A window that cannot be created is reported, and the message loop ends at once (exit code 1).
 void Main();
 
 // Main, then the message loop until the window has unloaded. Returns the exit code.

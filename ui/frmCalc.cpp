@@ -45,6 +45,7 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   HINSTANCE inst = GetModuleHandleW(nullptr);
   auto icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
   CreateFormWindow(kCaption, kWindowStyle, 0, icon);
+  if (!hWnd()) return;  // no window to fill; start-up reports it
   // The caption and the task bar use the 16 x 16 image, drawn for that size, not a shrunk 32 x 32.
   const int small = GetSystemMetrics(SM_CXSMICON);
   if (HANDLE smallIcon = LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED)) {
