@@ -128,6 +128,11 @@ std::wstring clsTeraPad::Text() {
     std::string bytes;
     if (!trap([&] { lLen = Length(); })) return {};
     if (!trap([&] { bytes = ReadEditBytes(hEdit(), lLen); })) return {};
+    // An editor that has gone away answers like an empty one: that is no text to return.
+    if (hEdit() != nullptr && !IsWindow(hEdit())) {
+      trap.Report(MakeEditorError(EditorFault::kCannotRead));
+      return {};
+    }
     if (static_cast<int32_t>(bytes.size()) < lLen) {
       // The editor hands out less than it holds: read it in pieces.
       std::string whole;
