@@ -35,9 +35,12 @@ bool RoundToDigits15(double magnitude, Digits15& out) {
   // 1e-8 .. 1e15: the scale 10^(14 - exponent) is an exact double and the scaled value an
   // integer-sized double whose rounding error the exact product reveals.
   if (!(magnitude >= 1e-8 && magnitude < 1e15)) return false;
-  // A first guess; log10 may be one off next to a power of ten, and the loop corrects that.
-  int exponent = std::clamp(static_cast<int>(std::floor(std::log10(magnitude))), -8, 14);
-  for (int tries = 0; tries < 3; ++tries) {
+  // A first guess from the binary exponent (log10(2) ~ 78913 / 2^18), at most one off; the loop
+  // corrects it.
+  int binary = 0;
+  std::frexp(magnitude, &binary);
+  int exponent = std::clamp(((binary - 1) * 78913) >> 18, -8, 14);
+  for (int tries = 0; tries < 4; ++tries) {
     int scale = 14 - exponent;
     if (scale < 0 || scale > kMaxExactPow10) return false;
     double p = 0, err = 0;
@@ -51,7 +54,7 @@ bool RoundToDigits15(double magnitude, Digits15& out) {
       continue;
     }
     // Round p + err to an integer, ties to even. p's fraction is exact; |err| <= ulp(p) / 2.
-    double whole = std::floor(p);
+    double whole = static_cast<double>(static_cast<uint64_t>(p));  // floor: p is positive
     double half = (p - whole) - 0.5;
     uint64_t digits = static_cast<uint64_t>(whole);
     if (half > -err || (half == -err && (digits & 1))) ++digits;
