@@ -125,6 +125,34 @@ TEST_F(EndToEnd, WithoutAnEditorInFrontTheExchangeButtonStaysDisabled) {
   DestroyWindow(other);
 }
 
+TEST_F(EndToEnd, LookingSomethingUpInTheEditorAndComingBackTheExpressionGoesOn) {
+  StartEditor();
+  StartQuorva();
+  TypeText(L"12+");
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTCALC)) == L"12+"; }));
+  // Over to the editor and back, with clicks: back on a spot of the window that is no control.
+  ASSERT_TRUE(ClickWindow(editorEdit, [&] { return GetForegroundWindow() == editorWindow; })) << "editor not in front";
+  // A round trip through the editor's queue: its thread has taken in everything that the click
+  // brought (Wine hands a window system's focus news to the thread that owns the window), so
+  // none of it can arrive once Quorva is back in front.
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(editorWindow) == editorEdit; }));
+  ASSERT_TRUE(SendMessageTimeoutW(editorWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr));
+  SendMouseDown(window, POINT{160, 2});
+  SendMouseUp();
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window && FocusOf(window) == Item(IDC_TXTCALC); }))
+      << "Quorva did not come back with the focus in the expression";
+  TypeText(L"5");
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTCALC)) == L"12+5"; }))
+      << testing::PrintToString(WindowText(Item(IDC_TXTCALC)));
+  PressKey(VK_RETURN);
+  EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTANS)) == L"17.00"; }))
+      << testing::PrintToString(WindowText(Item(IDC_TXTANS))) << " from "
+      << testing::PrintToString(WindowText(Item(IDC_TXTCALC))) << ", focus on " << GetDlgCtrlID(FocusOf(window))
+      << ", front " << (GetForegroundWindow() == window);
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(quorva->WaitForExit(10000));
+}
+
 TEST_F(EndToEnd, CopyPutsTheAnswerOnTheClipboardAndQuorvaEnds) {
   StartEditor();
   StartQuorva();
