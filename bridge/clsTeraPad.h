@@ -52,7 +52,13 @@ class clsTeraPad {
   virtual int32_t Line();
   virtual void Line(int32_t lLine);
 
+  // How many errors the members have reported so far: a caller tells a write that failed by it.
+  int32_t Reports() const { return reports_; }
+
  private:
+  // Whether the last selection read gave whole positions, not only their low 16 bits.
+  bool selFull_ = true;
+  int32_t reports_ = 0;
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;
   std::wstring path_;
