@@ -65,6 +65,7 @@ class Editor {
 
   bool Found() const { return edit_ != nullptr; }
   HWND Main() const { return main_; }
+  HWND Edit() const { return edit_; }
   test::Process& Process() { return process_; }
 
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const {
@@ -99,6 +100,14 @@ class Editor {
 };
 
 const std::string kLong = std::string(70000, 'a') + "xyz";
+
+TEST(EditorZoo, OpensInFrontWithTheFocusInTheEditor) {
+  Editor editor(L"--text abc --no-undo --delay 10");
+  ASSERT_TRUE(editor.Found());
+  EXPECT_TRUE(test::WaitUntil([&] {
+    return GetForegroundWindow() == editor.Main() && test::FocusOf(editor.Main()) == editor.Edit();
+  }));
+}
 
 TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
   const struct {
