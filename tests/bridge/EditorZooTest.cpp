@@ -237,6 +237,22 @@ TEST(EditorZoo, SwitchingOffDisarmsACloseThatHasNotHappened) {
   EXPECT_TRUE(IsWindow(editor.Main()));
 }
 
+TEST(EditorZoo, SwitchingOffGivesThePlainEditorBack) {
+  Editor editor(L"--text abcdef --sel 1,2 --limit 2 --getsel packed --read-only --no-undo --delay 3000");
+  ASSERT_TRUE(editor.Found());
+  EXPECT_EQ(editor.Send(kZooOff), 1);
+  const ULONGLONG before = GetTickCount64();
+  EXPECT_EQ(editor.Text(), "abcdef") << "no limit";
+  EXPECT_LT(GetTickCount64() - before, 1500u) << "no delay";
+  const Selection s = editor.GetSel();
+  EXPECT_EQ(s.start, 1u);
+  EXPECT_EQ(s.end, 2u);
+  editor.Replace("XYZ");
+  EXPECT_EQ(editor.Text(), "aXYZcdef");
+  EXPECT_EQ(editor.Send(EM_UNDO), 1);
+  EXPECT_EQ(editor.Text(), "abcdef");
+}
+
 TEST(EditorZoo, DelaySlowsEveryEditMessage) {
   Editor editor(L"--text abc --delay 300");
   ASSERT_TRUE(editor.Found());
