@@ -128,6 +128,11 @@ std::wstring clsTeraPad::Text() {
     std::string bytes;
     if (!trap([&] { lLen = Length(); })) return {};
     if (!trap([&] { bytes = ReadEditBytes(hEdit(), lLen); })) return {};
+    // An editor that has gone away answers like an empty one: that is no text to return.
+    if (hEdit() != nullptr && !IsWindow(hEdit())) {
+      trap.Report(MakeEditorError(EditorFault::kCannotRead));
+      return {};
+    }
     if (static_cast<int32_t>(bytes.size()) < lLen) {
       // The editor hands out less than it holds: read it in pieces.
       std::string whole;
@@ -172,37 +177,38 @@ std::wstring clsTeraPad::SelText() {
 
 void clsTeraPad::SelText(const std::wstring& sText) {
   RetryTrap trap(reports_);
-  Trapped(trap, [&] {
-    const std::u16string s = FromWide(sText);
-    int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
-    if (!trap([&] { n = LenAnsi(s); })) return;
-    if (!trap([&] { st = SelStart(); })) return;
-    if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
-    // Whole positions, or a text short enough for the packed halves to be whole.
-    const bool exact = selLen >= 0 && (selFull_ || before <= 0xFFFF);
-    if (!trap([&] { Edit(EM_REPLACESEL, sText); })) return;
-    if (!trap([&] { after = Length(); })) return;
-    int32_t took = 0;
-    if (!trap([&] {
-          // Judged by how much the text grew; where the selection is known only by its low 16 bits,
-          // so is the growth that a whole take would give.
-          const int32_t grew = Sub(after, before);
-          const int32_t missing = Sub(Sub(n, grew), selLen);
-          took = exact ? Sub(n, missing) : Sub(n, missing & 0xFFFF);
-        })) {
-      return;
-    }
-    // Same length and the selection still there: the editor ignored the replacement.
-    int32_t left = 0;
-    if (after == before && selLen != 0 && !trap([&] { left = SelLength(); })) return;
-    if (left != 0 || (n > 0 && took <= 0)) {
-      trap.Report(MakeEditorError(EditorFault::kCannotWrite));
-      return;
-    }
-    if (took >= n) return;
-    const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
-    if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
-  });
+  Trapped(trap, [&] { ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); }); });
+}
+
+void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
+  const std::u16string s = FromWide(sText);
+  int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
+  if (!trap([&] { n = LenAnsi(s); })) return;
+  if (!trap([&] { st = SelStart(); })) return;
+  if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
+  // Whole positions, or a text short enough for the packed halves to be whole.
+  const bool exact = selLen >= 0 && (selFull_ || before <= 0xFFFF);
+  if (!trap(send)) return;
+  if (!trap([&] { after = Length(); })) return;
+  int32_t took = 0;
+  if (!trap([&] {
+        // Judged by how much the text grew; where the selection is known only by its low 16 bits,
+        // so is the growth that a whole take would give.
+        const int32_t missing = Sub(Sub(n, Sub(after, before)), selLen);
+        took = exact ? Sub(n, missing) : Sub(n, missing & 0xFFFF);
+      })) {
+    return;
+  }
+  // Same length and the selection still there: the editor ignored the replacement.
+  int32_t left = 0;
+  if (after == before && selLen != 0 && !trap([&] { left = SelLength(); })) return;
+  if (left != 0 || (n > 0 && took <= 0)) {
+    trap.Report(MakeEditorError(EditorFault::kCannotWrite));
+    return;
+  }
+  if (took >= n) return;
+  const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
+  if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
 }
 
 std::wstring clsTeraPad::Clip() {
@@ -221,7 +227,10 @@ void clsTeraPad::Clip(const std::wstring& sText) {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
     if (!trap([&] { WriteClipboardAnsi(bytes); })) return;
-    trap([&] { Edit(WM_PASTE, -1); });
+    // Without an editor the text is only put on the clipboard, as before.
+    if (hEdit() == nullptr) return;
+    // The paste is checked like a replacement: an editor that pastes only part gets the rest.
+    ReplaceSelection(trap, sText, [&] { Edit(WM_PASTE, -1); });
   });
 }
 

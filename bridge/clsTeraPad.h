@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
 
 namespace quorva {
+
+class RetryTrap;
 
 class clsTeraPad {
  public:
@@ -56,6 +59,10 @@ class clsTeraPad {
   int32_t Reports() const { return reports_; }
 
  private:
+  // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE), continues where the
+  // editor took only part of it, and reports what it did not take.
+  void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
+
   // Whether the last selection read gave whole positions, not only their low 16 bits.
   bool selFull_ = true;
   int32_t reports_ = 0;
