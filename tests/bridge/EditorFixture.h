@@ -90,12 +90,17 @@ class EditorFixture : public ::testing::Test {
   // A fresh editor holding text (UTF-16, stored as CP932) with the given byte limit, and a bridge
   // aimed at it.
   void Open(const std::u16string& text, size_t limit, int64_t selStart = 0, int64_t selEnd = 0) {
-    if (main && IsWindow(main)) DestroyWindow(main);
     qeditor::Options o;
     o.text = A(text);
     o.giveLimit = o.takeLimit = limit;
     o.selStart = selStart;
     o.selEnd = selEnd;
+    Open(o);
+  }
+
+  // A fresh editor made from the options (a zoo of behaviours among them).
+  void Open(const qeditor::Options& o) {
+    if (main && IsWindow(main)) DestroyWindow(main);
     main = qeditor::CreateEditorWindow(o);
     ASSERT_NE(main, nullptr);
     edit = qeditor::EditorChild(main);

@@ -10,9 +10,9 @@
 #include <string>
 #include <thread>
 
-#include "EditorProcess.h"
 #include "bridge/clsTeraPad.h"
 #include "common/Ansi.h"
+#include "tests/support/EditorProcess.h"
 #include "tests/support/MessageBoxes.h"
 #include "tests/support/Wait.h"
 
@@ -113,8 +113,8 @@ TEST(Matrix, EveryMemberAgainstEveryEditor) {
     for (const Member& m : kMembers) {
       SCOPED_TRACE(std::string(m.name) + " / " + peer.name);
       TempFile file(L"matrix.txt", "file text");
-      EditorProcess editor(std::wstring(peer.switches) + L" --text \"abc XYZ def\" --sel 4,7");
-      ASSERT_TRUE(editor.Found());
+      EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(peer.switches) + L" --text \"abc XYZ def\" --sel 4,7");
+      ASSERT_TRUE(editor.Found()) << "running " << editor.Proc().Running() << ", exit code " << editor.Proc().ExitCode();
       MessageBoxRecorder boxes;
       clsTeraPad bridge;
       bridge.hWin(editor.Main());

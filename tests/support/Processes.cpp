@@ -60,6 +60,28 @@ HWND Process::FindWindowOf(const std::wstring& title) const {
   return search.found;
 }
 
+HWND Process::FindMessageBox() const {
+  struct Search {
+    DWORD pid;
+    HWND found;
+  } search{info_.dwProcessId, nullptr};
+  EnumWindows(
+      [](HWND h, LPARAM p) {
+        auto* s = reinterpret_cast<Search*>(p);
+        DWORD pid = 0;
+        GetWindowThreadProcessId(h, &pid);
+        wchar_t cls[16] = {};
+        GetClassNameW(h, cls, 16);
+        if (pid != s->pid || !IsWindowVisible(h) || std::wstring(cls) != L"#32770") return TRUE;
+        s->found = h;
+        return FALSE;
+      },
+      reinterpret_cast<LPARAM>(&search));
+  return search.found;
+}
+
+std::wstring MessageBoxText(HWND box) { return WindowText(GetDlgItem(box, 0xFFFF)); }
+
 std::wstring WindowText(HWND window) {
   wchar_t buf[4096] = {};
   DWORD_PTR got = 0;

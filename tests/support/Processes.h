@@ -24,6 +24,8 @@ class Process {
   DWORD ExitCode() const;
   // The visible top-level window of this process whose caption is title (any caption if empty).
   HWND FindWindowOf(const std::wstring& title = L"") const;
+  // A visible message box (dialog class "#32770") of this process, or nullptr.
+  HWND FindMessageBox() const;
 
  private:
   PROCESS_INFORMATION info_ = {};
@@ -32,5 +34,6 @@ class Process {
 std::wstring WindowText(HWND window);          // WM_GETTEXT, Unicode
 std::string AnsiWindowText(HWND window);       // WM_GETTEXT, bytes of the ANSI code page
 HWND FocusOf(HWND topLevel);                    // the focused window in that window's thread
+std::wstring MessageBoxText(HWND box);          // the text a message box shows
 
 }  // namespace quorva::test

@@ -7,6 +7,7 @@
 #include <string>
 
 #include "tests/support/Processes.h"
+#include "tests/support/TempFile.h"
 
 namespace quorva::test {
 
@@ -17,29 +18,19 @@ constexpr UINT kEditorAnswered = WM_APP + 3;
 constexpr UINT kEditorUndoDepth = WM_APP + 4;
 constexpr UINT kEditorReceived = WM_APP + 5;
 
-// A file in the temporary folder, removed with the object.
-class TempFile {
- public:
-  TempFile(const std::wstring& name, const std::string& bytes);
-  ~TempFile();
-  TempFile(const TempFile&) = delete;
-  TempFile& operator=(const TempFile&) = delete;
-  const std::wstring& Path() const { return path_; }
-  std::string Bytes() const;
-
- private:
-  std::wstring path_;
-};
-
 class EditorProcess {
  public:
-  // Starts the editor with the switches; Found() tells whether its window came to the front.
-  explicit EditorProcess(const std::wstring& switches);
+  // Starts the editor (its Windows path) with the switches; Found() tells whether its window
+  // opened.
+  EditorProcess(const std::wstring& exe, const std::wstring& switches);
   ~EditorProcess();
   EditorProcess(const EditorProcess&) = delete;
   EditorProcess& operator=(const EditorProcess&) = delete;
 
   bool Found() const { return edit_ != nullptr; }
+  // Brings the editor's window to the front (it takes the front itself when it opens, unless a
+  // window that is closing meanwhile gives it to another) and says whether it is there.
+  bool InFront();
   HWND Main() const { return main_; }
   HWND Edit() const { return edit_; }
   Process& Proc() { return process_; }
@@ -57,8 +48,5 @@ class EditorProcess {
   HWND main_ = nullptr;
   HWND edit_ = nullptr;
 };
-
-// The editor's path from the build, as Wine sees it.
-std::wstring EditorExe();
 
 }  // namespace quorva::test
