@@ -5,13 +5,15 @@
 
 #include <string>
 
-#include "EditorProcess.h"
+#include "tests/support/EditorProcess.h"
 #include "tests/support/Processes.h"
+#include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
 
 namespace quorva::test {
 namespace {
 
+const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
 constexpr DWORD kSentinel = 0xDEADBEEF;
 
 std::string Narrow(const std::wstring& ascii) {
@@ -44,7 +46,7 @@ std::string Text(const EditorProcess& editor) {
 }
 
 TEST(EditorZoo, OpensInFrontWithTheFocusInTheEditor) {
-  EditorProcess editor(L"--text abc --no-undo --delay 10");
+  EditorProcess editor(kEditor, L"--text abc --no-undo --delay 10");
   ASSERT_TRUE(editor.Found());
   EXPECT_TRUE(WaitUntil([&] {
     return GetForegroundWindow() == editor.Main() && FocusOf(editor.Main()) == editor.Edit();
@@ -75,7 +77,7 @@ TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
     const std::wstring args =
         std::wstring(c.switches) + L" --sel " + std::to_wstring(c.start) + L"," + std::to_wstring(c.end);
     SCOPED_TRACE(Narrow(args));
-    EditorProcess editor(args + L" --file \"" + file.Path() + L"\"");
+    EditorProcess editor(kEditor, args + L" --file \"" + file.Path() + L"\"");
     ASSERT_TRUE(editor.Found());
     const Selection s = GetSel(editor);
     EXPECT_EQ(s.result, c.result);
@@ -93,7 +95,7 @@ TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
 }
 
 TEST(EditorZoo, ReadOnlyKeepsTheTextButStillSelectsAndCopies) {
-  EditorProcess editor(L"--read-only --text \"abc XYZ def\" --sel 0,3");
+  EditorProcess editor(kEditor, L"--read-only --text \"abc XYZ def\" --sel 0,3");
   ASSERT_TRUE(editor.Found());
   EXPECT_EQ(editor.Send(WM_COPY), 0);  // "abc" on the clipboard, for the paste below
   editor.Send(EM_SETSEL, 4, 7);
@@ -122,7 +124,7 @@ TEST(EditorZoo, ReadOnlyKeepsTheTextButStillSelectsAndCopies) {
 }
 
 TEST(EditorZoo, NoClearIgnoresWmClearOnly) {
-  EditorProcess editor(L"--no-clear --text \"abc XYZ def\" --sel 4,7");
+  EditorProcess editor(kEditor, L"--no-clear --text \"abc XYZ def\" --sel 4,7");
   ASSERT_TRUE(editor.Found());
   EXPECT_EQ(editor.Send(WM_CLEAR), 0);
   EXPECT_EQ(Text(editor), "abc XYZ def");
@@ -143,7 +145,7 @@ TEST(EditorZoo, NoClearIgnoresWmClearOnly) {
 }
 
 TEST(EditorZoo, NoUndoKeepsTheHistoryItCannotUse) {
-  EditorProcess editor(L"--no-undo --text abc --sel 0,3");
+  EditorProcess editor(kEditor, L"--no-undo --text abc --sel 0,3");
   ASSERT_TRUE(editor.Found());
   Replace(editor, "xyz");
   EXPECT_EQ(editor.Send(kEditorUndoDepth), 1);
@@ -159,7 +161,7 @@ TEST(EditorZoo, NoUndoKeepsTheHistoryItCannotUse) {
 TEST(EditorZoo, CloseAfterAnswersNMessagesThenTheWindowGoes) {
   for (const int n : {0, 1, 3}) {
     SCOPED_TRACE("--close-after " + std::to_string(n));
-    EditorProcess editor(L"--text abc --sel 1,2 --close-after " + std::to_wstring(n));
+    EditorProcess editor(kEditor, L"--text abc --sel 1,2 --close-after " + std::to_wstring(n));
     ASSERT_TRUE(editor.Found());
     EXPECT_EQ(editor.Send(kEditorAnswered), 0) << "nothing counted before the driver asks";
     for (int i = 0; i < n; ++i) EXPECT_EQ(editor.Send(EM_GETSEL), 0x00020001) << "message " << i + 1;
@@ -171,7 +173,7 @@ TEST(EditorZoo, CloseAfterAnswersNMessagesThenTheWindowGoes) {
 }
 
 TEST(EditorZoo, SwitchingOffDisarmsACloseThatHasNotHappened) {
-  EditorProcess editor(L"--text abc --close-after 2");
+  EditorProcess editor(kEditor, L"--text abc --close-after 2");
   ASSERT_TRUE(editor.Found());
   EXPECT_EQ(editor.Send(EM_LINEINDEX, 0), 0);
   EXPECT_EQ(editor.Send(kEditorZooOff), 1);
@@ -182,7 +184,8 @@ TEST(EditorZoo, SwitchingOffDisarmsACloseThatHasNotHappened) {
 }
 
 TEST(EditorZoo, SwitchingOffGivesThePlainEditorBack) {
-  EditorProcess editor(L"--text abcdef --sel 1,2 --limit 2 --getsel packed --read-only --no-undo --delay 3000");
+  EditorProcess editor(kEditor,
+                       L"--text abcdef --sel 1,2 --limit 2 --getsel packed --read-only --no-undo --delay 3000");
   ASSERT_TRUE(editor.Found());
   EXPECT_EQ(editor.Send(kEditorZooOff), 1);
   const ULONGLONG before = GetTickCount64();
@@ -198,7 +201,7 @@ TEST(EditorZoo, SwitchingOffGivesThePlainEditorBack) {
 }
 
 TEST(EditorZoo, DelaySlowsEveryEditMessage) {
-  EditorProcess editor(L"--text abc --delay 300");
+  EditorProcess editor(kEditor, L"--text abc --delay 300");
   ASSERT_TRUE(editor.Found());
   for (const UINT message : {EM_GETSEL, EM_LINEINDEX}) {
     const ULONGLONG before = GetTickCount64();
@@ -208,7 +211,7 @@ TEST(EditorZoo, DelaySlowsEveryEditMessage) {
 }
 
 TEST(EditorZoo, TextKeepsZeroBytes) {
-  EditorProcess editor(L"--text \"ab\\0cd\\\\0\"");
+  EditorProcess editor(kEditor, L"--text \"ab\\0cd\\\\0\"");
   ASSERT_TRUE(editor.Found());
   EXPECT_EQ(editor.Send(WM_GETTEXTLENGTH), 7);
   EXPECT_EQ(Text(editor), std::string("ab\0cd\\0", 7));
@@ -219,7 +222,7 @@ TEST(EditorZoo, ABadCommandLineIsReportedAndEndsWithCode2) {
                               L"--read-only yes"}) {
     SCOPED_TRACE(Narrow(args));
     Process editor;
-    ASSERT_TRUE(editor.Start(WindowsPath(QUORVA_EDITOR_EXE), args));
+    ASSERT_TRUE(editor.Start(kEditor, args));
     HWND box = nullptr;
     ASSERT_TRUE(WaitUntil([&] { return (box = editor.FindWindowOf(L"quorva-editor")) != nullptr; }));
     EXPECT_NE(WindowText(GetDlgItem(box, 0xFFFF)).find(L"[--getsel both|packed|minus-one] [--read-only]"),
