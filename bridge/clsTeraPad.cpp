@@ -159,6 +159,16 @@ void clsTeraPad::Text(const std::wstring& sText) {
       trap.Report(MakeEditorError(EditorFault::kCannotWrite));
       return;
     }
+    if (done < n) {
+      // A length that misleads must not make a piece land twice: the caret tells what went in.
+      int32_t caret = 0, selected = 0;
+      if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
+      if (selected == 0 && SameLow16(caret, n)) return;
+      if (selected != 0 || !SameLow16(caret, done)) {
+        trap.Report(MakeEditorError(EditorFault::kPartialTake));
+        return;
+      }
+    }
     const int32_t written = PutRest(*this, trap, s, n, done, done, Placement{});
     if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
   });
@@ -207,6 +217,17 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
     return;
   }
   if (took >= n) return;
+  // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
+  // holds); the caret the replacement left behind tells how much went in. Go on only where both
+  // say the same, so that no piece lands twice.
+  int32_t caret = 0, selected = 0;
+  if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
+  const bool caretSaysAll = selected == 0 && (exact ? caret == Add(st, n) : SameLow16(caret, st + n));
+  if (caretSaysAll) return;
+  if (selected != 0 || !(exact ? caret == Add(st, took) : SameLow16(caret, st + took))) {
+    trap.Report(MakeEditorError(EditorFault::kPartialTake));
+    return;
+  }
   const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
   if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
 }

@@ -35,6 +35,8 @@ const Peer kPeers[] = {
     {"-1 past 65535, selection across 65536", L"--getsel minus-one", true, nullptr},
     {"packed only, across 65536, takes 3 bytes a message", L"--getsel packed --take-limit 3", true, nullptr},
     {"takes 3 bytes a message", L"--take-limit 3", false, nullptr},
+    // Under Wine this one also answers WM_GETTEXTLENGTH with at most 5: the length misleads.
+    {"hands out 5 bytes a message", L"--give-limit 5", false, nullptr},
     {"WM_CLEAR ignored, no undo", L"--no-clear --no-undo", false, nullptr},
     {"slow", L"--delay 20", false, nullptr},
     {"read-only", L"--read-only", false, L"エディタに文字列を書き込めません。"},
