@@ -5,7 +5,7 @@
 
 #include <algorithm>
 #include <cstddef>
-#include <iterator>
+#include <iterator>  // std::begin, std::end
 
 #include "ui/resource.h"
 
@@ -86,7 +86,6 @@ inline constexpr ControlRow kControls[] = {
      L"クリア", L"", 0, true, true},
 };
 
-inline constexpr std::size_t kControlCount = std::size(kControls);
 inline constexpr std::size_t kPictureCount =
     static_cast<std::size_t>(std::count_if(std::begin(kControls), std::end(kControls),
                                            [](const ControlRow& row) { return row.Picture != 0; }));
