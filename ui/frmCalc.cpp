@@ -15,6 +15,7 @@
 #include "ui/Clipboard.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
+#include "ui/Pictures.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -179,19 +180,11 @@ void frmCalc::Form_Initialize() {
 }
 
 void frmCalc::CreateControls() {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
-  int picture = 0;
   for (const ControlRow& s : kControls) {
     const wchar_t* cls = nullptr;
     DWORD style = 0, exStyle = 0;
     ClassAndStyle(s, cls, style, exStyle);
-    HWND h = AddControl(cls, style, exStyle, s.Id, s.Name, s.TypeName, s.Caption, s.Tag);
-    if (int id = PictureFor(s.Id)) {
-      // Light grey in the pictures becomes the user's button face colour.
-      auto bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(id), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
-      pictures_[picture++] = bmp;
-      SendMessageW(h, BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
-    }
+    AddControl(cls, style, exStyle, s.Id, s.Name, s.TypeName, s.Caption, s.Tag);
   }
   HWND calc = Item(IDC_TXTCALC), after = Item(IDC_TXTAFTER);
   SendMessageW(after, EM_SETLIMITTEXT, 1, 0);
@@ -223,8 +216,22 @@ void frmCalc::CreateTooltips() {
   }
 }
 
+// Each button gets its picture drawn for the window's DPI.
+void frmCalc::LoadPictures() {
+  int picture = 0;
+  for (const ControlRow& s : kControls) {
+    if (int id = PictureFor(s.Id)) {
+      HBITMAP old = pictures_[picture];
+      pictures_[picture++] = LoadPicture(id, Dpi());
+      SendMessageW(Item(s.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_[picture - 1]));
+      if (old) DeleteObject(old);
+    }
+  }
+}
+
 void frmCalc::ApplyLayout(int left, int top) {
   const UINT dpi = Dpi();
+  LoadPictures();
   // The controls hold the old fonts until they are given the new ones.
   const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
   fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);

@@ -34,6 +34,7 @@ class frmCalc final : public Form {
  private:
   void CreateControls();
   void CreateTooltips();
+  void LoadPictures();
   void ApplyLayout(int left, int top);
   void Form_Initialize();
 
