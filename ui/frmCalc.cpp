@@ -12,6 +12,7 @@
 #include "engine/FormatAnswer.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
+#include "ui/Accessibility.h"
 #include "ui/Clipboard.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
@@ -159,6 +160,7 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
     SendMessageW(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
   }
   CreateControls();
+  GiveAccessibleNames(hWnd());
   ApplyLayout(CW_USEDEFAULT, CW_USEDEFAULT);
   Form_Initialize();
 }
