@@ -88,7 +88,7 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
 std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected) {
   std::u16string text = u"次の起動オプションは使えないため、無視しました。\r";
   for (const std::wstring& arg : rejected) text += u"\r    " + FromWide(arg);
-  text += u"\r\r使えるオプション: /selection  /places:N (N は 0 から 9 の数字 1 つ)  /group  /wide";
+  text += u"\r\r使えるオプション:\r    /selection   /group   /wide\r    /places:N (N は 0～9 の数字)";
   return text;
 }
 

@@ -47,6 +47,14 @@ std::wstring DialogText(HWND dialog) {
   return text;
 }
 
+// A window as the user sees it, once it has painted (saved in the build folder).
+void Shot(HWND window, const std::wstring& file) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  DWORD_PTR ignored;  // answered after the paint requests: the window has drawn itself
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  SaveWindowShot(window, file);
+}
+
 class StartedWithOptions : public ::testing::Test {
  protected:
   // The stand-in editor in front, its text in the ANSI code page with a selection in bytes.
@@ -96,14 +104,19 @@ TEST_F(StartedWithOptions, SelectedExpressionIsReplacedByItsValue) {
     EXPECT_TRUE(WaitUntil([&] { return SendMessageW(Item(IDC_TXTCALC), EM_GETSEL, 0, 0) == MAKELRESULT(10, 10); }))
         << "the caret is not after the expression";
     EXPECT_EQ(WindowText(Item(IDC_TXTANS)), L"") << "nothing is calculated before Enter";
+    const std::wstring shot = L"selection-" + std::to_wstring(&r - rows) + L"-";
+    Shot(editorWindow, shot + L"0-editor.bmp");
+    Shot(window, shot + L"1-started.bmp");
 
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTANS)) == r.Answer; }))
         << "answer: " << testing::PrintToString(WindowText(Item(IDC_TXTANS)));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(Item(IDC_CMDTERAPAD)) != FALSE; }));
+    Shot(window, shot + L"2-calculated.bmp");
     ASSERT_TRUE(ClickWindow(Item(IDC_CMDTERAPAD), [&] { return !quorva->Running() || FocusOf(window) == Item(IDC_CMDTERAPAD); }));
     EXPECT_TRUE(quorva->WaitForExit(10000)) << "Quorva did not end";
     EXPECT_EQ(AnsiWindowText(editorEdit), ToAnsi(u"合計 " + FromWide(r.Answer) + u" 円"));
+    Shot(editorWindow, shot + L"3-editor.bmp");
     quorva.reset();
     editor.reset();
   }
@@ -119,6 +132,7 @@ TEST_F(StartedWithOptions, BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt) {
   EXPECT_EQ(text.find(L"    /wide"), std::wstring::npos) << "a good option is named: " << testing::PrintToString(text);
 
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; })) << "box not in front";
+  Shot(box, L"option-box.bmp");
   PressKey(VK_RETURN);  // OK
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "box did not close";
   WaitForExpressionBox();
