@@ -1,7 +1,9 @@
 #include "ui/Accessibility.h"
 
-#include <commctrl.h>
 #include <oleacc.h>
+
+#include <algorithm>
+#include <vector>
 
 #include "ui/resource.h"
 
@@ -123,22 +125,39 @@ class NamedAccessible final : public IAccessible {
   const Oleacc& api_;
 };
 
-LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR name) {
+// The named controls and the window procedures they had. A plain subclass: the lookup stays in
+// this process, where a comctl32 subclass would ask the window manager for its data on every
+// message the control receives.
+struct Named {
+  HWND Control;
+  WNDPROC Previous;
+  const wchar_t* Name;
+};
+std::vector<Named>& NamedControls() {
+  static std::vector<Named> controls;
+  return controls;
+}
+
+LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto& controls = NamedControls();
+  auto it = std::find_if(controls.begin(), controls.end(), [hwnd](const Named& n) { return n.Control == hwnd; });
+  if (it == controls.end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  const Named named = *it;
   if (msg == WM_GETOBJECT) {
     const LONG object = static_cast<LONG>(lParam);
     const Oleacc* api = (object == OBJID_CLIENT || object == OBJID_WINDOW) ? Oleacc::Get() : nullptr;
     IAccessible* inner = nullptr;
     if (api && SUCCEEDED(api->CreateStd(hwnd, object, __uuidof(IAccessible), reinterpret_cast<void**>(&inner)))) {
-      auto* named = new NamedAccessible(inner, reinterpret_cast<const wchar_t*>(name), *api);
+      auto* accessible = new NamedAccessible(inner, named.Name, *api);
       inner->Release();
-      LRESULT result = api->Lresult(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(named));
-      named->Release();
+      LRESULT result = api->Lresult(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible));
+      accessible->Release();
       return result;
     }
   } else if (msg == WM_NCDESTROY) {
-    RemoveWindowSubclass(hwnd, NamedControlProc, id);
+    controls.erase(it);
   }
-  return DefSubclassProc(hwnd, msg, wParam, lParam);
+  return CallWindowProcW(named.Previous, hwnd, msg, wParam, lParam);
 }
 
 }  // namespace
@@ -152,9 +171,11 @@ std::wstring_view AccessibleName(int controlId) {
 
 void GiveAccessibleNames(HWND window) {
   for (const NameRow& row : kNames) {
-    if (HWND control = GetDlgItem(window, row.Id)) {
-      SetWindowSubclass(control, NamedControlProc, 1, reinterpret_cast<DWORD_PTR>(row.Name));
-    }
+    HWND control = GetDlgItem(window, row.Id);
+    if (!control) continue;
+    auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NamedControlProc)));
+    NamedControls().push_back(Named{control, previous, row.Name});
   }
 }
 

@@ -153,12 +153,10 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   locale_ = UserNumberLocale();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   auto icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  CreateFormWindow(kCaption, kWindowStyle, 0, icon);
   // The caption and the task bar use the 16 x 16 image, drawn for that size, not a shrunk 32 x 32.
   const int small = GetSystemMetrics(SM_CXSMICON);
-  if (HANDLE smallIcon = LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED)) {
-    SendMessageW(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-  }
+  auto smallIcon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED));
+  CreateFormWindow(kCaption, kWindowStyle, 0, icon, smallIcon);
   CreateControls();
   GiveAccessibleNames(hWnd());
   ApplyLayout(CW_USEDEFAULT, CW_USEDEFAULT);
