@@ -105,6 +105,7 @@ class FlatExpression {
     o.error = 0;
     numbers_[j] = raw + 0.0;  // "-0" is written "0"
     if (std::fabs(raw) < 1e15 && raw == std::trunc(raw)) return;  // its number text reads back exactly
+    if (RoundedValue(raw, numbers_[j])) return;
     char16_t buf[kNumberTextMax];
     int n = FormatNumberText(raw, locale_.Decimal, buf);
     double back = 0;

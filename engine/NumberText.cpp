@@ -50,18 +50,25 @@ int FormatNumberText(double value, char16_t decimal, char16_t* out) {
     for (char* p = tmp; p != r.ptr; ++p) out[n++] = static_cast<char16_t>(*p);
     return n;
   }
-  // Rounded to 15 significant digits: [-]d.dddddddddddddde[+-]xx
-  char tmp[40];
-  auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, value, std::chars_format::scientific, 14);
-  *r.ptr = '\0';  // for atoi below
-  const char* p = tmp;
-  bool negative = *p == '-';
-  if (negative) ++p;
+  bool negative = value < 0;
   char digits[15];
-  int count = 0;
-  for (; p != r.ptr && *p != 'e'; ++p)
-    if (*p != '.') digits[count++] = *p;
-  int exponent = std::atoi(p + 1);  // "e+17" -> 17
+  int count = 15;
+  int exponent = 0;
+  Digits15 rounded;
+  if (RoundToDigits15(std::fabs(value), rounded)) {
+    exponent = rounded.exponent;
+    for (uint64_t d = rounded.digits, i = 15; i-- > 0; d /= 10) digits[i] = static_cast<char>('0' + d % 10);
+  } else {
+    // Rounded to 15 significant digits: [-]d.dddddddddddddde[+-]xx
+    char tmp[40];
+    auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, value, std::chars_format::scientific, 14);
+    *r.ptr = '\0';  // for atoi below
+    const char* p = tmp + negative;
+    count = 0;
+    for (; p != r.ptr && *p != 'e'; ++p)
+      if (*p != '.') digits[count++] = *p;
+    exponent = std::atoi(p + 1);  // "e+17" -> 17
+  }
   while (count > 1 && digits[count - 1] == '0') --count;
 
   if (negative) out[n++] = u'-';
@@ -98,16 +105,7 @@ int FormatNumberText(double value, char16_t decimal, char16_t* out) {
 int ParseNumber(std::u16string_view text, const NumberLocale& locale, bool allowUnderscoreExponent,
                 double& out) {
   size_t i = 0, n = text.size();
-  // The common operand: a few plain digits.
-  if (n > 0 && n <= 15) {
-    uint64_t acc = 0;
-    size_t k = 0;
-    for (; k < n && IsDigit(text[k]); ++k) acc = acc * 10 + (text[k] - u'0');
-    if (k == n) {
-      out = static_cast<double>(acc);
-      return 0;
-    }
-  }
+  if (locale.Decimal != locale.Group && ParseSimpleNumber(text, locale.Decimal, out)) return 0;
   while (i < n && text[i] == u' ') ++i;
   while (n > i && text[n - 1] == u' ') --n;
 

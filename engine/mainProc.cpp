@@ -9,7 +9,6 @@
 #include "NumberCore.h"
 #include "NumberText.h"
 #include "RuntimeError.h"
-#include "Width.h"
 
 namespace quorva {
 namespace {
@@ -45,6 +44,49 @@ constexpr Rule kRules[] = {
     {u"/+", u"/"}, {u"/_", u"/-"}, {u"~", u"^"},  {u"^^", u"^"}, {u"^+", u"^"},  {u"^_", u"^-"},
 };
 
+// The signs that the rules after the first three look for. Their patterns are pairs of these, so
+// they only ever match inside a run of them, and each run can be rewritten on its own.
+bool IsSign(char16_t c) {
+  return c == u'+' || c == u'-' || c == u'_' || c == u'*' || c == u'/' || c == u'~' || c == u'^';
+}
+
+// The rules on the run of signs that ends `out`, from `run` on; a single sign, by far the most
+// common run, is looked up.
+void RewriteRun(std::u16string& out, size_t run) {
+  if (out.size() - run == 1) {
+    char16_t& c = out.back();
+    c = c == u'-' ? u'_' : c == u'*' ? u'\u00D7' : c == u'~' ? u'^' : c;
+    return;
+  }
+  std::u16string signs = out.substr(run);
+  for (const Rule& rule : kRules) ReplaceAll(signs, rule.find, rule.by);
+  out.resize(run);
+  out += signs;
+}
+
+// Half-width, then the rules in their order: blanks go, square brackets become round ones, and
+// every run of signs is rewritten as the remaining rules rewrite it in the whole text.
+std::u16string CanonicalText(std::u16string_view typed) {
+  constexpr size_t kNone = std::u16string::npos;
+  std::u16string out;
+  out.reserve(typed.size());
+  size_t run = kNone;  // where the current run of signs starts in out
+  for (char16_t c : typed) {
+    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
+    else if (c == 0x3000) c = u' ';
+    if (c == u' ') continue;
+    if (IsSign(c)) {
+      if (run == kNone) run = out.size();
+    } else if (run != kNone) {
+      RewriteRun(out, run);
+      run = kNone;
+    }
+    out.push_back(c == u'[' ? u'(' : c == u']' ? u')' : c);
+  }
+  if (run != kNone) RewriteRun(out, run);
+  return out;
+}
+
 struct PairCheck {
   std::u16string_view pair, message;
 };
@@ -58,18 +100,7 @@ constexpr PairCheck kPairChecks[] = {
 }  // namespace
 
 std::u16string Calculate(std::u16string& text, const NumberLocale& locale) {
-  std::u16string work = ToHalfWidth(text);
-  // A rule can only match when all its characters occur; most rules find nothing to do.
-  bool present[128] = {};
-  for (char16_t c : work)
-    if (c < 128) present[c] = true;
-  for (const Rule& rule : kRules) {
-    if (!std::all_of(rule.find.begin(), rule.find.end(), [&](char16_t c) { return c < 128 && present[c]; }))
-      continue;
-    ReplaceAll(work, rule.find, rule.by);
-    for (char16_t c : rule.by)
-      if (c < 128) present[c] = true;
-  }
+  std::u16string work = CanonicalText(text);
 
   // The display form ("_" shown as "-") is only built when the expression is rejected.
   size_t opens = 0, closes = 0;

@@ -5,10 +5,13 @@
 
 #include <optional>
 
-#include "Processes.h"
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
 #include "ui/resource.h"
 
-namespace quorva::e2e {
+namespace quorva::test {
 namespace {
 
 std::wstring NameOf(HWND control) {
@@ -52,4 +55,4 @@ TEST(AccessibleNamesFromAnotherProcess, ButtonsAndBoxesAreNamed) {
 }
 
 }  // namespace
-}  // namespace quorva::e2e
+}  // namespace quorva::test

@@ -4,48 +4,19 @@
 
 #include <optional>
 
-#include "Processes.h"
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
 #include "common/Ansi.h"
 #include "ui/resource.h"
 
-namespace quorva::e2e {
+namespace quorva::test {
 namespace {
 
 const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
 const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
 constexpr wchar_t kCaption[] = L"Quorva β1";
-
-// The message box of a process: a dialog window of the standard class.
-HWND DialogOf(DWORD pid) {
-  struct Search {
-    DWORD pid;
-    HWND found;
-  } s{pid, nullptr};
-  EnumWindows(
-      [](HWND h, LPARAM p) {
-        auto* s = reinterpret_cast<Search*>(p);
-        DWORD owner = 0;
-        wchar_t cls[16] = {};
-        GetWindowThreadProcessId(h, &owner);
-        GetClassNameW(h, cls, 16);
-        if (owner != s->pid || !IsWindowVisible(h) || lstrcmpW(cls, L"#32770") != 0) return TRUE;
-        s->found = h;
-        return FALSE;
-      },
-      reinterpret_cast<LPARAM>(&s));
-  return s.found;
-}
-
-// Every text of a dialog's static controls, one after the other.
-std::wstring DialogText(HWND dialog) {
-  std::wstring text;
-  for (HWND c = GetWindow(dialog, GW_CHILD); c; c = GetWindow(c, GW_HWNDNEXT)) {
-    wchar_t cls[16] = {};
-    GetClassNameW(c, cls, 16);
-    if (lstrcmpiW(cls, L"Static") == 0) text += WindowText(c);
-  }
-  return text;
-}
 
 // A window as the user sees it, once it has painted (saved in the build folder).
 void Shot(HWND window, const std::wstring& file) {
@@ -126,8 +97,8 @@ TEST_F(StartedWithOptions, BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt) {
   StartEditor(u"abc", 0, 3);
   StartQuorva(L"/places:x /wide");
   HWND box = nullptr;
-  ASSERT_TRUE(WaitUntil([&] { return (box = DialogOf(quorva->Id())) != nullptr; })) << "no message box";
-  const std::wstring text = DialogText(box);
+  ASSERT_TRUE(WaitUntil([&] { return (box = quorva->FindMessageBox()) != nullptr; })) << "no message box";
+  const std::wstring text = MessageBoxText(box);
   EXPECT_NE(text.find(L"    /places:x"), std::wstring::npos) << testing::PrintToString(text);
   EXPECT_EQ(text.find(L"    /wide"), std::wstring::npos) << "a good option is named: " << testing::PrintToString(text);
 
@@ -136,7 +107,7 @@ TEST_F(StartedWithOptions, BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt) {
   PressKey(VK_RETURN);  // OK
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "box did not close";
   WaitForExpressionBox();
-  EXPECT_EQ(DialogOf(quorva->Id()), nullptr) << "a second box";
+  EXPECT_EQ(quorva->FindMessageBox(), nullptr) << "a second box";
   EXPECT_EQ(SendMessageW(Item(IDC_CHKWIDE), BM_GETCHECK, 0, 0), BST_CHECKED);
   TypeText(L"1+2");
   ASSERT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTCALC)) == L"1+2"; }));
@@ -148,4 +119,4 @@ TEST_F(StartedWithOptions, BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt) {
 }
 
 }  // namespace
-}  // namespace quorva::e2e
+}  // namespace quorva::test

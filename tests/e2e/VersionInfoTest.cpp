@@ -5,9 +5,12 @@
 #include <string>
 #include <vector>
 
-#include "Processes.h"
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
 
-namespace quorva::e2e {
+namespace quorva::test {
 namespace {
 
 class VersionInfo : public ::testing::Test {
@@ -81,4 +84,4 @@ TEST_F(VersionInfo, NumericVersionMatchesTheText) {
 }
 
 }  // namespace
-}  // namespace quorva::e2e
+}  // namespace quorva::test

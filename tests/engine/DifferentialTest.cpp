@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "tests/support/MessageBoxes.h"
 #include "ReferenceEvaluator.h"
 #include "Utf8.h"
 #include "engine/MessageBox.h"
@@ -42,16 +43,59 @@ const std::u16string kTypedPieces[] = {
 };
 const char16_t kChars[] = u"0123456789.Ee+-_\u00D7/^()a";
 
+// A decimal as users type them: up to 17 digits, the point anywhere, now and then a sign.
+std::u16string RandomDecimal(std::mt19937& rng) {
+  std::u16string number;
+  if (rng() % 6 == 0) number += u'-';
+  int digits = static_cast<int>(rng() % 4 == 0 ? rng() % 17 + 1 : rng() % 5 + 1);
+  int point = static_cast<int>(rng() % (digits + 2));  // digits + 1: no point
+  for (int k = 0; k < digits; ++k) {
+    if (k == point) number += u'.';
+    number += static_cast<char16_t>(u'0' + rng() % 10);
+  }
+  return number;
+}
+
+// Decimals and all four operators (a power now and then), with brackets: every intermediate
+// value goes through the 15-digit number text.
+std::u16string RandomDecimalText(std::mt19937& rng, bool typed) {
+  const std::u16string_view operators = typed ? u"+-*/+-*/^" : u"+_\u00D7/+_\u00D7/^";
+  std::u16string text;
+  int operands = static_cast<int>(rng() % 8) + 1;
+  int open = 0;
+  for (int i = 0; i < operands; ++i) {
+    if (i > 0) text += operators[rng() % operators.size()];
+    if (rng() % 5 == 0) {
+      text += u'(';
+      ++open;
+    }
+    text += RandomDecimal(rng);
+    if (open > 0 && rng() % 3 == 0) {
+      text += u')';
+      --open;
+    }
+  }
+  text.append(static_cast<size_t>(open), u')');
+  return text;
+}
+
 std::u16string RandomText(std::mt19937& rng, bool typed) {
   std::uniform_int_distribution<int> length(0, 14);
   std::u16string text;
   int n = length(rng);
-  if (rng() % 3 == 0) {
-    for (int i = 0; i < n; ++i) text += kChars[rng() % (sizeof(kChars) / sizeof(char16_t) - 1)];
-  } else if (typed) {
-    for (int i = 0; i < n; ++i) text += kTypedPieces[rng() % std::size(kTypedPieces)];
-  } else {
-    for (int i = 0; i < n; ++i) text += kCanonicalPieces[rng() % std::size(kCanonicalPieces)];
+  switch (rng() % 4) {
+    case 0:
+      for (int i = 0; i < n; ++i) text += kChars[rng() % (sizeof(kChars) / sizeof(char16_t) - 1)];
+      break;
+    case 1:
+      text = RandomDecimalText(rng, typed);
+      break;
+    default:
+      if (typed) {
+        for (int i = 0; i < n; ++i) text += kTypedPieces[rng() % std::size(kTypedPieces)];
+      } else {
+        for (int i = 0; i < n; ++i) text += kCanonicalPieces[rng() % std::size(kCanonicalPieces)];
+      }
   }
   return text;
 }
@@ -74,7 +118,7 @@ TEST(Differential, EvalTextMatchesTheLiteralRewriting) {
 TEST(Differential, CalculateMatchesTheLiteralRewriting) {
   std::mt19937 rng(7);
   std::u16string shown;
-  auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& r) {
+  test::ScopedMessageBoxHandler boxes([&](const MessageBoxRequest& r) {
     shown = r.Text;
     return kIdOk;
   });
@@ -93,7 +137,6 @@ TEST(Differential, CalculateMatchesTheLiteralRewriting) {
                     << Utf8(slowText) << "›";
     }
   }
-  SetMessageBoxHandler(previous);
 }
 
 }  // namespace

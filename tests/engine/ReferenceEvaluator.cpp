@@ -1,6 +1,10 @@
 #include "ReferenceEvaluator.h"
 
+#include <algorithm>
+#include <charconv>
 #include <cmath>
+#include <cstdlib>
+#include <string>
 
 #include "engine/NumberText.h"
 #include "engine/RuntimeError.h"
@@ -28,6 +32,43 @@ double ReadOperand(std::u16string operand, const NumberLocale& locale) {
   for (auto& c : operand)
     if (c == u'_') c = u'-';
   return TextToNumber(operand, locale);
+}
+
+// Number text as the general format writes it, straight from to_chars: 15 significant digits,
+// plain for decimal exponents -4..14. Written here again so that the evaluator's shortcuts
+// have something independent to be compared with.
+std::u16string LiteralNumberText(double v, char16_t decimal) {
+  if (v == 0) return u"0";
+  char buf[40];
+  auto r = std::to_chars(buf, buf + sizeof buf - 1, std::fabs(v), std::chars_format::scientific, 14);
+  *r.ptr = '\0';
+  std::string digits;
+  const char* p = buf;
+  for (; *p != 'e'; ++p)
+    if (*p != '.') digits += *p;
+  int exponent = std::atoi(p + 1);
+  while (digits.size() > 1 && digits.back() == '0') digits.pop_back();
+  std::string out = v < 0 ? "-" : "";
+  const int count = static_cast<int>(digits.size());
+  if (exponent >= 0 && exponent <= 14) {
+    out += digits.substr(0, std::min(count, exponent + 1));
+    if (count < exponent + 1) out.append(static_cast<size_t>(exponent + 1 - count), '0');
+    if (count > exponent + 1) (out += '.') += digits.substr(static_cast<size_t>(exponent + 1));
+  } else if (exponent < 0 && exponent >= -4) {
+    out += "0.";
+    out.append(static_cast<size_t>(-exponent - 1), '0');
+    out += digits;
+  } else {
+    out += digits.substr(0, 1);
+    if (count > 1) (out += '.') += digits.substr(1);
+    out += exponent < 0 ? "E-" : "E+";
+    if (std::abs(exponent) < 10) out += '0';
+    out += std::to_string(std::abs(exponent));
+  }
+  std::u16string text(out.begin(), out.end());
+  for (auto& c : text)
+    if (c == u'.') c = decimal;
+  return text;
 }
 
 std::u16string Replace(std::u16string text, const std::u16string& find, const std::u16string& by) {
@@ -91,7 +132,7 @@ std::u16string EvalText(std::u16string t, const NumberLocale& locale) {
     }
     if (value.empty()) {
       if (!std::isfinite(v)) Raise(kOverflow);
-      value = NumberText(v, locale);
+      value = LiteralNumberText(v, locale.Decimal);
     }
     t = t.substr(0, l) + value + t.substr(r - 1);
   }
