@@ -9,4 +9,4 @@ build=${QUORVA_BUILD:-build/windows}
 cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" --target startup-bench >/dev/null
 export QUORVA_WINEPREFIX=$PWD/$build/wineprefix
-scripts/with-xvfb.sh "$build/wine-run.sh" "$build/tools/bench/startup-bench.exe" "${1:-15}" | iconv -f cp932 -t utf-8
+scripts/with-xvfb.sh "$build/wine-run.sh" "$build/tools/bench/startup-bench.exe" "${1:-31}" | iconv -f cp932 -t utf-8

@@ -28,6 +28,10 @@ Windows Registry Editor Version 5.00
 "MS Shell Dlg 2"="IPAPGothic"
 "Tahoma"="IPAPGothic"
 
+; Caption buttons are drawn with Marlett (Debian's fonts-wine), which Wine does not find by itself.
+[HKEY_LOCAL_MACHINE\Software\Microsoft\Windows NT\CurrentVersion\Fonts]
+"Marlett (TrueType)"="Z:\\usr\\share\\wine\\fonts\\marlett.ttf"
+
 [HKEY_CURRENT_USER\Software\Wine\X11 Driver]
 "Managed"="N"
 "Decorated"="Y"

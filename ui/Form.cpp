@@ -8,7 +8,7 @@ namespace {
 
 constexpr wchar_t kFormClass[] = L"QuorvaForm";
 
-void RegisterFormClass(WNDPROC proc, HICON icon) {
+void RegisterFormClass(WNDPROC proc) {
   static bool registered = false;
   if (registered) return;
   WNDCLASSEXW wc = {};
@@ -17,8 +17,6 @@ void RegisterFormClass(WNDPROC proc, HICON icon) {
   wc.hInstance = GetModuleHandleW(nullptr);
   wc.hCursor = LoadCursorW(nullptr, IDC_ARROW);
   wc.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
-  wc.hIcon = icon;
-  wc.hIconSm = icon;
   wc.lpszClassName = kFormClass;
   registered = RegisterClassExW(&wc) != 0;
 }
@@ -37,14 +35,16 @@ Form* Form::FromHandle(HWND hwnd) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon) {
-  RegisterFormClass(&Form::WndProc, icon);
+void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon) {
+  RegisterFormClass(&Form::WndProc);
   CreateWindowExW(exStyle, kFormClass, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
                   GetModuleHandleW(nullptr), this);
   if (!hwnd_) return;
   if (icon) {
-    SendMessageW(hwnd_, WM_SETICON, ICON_BIG, reinterpret_cast<LPARAM>(icon));
-    SendMessageW(hwnd_, WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(icon));
+    // The class's icons, which the caption, the task bar and Alt+Tab fall back to: each
+    // WM_SETICON would convert the images for the display again, a cost at every start.
+    SetClassLongPtrW(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    SetClassLongPtrW(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(smallIcon ? smallIcon : icon));
   }
   dpi_ = GetDpiForWindow(hwnd_);
   if (dpi_ == 0) dpi_ = 96;

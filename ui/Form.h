@@ -82,8 +82,9 @@ class Form {
  protected:
   Form() = default;
 
-  // Creates the window (not shown). Call once, from the derived constructor.
-  void CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon);
+  // Creates the window (not shown). Call once, from the derived constructor. The icons (the
+  // small one drawn for the caption; the large one when null) become the form class's icons.
+  void CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon = nullptr);
   // Creates a control as a direct child of the window and adds it to the collection.
   HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
                   const wchar_t* typeName, const wchar_t* text = L"", const wchar_t* tag = L"");

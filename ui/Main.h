@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "bridge/clsTeraPad.h"
+#include "ui/CommandLine.h"
 #include "ui/frmCalc.h"
 
 namespace quorva {
@@ -11,11 +12,13 @@ namespace quorva {
 extern std::unique_ptr<clsTeraPad> gTeraPad;
 extern std::unique_ptr<frmCalc> gCalc;
 
-// Creates the bridge and the window and shows it; the window's unloading ends the message loop.
-// A window that cannot be created is reported, and the message loop ends at once (exit code 1).
-void Main();
+// Creates the bridge and the window, puts the start-up options in, shows the window and reports
+// any argument that was not understood; the window's unloading ends the message loop. A window
+// that cannot be created is reported, and the message loop ends at once (exit code 1).
+void Main(const StartOptions& options = {});
 
-// Main, then the message loop until the window has unloaded. Returns the exit code.
+// Main with the options of the process's command line, then the message loop until the window
+// has unloaded. Returns the exit code.
 int RunQuorva();
 
 }  // namespace quorva

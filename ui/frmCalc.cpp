@@ -11,6 +11,7 @@
 #include "engine/FormatAnswer.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
+#include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
 #include "ui/resource.h"
@@ -44,14 +45,13 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   locale_ = UserNumberLocale();
   HINSTANCE inst = GetModuleHandleW(nullptr);
   auto icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, 0, 0, LR_DEFAULTSIZE | LR_SHARED));
-  CreateFormWindow(kCaption, kWindowStyle, 0, icon);
-  if (!hWnd()) return;  // no window to fill; start-up reports it
   // The caption and the task bar use the 16 x 16 image, drawn for that size, not a shrunk 32 x 32.
   const int small = GetSystemMetrics(SM_CXSMICON);
-  if (HANDLE smallIcon = LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED)) {
-    SendMessageW(hWnd(), WM_SETICON, ICON_SMALL, reinterpret_cast<LPARAM>(smallIcon));
-  }
+  auto smallIcon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED));
+  CreateFormWindow(kCaption, kWindowStyle, 0, icon, smallIcon);
+  if (!hWnd()) return;  // no window to fill; start-up reports it
   CreateControls();
+  GiveAccessibleNames(hWnd());
   ApplyLayout(CW_USEDEFAULT, CW_USEDEFAULT);
   Form_Initialize();
 }

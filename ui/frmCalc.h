@@ -23,7 +23,13 @@ class frmCalc final : public Form {
   // Shows the window modeless, centred on the screen.
   void Show();
 
-  HWND Item(int id) const { return GetDlgItem(hWnd(), id); }
+  // From the form's own table: GetDlgItem would ask the window manager each time.
+  HWND Item(int id) const {
+    for (const Control& c : Controls()) {
+      if (c.Id == id) return c.hWnd;
+    }
+    return nullptr;
+  }
   const NumberLocale& Locale() const { return locale_; }
 
  protected:

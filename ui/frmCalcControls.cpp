@@ -8,6 +8,7 @@
 #include <algorithm>
 
 #include "ui/CalcControls.h"
+#include "ui/Pictures.h"
 
 namespace quorva {
 
@@ -75,16 +76,14 @@ void frmCalc::CreateControls() {
       SetWindowPos(Item(row.Id), kind.InsertAfter, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     }
   }
-  LoadPictures();
 }
 
+// Each button gets its picture drawn for the window's DPI.
 void frmCalc::LoadPictures() {
-  HINSTANCE inst = GetModuleHandleW(nullptr);
   size_t next = 0;
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
-    // Light grey in the pictures becomes the user's button face colour.
-    auto bmp = static_cast<HBITMAP>(LoadImageW(inst, MAKEINTRESOURCEW(row.Picture), IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS));
+    HBITMAP bmp = LoadPicture(row.Picture, Dpi());
     HBITMAP old = pictures_[next];
     pictures_[next++] = bmp;
     SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
@@ -119,6 +118,7 @@ HFONT frmCalc::FontOf(FontKind kind) const {
 
 void frmCalc::ApplyLayout(int left, int top) {
   const UINT dpi = Dpi();
+  LoadPictures();
   // The controls hold the old fonts until they are given the new ones.
   const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
   fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);

@@ -9,6 +9,19 @@
 #define IDB_COPY 102
 #define IDB_TERAPAD 103
 #define IDB_CLEAR 104
+// The same pictures drawn at 20, 24 and 32 pixels: the 16-pixel ID plus 10, 20 and 30.
+#define IDB_SUM_20 111
+#define IDB_COPY_20 112
+#define IDB_TERAPAD_20 113
+#define IDB_CLEAR_20 114
+#define IDB_SUM_24 121
+#define IDB_COPY_24 122
+#define IDB_TERAPAD_24 123
+#define IDB_CLEAR_24 124
+#define IDB_SUM_32 131
+#define IDB_COPY_32 132
+#define IDB_TERAPAD_32 133
+#define IDB_CLEAR_32 134
 
 // Controls of frmCalc, in TabIndex order.
 #define IDC_TXTCALC 1000

@@ -91,8 +91,9 @@ TEST_F(Window, FrameCaptionIconAndPlace) {
   EXPECT_FALSE(style & WS_THICKFRAME) << "fixed border";
   EXPECT_FALSE(style & WS_MINIMIZEBOX);
   EXPECT_FALSE(style & WS_MAXIMIZEBOX);
-  EXPECT_NE(SendMessageW(w, WM_GETICON, ICON_BIG, 0), 0);
-  auto smallIcon = reinterpret_cast<HICON>(SendMessageW(w, WM_GETICON, ICON_SMALL, 0));
+  // The window's icons are its class's: what the caption, the task bar and Alt+Tab show.
+  EXPECT_NE(GetClassLongPtrW(w, GCLP_HICON), 0);
+  auto smallIcon = reinterpret_cast<HICON>(GetClassLongPtrW(w, GCLP_HICONSM));
   ASSERT_NE(smallIcon, nullptr);
   ICONINFO info;
   ASSERT_TRUE(GetIconInfo(smallIcon, &info));

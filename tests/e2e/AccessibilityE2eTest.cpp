@@ -1,0 +1,58 @@
+// A screen reader is another process: it asks quorva.exe's controls for their names through
+// MSAA, across the process boundary.
+#include <gtest/gtest.h>
+#include <oleacc.h>
+
+#include <optional>
+
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
+#include "ui/resource.h"
+
+namespace quorva::test {
+namespace {
+
+std::wstring NameOf(HWND control) {
+  IAccessible* acc = nullptr;
+  // MinGW's IID_IAccessible, linked statically, is not the interface's GUID.
+  if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
+                                        reinterpret_cast<void**>(&acc)))) {
+    return L"(no object)";
+  }
+  VARIANT self;
+  self.vt = VT_I4;
+  self.lVal = CHILDID_SELF;
+  BSTR name = nullptr;
+  std::wstring text = L"(no name)";
+  if (SUCCEEDED(acc->get_accName(self, &name)) && name) {
+    text.assign(name, SysStringLen(name));
+    SysFreeString(name);
+  }
+  acc->Release();
+  return text;
+}
+
+TEST(AccessibleNamesFromAnotherProcess, ButtonsAndBoxesAreNamed) {
+  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  {
+    Process quorva;
+    ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L""));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(L"Quorva β1")) != nullptr; }));
+    const struct {
+      int Id;
+      const wchar_t* Name;
+    } rows[] = {
+        {IDC_TXTCALC, L"式"}, {IDC_CMDSUM, L"計算"}, {IDC_CMDTERAPAD, L"TeraPad"}, {IDC_TXTAFTER, L"小数点以下の桁数"},
+    };
+    for (const auto& r : rows) EXPECT_EQ(NameOf(GetDlgItem(window, r.Id)), r.Name) << "control " << r.Id;
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quorva.WaitForExit(10000));
+  }
+  CoUninitialize();
+}
+
+}  // namespace
+}  // namespace quorva::test

@@ -1,0 +1,93 @@
+// Button pictures drawn for the window's DPI: the right size at 96, 120, 144 and 192 dpi, and
+// the same 16-colour pictures on light grey at every size.
+#include "CalcFixture.h"
+#include "ui/Pictures.h"
+
+namespace quorva::test {
+namespace {
+
+constexpr int kButtons[] = {IDC_CMDSUM, IDC_CMDCOPY, IDC_CMDTERAPAD, IDC_CMDCLR};
+constexpr int kPictures[] = {IDB_SUM, IDB_COPY, IDB_TERAPAD, IDB_CLEAR};
+
+TEST(Pictures, SizeForEachDpiNeverLargerThanItsScale) {
+  const struct {
+    UINT Dpi;
+    int Size;
+  } rows[] = {{72, 16}, {96, 16}, {110, 16}, {120, 20}, {143, 20}, {144, 24}, {168, 24}, {192, 32}, {288, 32}};
+  for (const auto& r : rows) EXPECT_EQ(PictureSize(r.Dpi), r.Size) << r.Dpi << " dpi";
+}
+
+// The bitmap resource as stored: its header and the colour of its top-left pixel.
+struct Stored {
+  int Width = 0, Height = 0, BitCount = 0;
+  COLORREF Corner = 0;
+};
+
+Stored ReadResource(int id) {
+  Stored s;
+  HINSTANCE inst = GetModuleHandleW(nullptr);
+  HRSRC res = FindResourceW(inst, MAKEINTRESOURCEW(id), MAKEINTRESOURCEW(2));  // RT_BITMAP
+  if (!res) return s;
+  auto* info = static_cast<const BITMAPINFO*>(LockResource(LoadResource(inst, res)));
+  s.Width = info->bmiHeader.biWidth;
+  s.Height = info->bmiHeader.biHeight;
+  s.BitCount = info->bmiHeader.biBitCount;
+  if (s.BitCount == 4) {
+    // Bottom-up rows of 4-bit indices: the top row is the last one stored.
+    const auto* bits = reinterpret_cast<const BYTE*>(info->bmiColors + 16);
+    const int stride = ((s.Width * 4 + 31) / 32) * 4;
+    const BYTE index = bits[stride * (s.Height - 1)] >> 4;
+    const RGBQUAD c = info->bmiColors[index];
+    s.Corner = RGB(c.rgbRed, c.rgbGreen, c.rgbBlue);
+  }
+  return s;
+}
+
+TEST(Pictures, EverySizeIsSixteenColoursOnLightGrey) {
+  for (UINT dpi : {96u, 120u, 144u, 192u}) {
+    for (int picture : kPictures) {
+      const int id = PictureResource(picture, dpi);
+      SCOPED_TRACE(testing::Message() << "picture " << picture << " at " << dpi << " dpi, resource " << id);
+      Stored s = ReadResource(id);
+      EXPECT_EQ(s.Width, PictureSize(dpi));
+      EXPECT_EQ(s.Height, PictureSize(dpi));
+      EXPECT_EQ(s.BitCount, 4);
+      EXPECT_EQ(s.Corner, RGB(0xC0, 0xC0, 0xC0));
+    }
+  }
+}
+
+class ButtonPictures : public CalcFixture {
+ protected:
+  SIZE PictureOn(int button) {
+    auto bmp = reinterpret_cast<HBITMAP>(SendMessageW(Item(button), BM_GETIMAGE, IMAGE_BITMAP, 0));
+    BITMAP info = {};
+    if (!bmp || !GetObjectW(bmp, sizeof(info), &info)) return SIZE{0, 0};
+    return SIZE{info.bmWidth, info.bmHeight};
+  }
+};
+
+TEST_F(ButtonPictures, FollowTheWindowToAnotherDpiAndBack) {
+  Open();
+  ASSERT_EQ(form->Dpi(), 96u);
+  for (UINT dpi : {96u, 120u, 144u, 192u, 96u}) {
+    if (dpi != form->Dpi()) {
+      RECT suggested{100, 80, 900, 700};
+      SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    const int size = PictureSize(dpi);
+    for (int button : kButtons) {
+      SIZE got = PictureOn(button);
+      EXPECT_EQ(got.cx, size) << "button " << button << " at " << dpi << " dpi";
+      EXPECT_EQ(got.cy, size) << "button " << button << " at " << dpi << " dpi";
+      // The picture fits inside its button.
+      RECT rc;
+      GetClientRect(Item(button), &rc);
+      EXPECT_LE(size, rc.right) << "button " << button << " at " << dpi << " dpi";
+      EXPECT_LE(size, rc.bottom) << "button " << button << " at " << dpi << " dpi";
+    }
+  }
+}
+
+}  // namespace
+}  // namespace quorva::test

@@ -1,0 +1,182 @@
+#include "ui/Accessibility.h"
+
+#include <oleacc.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "ui/resource.h"
+
+namespace quorva {
+
+namespace {
+
+struct NameRow {
+  int Id;
+  const wchar_t* Name;
+};
+
+// The buttons by their tooltips, the boxes by what they hold.
+constexpr NameRow kNames[] = {
+    {IDC_TXTCALC, L"式"},       {IDC_CMDSUM, L"計算"},   {IDC_CMDCOPY, L"コピー"},
+    {IDC_CMDTERAPAD, L"TeraPad"}, {IDC_TXTANS, L"答え"}, {IDC_TXTAFTER, L"小数点以下の桁数"},
+    {IDC_CMDCLR, L"クリア"},
+};
+
+// oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not at start-up.
+struct Oleacc {
+  decltype(&CreateStdAccessibleObject) CreateStd = nullptr;
+  decltype(&LresultFromObject) Lresult = nullptr;
+  decltype(&SysAllocString) AllocString = nullptr;
+
+  static const Oleacc* Get() {
+    static Oleacc api;
+    static bool loaded = false;
+    if (!loaded) {
+      loaded = true;
+      using CoInit = HRESULT(WINAPI*)(void*, DWORD);
+      HMODULE ole32 = LoadLibraryW(L"ole32.dll");
+      auto coInit = ole32 ? reinterpret_cast<CoInit>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx"))) : nullptr;
+      // Handing an object out marshals it, which needs COM on this thread.
+      if (coInit) coInit(nullptr, COINIT_APARTMENTTHREADED);
+      HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
+      HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
+      if (oleacc && oleaut) {
+        api.CreateStd = reinterpret_cast<decltype(api.CreateStd)>(reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
+        api.Lresult = reinterpret_cast<decltype(api.Lresult)>(reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
+        api.AllocString = reinterpret_cast<decltype(api.AllocString)>(reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
+      }
+    }
+    return api.CreateStd && api.Lresult && api.AllocString ? &api : nullptr;
+  }
+};
+
+bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CHILDID_SELF; }
+
+// The system's own accessible object of the control, with the name replaced; everything else is
+// passed on unchanged.
+class NamedAccessible final : public IAccessible {
+ public:
+  NamedAccessible(IAccessible* inner, const wchar_t* name, const Oleacc& api) : inner_(inner), name_(name), api_(api) {
+    inner_->AddRef();
+  }
+
+  HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
+    if (!out) return E_POINTER;
+    if (riid == __uuidof(IUnknown) || riid == __uuidof(IDispatch) || riid == __uuidof(IAccessible)) {
+      *out = static_cast<IAccessible*>(this);
+      AddRef();
+      return S_OK;
+    }
+    return inner_->QueryInterface(riid, out);  // IEnumVARIANT, IOleWindow and the like
+  }
+  ULONG STDMETHODCALLTYPE AddRef() override { return InterlockedIncrement(&refs_); }
+  ULONG STDMETHODCALLTYPE Release() override {
+    ULONG left = InterlockedDecrement(&refs_);
+    if (left == 0) delete this;
+    return left;
+  }
+
+  HRESULT STDMETHODCALLTYPE get_accName(VARIANT child, BSTR* name) override {
+    if (!IsSelf(child)) return inner_->get_accName(child, name);
+    if (!name) return E_POINTER;
+    *name = api_.AllocString(name_);
+    return *name ? S_OK : E_OUTOFMEMORY;
+  }
+
+  // Passed on.
+  HRESULT STDMETHODCALLTYPE GetTypeInfoCount(UINT* n) override { return inner_->GetTypeInfoCount(n); }
+  HRESULT STDMETHODCALLTYPE GetTypeInfo(UINT i, LCID lcid, ITypeInfo** info) override { return inner_->GetTypeInfo(i, lcid, info); }
+  HRESULT STDMETHODCALLTYPE GetIDsOfNames(REFIID riid, LPOLESTR* names, UINT n, LCID lcid, DISPID* ids) override {
+    return inner_->GetIDsOfNames(riid, names, n, lcid, ids);
+  }
+  HRESULT STDMETHODCALLTYPE Invoke(DISPID id, REFIID riid, LCID lcid, WORD flags, DISPPARAMS* params, VARIANT* result,
+                                   EXCEPINFO* exc, UINT* arg) override {
+    return inner_->Invoke(id, riid, lcid, flags, params, result, exc, arg);
+  }
+  HRESULT STDMETHODCALLTYPE get_accParent(IDispatch** p) override { return inner_->get_accParent(p); }
+  HRESULT STDMETHODCALLTYPE get_accChildCount(LONG* n) override { return inner_->get_accChildCount(n); }
+  HRESULT STDMETHODCALLTYPE get_accChild(VARIANT c, IDispatch** p) override { return inner_->get_accChild(c, p); }
+  HRESULT STDMETHODCALLTYPE get_accValue(VARIANT c, BSTR* v) override { return inner_->get_accValue(c, v); }
+  HRESULT STDMETHODCALLTYPE get_accDescription(VARIANT c, BSTR* d) override { return inner_->get_accDescription(c, d); }
+  HRESULT STDMETHODCALLTYPE get_accRole(VARIANT c, VARIANT* r) override { return inner_->get_accRole(c, r); }
+  HRESULT STDMETHODCALLTYPE get_accState(VARIANT c, VARIANT* s) override { return inner_->get_accState(c, s); }
+  HRESULT STDMETHODCALLTYPE get_accHelp(VARIANT c, BSTR* h) override { return inner_->get_accHelp(c, h); }
+  HRESULT STDMETHODCALLTYPE get_accHelpTopic(BSTR* f, VARIANT c, LONG* t) override { return inner_->get_accHelpTopic(f, c, t); }
+  HRESULT STDMETHODCALLTYPE get_accKeyboardShortcut(VARIANT c, BSTR* k) override { return inner_->get_accKeyboardShortcut(c, k); }
+  HRESULT STDMETHODCALLTYPE get_accFocus(VARIANT* c) override { return inner_->get_accFocus(c); }
+  HRESULT STDMETHODCALLTYPE get_accSelection(VARIANT* c) override { return inner_->get_accSelection(c); }
+  HRESULT STDMETHODCALLTYPE get_accDefaultAction(VARIANT c, BSTR* a) override { return inner_->get_accDefaultAction(c, a); }
+  HRESULT STDMETHODCALLTYPE accSelect(LONG f, VARIANT c) override { return inner_->accSelect(f, c); }
+  HRESULT STDMETHODCALLTYPE accLocation(LONG* x, LONG* y, LONG* w, LONG* h, VARIANT c) override {
+    return inner_->accLocation(x, y, w, h, c);
+  }
+  HRESULT STDMETHODCALLTYPE accNavigate(LONG dir, VARIANT start, VARIANT* end) override { return inner_->accNavigate(dir, start, end); }
+  HRESULT STDMETHODCALLTYPE accHitTest(LONG x, LONG y, VARIANT* c) override { return inner_->accHitTest(x, y, c); }
+  HRESULT STDMETHODCALLTYPE accDoDefaultAction(VARIANT c) override { return inner_->accDoDefaultAction(c); }
+  HRESULT STDMETHODCALLTYPE put_accName(VARIANT c, BSTR n) override { return inner_->put_accName(c, n); }
+  HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return inner_->put_accValue(c, v); }
+
+ private:
+  ~NamedAccessible() { inner_->Release(); }
+  LONG refs_ = 1;
+  IAccessible* inner_;
+  const wchar_t* name_;
+  const Oleacc& api_;
+};
+
+// The named controls and the window procedures they had. A plain subclass: the lookup stays in
+// this process, where a comctl32 subclass would ask the window manager for its data on every
+// message the control receives.
+struct Named {
+  HWND Control;
+  WNDPROC Previous;
+  const wchar_t* Name;
+};
+std::vector<Named>& NamedControls() {
+  static std::vector<Named> controls;
+  return controls;
+}
+
+LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  auto& controls = NamedControls();
+  auto it = std::find_if(controls.begin(), controls.end(), [hwnd](const Named& n) { return n.Control == hwnd; });
+  if (it == controls.end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
+  const Named named = *it;
+  if (msg == WM_GETOBJECT) {
+    const LONG object = static_cast<LONG>(lParam);
+    const Oleacc* api = (object == OBJID_CLIENT || object == OBJID_WINDOW) ? Oleacc::Get() : nullptr;
+    IAccessible* inner = nullptr;
+    if (api && SUCCEEDED(api->CreateStd(hwnd, object, __uuidof(IAccessible), reinterpret_cast<void**>(&inner)))) {
+      auto* accessible = new NamedAccessible(inner, named.Name, *api);
+      inner->Release();
+      LRESULT result = api->Lresult(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible));
+      accessible->Release();
+      return result;
+    }
+  } else if (msg == WM_NCDESTROY) {
+    controls.erase(it);
+  }
+  return CallWindowProcW(named.Previous, hwnd, msg, wParam, lParam);
+}
+
+}  // namespace
+
+std::wstring_view AccessibleName(int controlId) {
+  for (const NameRow& row : kNames) {
+    if (row.Id == controlId) return row.Name;
+  }
+  return {};
+}
+
+void GiveAccessibleNames(HWND window) {
+  for (const NameRow& row : kNames) {
+    HWND control = GetDlgItem(window, row.Id);
+    if (!control) continue;
+    auto previous = reinterpret_cast<WNDPROC>(
+        SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NamedControlProc)));
+    NamedControls().push_back(Named{control, previous, row.Name});
+  }
+}
+
+}  // namespace quorva

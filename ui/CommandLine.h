@@ -1,0 +1,34 @@
+#pragma once
+// Start-up options, for people who start Quorva from the editor's tool menu always the same way:
+//   /selection   start with the editor's selected text in the expression box
+//   /places:N    start with N (one digit, 0 to 9) decimal places
+//   /group       start with digit grouping on
+//   /wide        start with full-width answers on
+// Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
+// starts exactly as it always has.
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+namespace quorva {
+
+struct StartOptions {
+  bool Selection = false;
+  std::optional<wchar_t> Places;  // the digit for the decimal-places box
+  bool Group = false;
+  bool Wide = false;
+  std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
+};
+
+// The arguments of a command line as the C runtime splits them (quotes and backslashes), without
+// the program's own name in front.
+std::vector<std::wstring> SplitArguments(std::wstring_view commandLine);
+
+// Reads the options; anything not understood goes to Rejected and changes nothing else.
+StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments);
+
+// The text of the one message box that names the rejected arguments.
+std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected);
+
+}  // namespace quorva

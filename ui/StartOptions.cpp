@@ -1,0 +1,65 @@
+#include "ui/StartOptions.h"
+
+#include <commctrl.h>
+
+#include "engine/MessageBox.h"
+#include "engine/mainProc.h"
+#include "ui/Controls.h"
+#include "ui/resource.h"
+
+namespace quorva {
+
+namespace {
+
+constexpr uint32_t kMbIconExclamation = 0x0030;
+constexpr UINT kCaretToEnd = WM_APP + 0x51;
+constexpr UINT_PTR kCaretSubclass = 0x51;
+
+// The window's focus handling selects the whole text of a box that gains the focus; a text
+// taken from the editor is to be completed, not replaced, so the first time the focus arrives
+// the caret goes after the text once that handling is done.
+LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+  if (msg == WM_SETFOCUS) {
+    PostMessageW(box, kCaretToEnd, 0, 0);
+  } else if (msg == kCaretToEnd) {
+    RemoveWindowSubclass(box, CaretToEndOnFirstFocus, id);
+    if (GetFocus() == box) SetSelStart(box, GetWindowTextLengthW(box));
+    return 0;
+  } else if (msg == WM_NCDESTROY) {
+    RemoveWindowSubclass(box, CaretToEndOnFirstFocus, id);
+  }
+  return DefSubclassProc(box, msg, wParam, lParam);
+}
+
+}  // namespace
+
+std::wstring ExpressionFromSelection(std::wstring_view selection) {
+  std::wstring text;
+  for (wchar_t c : selection) {
+    if (c != L'\r' && c != L'\n' && c != L'\t') text += c;
+  }
+  return text;
+}
+
+void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& options) {
+  if (options.Places) SetText(form.Item(IDC_TXTAFTER), std::wstring(1, *options.Places));
+  if (options.Group) SetValue(form.Item(IDC_CHKGROUP), BST_CHECKED);
+  if (options.Wide) SetValue(form.Item(IDC_CHKWIDE), BST_CHECKED);
+  if (!options.Selection || !bridge || !bridge->hEdit()) return;
+  const std::wstring expression = ExpressionFromSelection(bridge->SelText());
+  if (expression.empty()) return;
+  HWND calc = form.Item(IDC_TXTCALC);
+  SetText(calc, expression);
+  SetWindowSubclass(calc, CaretToEndOnFirstFocus, kCaretSubclass, 0);
+}
+
+void ReportRejectedArguments(const StartOptions& options) {
+  if (options.Rejected.empty()) return;
+  MessageBoxRequest box;
+  box.Text = RejectedArgumentsText(options.Rejected);
+  box.Caption = kAppTitle;
+  box.Style = kMbIconExclamation;
+  ShowMessageBox(box);
+}
+
+}  // namespace quorva
