@@ -137,10 +137,20 @@ TEST_F(EndToEnd, LookingSomethingUpInTheEditorAndComingBackTheExpressionGoesOn) 
   // none of it can arrive once Quorva is back in front.
   ASSERT_TRUE(WaitUntil([&] { return FocusOf(editorWindow) == editorEdit; }));
   ASSERT_TRUE(SendMessageTimeoutW(editorWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr));
-  SendMouseDown(window, POINT{160, 2});
-  SendMouseUp();
-  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window && FocusOf(window) == Item(IDC_TXTCALC); }))
-      << "Quorva did not come back with the focus in the expression";
+  // Under Wine without a window manager the editor can take in the system's focus news late and
+  // hand the foreground to the desktop just after Quorva took it; a second click then brings
+  // Quorva back as the first would have. What is checked is what Quorva does once it is back.
+  auto inFront = [&] { return GetForegroundWindow() == window && FocusOf(window) == Item(IDC_TXTCALC); };
+  bool back = false;
+  for (int click = 0; click < 3 && !back; ++click) {
+    SendMouseDown(window, POINT{160, 2});
+    SendMouseUp();
+    // Still in front once both programs have taken in what the click brought.
+    back = WaitUntil(inFront, 3000) &&
+           SendMessageTimeoutW(editorWindow, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr) &&
+           SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 5000, nullptr) && inFront();
+  }
+  ASSERT_TRUE(back) << "Quorva did not come back with the focus in the expression";
   TypeText(L"5");
   EXPECT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTCALC)) == L"12+5"; }))
       << testing::PrintToString(WindowText(Item(IDC_TXTCALC)));
