@@ -204,8 +204,12 @@ void frmCalc::txtAns_Change() {
 }
 
 void frmCalc::txtCalc_Change() {
-  // The box stays one line: a pasted line break would scroll the expression out of view.
   HWND calc = Item(IDC_TXTCALC);
+  // Once a long expression has scrolled the box sideways, the edit control (Wine's at least)
+  // redraws a change only where the change scrolls it: keys typed after Backspace or in the
+  // middle would go in unseen. The box is one line, so it is drawn whole after every change.
+  InvalidateRect(calc, nullptr, FALSE);
+  // The box stays one line: a pasted line break would scroll the expression out of view.
   std::wstring text = GetText(calc);
   if (!BlankOutLineBreaks(text)) return;
   const int start = SelStart(calc), end = start + SelLength(calc);

@@ -3,6 +3,8 @@
 // the control, since a control can hold its text and still show nothing.
 #include <windows.h>
 
+#include <vector>
+
 namespace quorva::test {
 
 // Dark pixels in the client area (scroll bars and borders excluded), as text in the window text
@@ -14,5 +16,13 @@ struct Ink {
   int Width = 0, Height = 0;  // of the client area
 };
 Ink InkOf(HWND window);
+
+// The client area's pixels, row by row (0x00RRGGBB): as the screen shows them, and as the window
+// paints all of itself into memory.
+std::vector<DWORD> ScreenPixels(HWND window);
+std::vector<DWORD> PaintedPixels(HWND window);
+// Whether the screen shows all that the window paints: a window that left part of a change
+// unpainted differs. Hide the window's caret first; the screen shows it, a painting does not.
+bool ShowsWhatItPaints(HWND window);
 
 }  // namespace quorva::test

@@ -4,6 +4,9 @@
 #include "common/Ansi.h"
 #include "tests/support/Ink.h"
 
+#include <utility>
+#include <vector>
+
 namespace quorva::test {
 namespace {
 
@@ -62,6 +65,69 @@ TEST_F(Drawing, ALongExpressionTypedKeyByKeyStaysInView) {
   ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == L"2*3"; }));
   EXPECT_TRUE(Shows(IDC_TXTCALC, 12)) << "a short expression after a long one is blank";
   EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
+}
+
+// What the user does in a long expression that has scrolled the box sideways, with real keys.
+struct ScrolledEditCase {
+  const char* What;
+  std::vector<std::pair<WORD, bool>> Keys;  // before the typed text
+  int SelEnd;       // where the selection ends after those keys, counted from the text's end
+  bool Calculates;  // the keys end with Enter
+  std::vector<std::pair<WORD, bool>> Then;  // keys that change the text
+  const wchar_t* Typed;                     // and text typed after them
+  int Growth;  // of the text's length
+};
+
+std::vector<std::pair<WORD, bool>> Strokes(std::initializer_list<std::pair<WORD, int>> keys) {
+  std::vector<std::pair<WORD, bool>> strokes;
+  for (auto [vk, times] : keys) {
+    for (int i = 0; i < times; ++i) strokes.insert(strokes.end(), {{vk, true}, {vk, false}});
+  }
+  return strokes;
+}
+
+TEST_F(Drawing, WhatIsTypedIntoAScrolledExpressionShows) {
+  Open();
+  const std::wstring expr = SumUpTo(40);  // 111 characters, over twice the box's width
+  HWND box = Item(IDC_TXTCALC);
+  // Each change leaves the caret inside the view, so nothing scrolls to bring it into sight.
+  const ScrolledEditCase cases[] = {
+      {"after Backspace", Strokes({{VK_BACK, 5}}), -5, false, {}, L"2*3", -5 + 3},
+      {"after Backspace and Enter", Strokes({{VK_BACK, 5}, {VK_RETURN, 1}}), -5, true, {}, L"2*3", -5 + 3},
+      {"in the middle", Strokes({{VK_LEFT, 12}}), -12, false, {}, L"9", 1},
+      {"in the middle, Delete", Strokes({{VK_LEFT, 12}}), -12, false, Strokes({{VK_DELETE, 2}}), L"", -2},
+      {"in the middle, Backspace", Strokes({{VK_LEFT, 12}}), -12, false, Strokes({{VK_BACK, 2}}), L"", -2},
+      {"at the end", {}, 0, false, {}, L"+1", 2},
+      {"over the whole expression", {{VK_SHIFT, true}, {VK_HOME, true}, {VK_HOME, false}, {VK_SHIFT, false}}, 0,
+       false, {}, L"2*3", 3 - static_cast<int>(expr.size())},
+  };
+  for (const ScrolledEditCase& c : cases) {
+    SCOPED_TRACE(c.What);
+    SetText(box, L"");
+    SetText(Item(IDC_TXTANS), L"");
+    TypeText(expr);  // as fast as the keys come
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == expr; }, 20000));
+    ASSERT_GT(GetScrollPos(box, SB_HORZ), 0) << "the box has not scrolled";
+    // The keys take effect and are drawn before the typing: what they redraw anyway would
+    // hide what the typing leaves undrawn.
+    if (!c.Keys.empty()) SendKeys(c.Keys);
+    const int selEnd = static_cast<int>(expr.size()) + c.SelEnd;
+    ASSERT_TRUE(WaitFor([&] { return SelStart(box) + SelLength(box) == selEnd && GetKeyState(VK_SHIFT) >= 0; }));
+    if (c.Calculates) {
+      ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTANS).empty(); }));
+    }
+    HideCaret(box);
+    ASSERT_TRUE(WaitFor([&] { return ShowsWhatItPaints(box); }, 2000)) << "not drawn before typing";
+    ShowCaret(box);
+    if (!c.Then.empty()) SendKeys(c.Then);
+    TypeText(c.Typed);
+    const size_t length = expr.size() + c.Growth;
+    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC).size() == length; }))
+        << testing::PrintToString(Text(IDC_TXTCALC));
+    HideCaret(box);
+    EXPECT_TRUE(WaitFor([&] { return ShowsWhatItPaints(box); }, 2000)) << "part of the change is not drawn";
+    ShowCaret(box);
+  }
 }
 
 struct PasteCase {
