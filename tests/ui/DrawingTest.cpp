@@ -17,6 +17,14 @@ class Drawing : public CalcFixture {
     return WaitFor([&] { return InkOf(Item(id)).Columns >= columns; }, 2000);
   }
   int FirstVisibleLine(int id) { return static_cast<int>(SendMessageW(Item(id), EM_GETFIRSTVISIBLELINE, 0, 0)); }
+  // Whether the screen shows all that the control paints (its caret left aside).
+  bool ShowsAll(int id) {
+    HWND control = Item(id);
+    HideCaret(control);
+    const bool shown = WaitFor([&] { return ShowsWhatItPaints(control); }, 2000);
+    ShowCaret(control);
+    return shown;
+  }
 };
 
 struct LabelCase {
@@ -52,18 +60,21 @@ TEST_F(Drawing, ALongExpressionTypedKeyByKeyStaysInView) {
     ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC).size() == i + 1; })) << "after " << i << " characters";
     if ((i + 1) % 50 == 0) {
       EXPECT_TRUE(Shows(IDC_TXTCALC, enough)) << "blank after " << i + 1 << " characters";
+      EXPECT_TRUE(ShowsAll(IDC_TXTCALC)) << "partly drawn after " << i + 1 << " characters";
       EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
     }
   }
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == L"7260.00"; }));
   EXPECT_TRUE(Shows(IDC_TXTCALC, enough)) << "blank after Enter";
+  EXPECT_TRUE(ShowsAll(IDC_TXTCALC)) << "partly drawn after Enter";
   EXPECT_TRUE(Shows(IDC_TXTANS, 20)) << "the answer does not show";
   // A shorter expression after the long one shows too.
   Click(IDC_CMDCLR);
   TypeText(L"2*3");
   ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == L"2*3"; }));
   EXPECT_TRUE(Shows(IDC_TXTCALC, 12)) << "a short expression after a long one is blank";
+  EXPECT_TRUE(ShowsAll(IDC_TXTCALC)) << "a short expression after a long one is partly drawn";
   EXPECT_EQ(FirstVisibleLine(IDC_TXTCALC), 0);
 }
 
@@ -101,32 +112,34 @@ TEST_F(Drawing, WhatIsTypedIntoAScrolledExpressionShows) {
       {"over the whole expression", {{VK_SHIFT, true}, {VK_HOME, true}, {VK_HOME, false}, {VK_SHIFT, false}}, 0,
        false, {}, L"2*3", 3 - static_cast<int>(expr.size())},
   };
-  for (const ScrolledEditCase& c : cases) {
-    SCOPED_TRACE(c.What);
-    SetText(box, L"");
-    SetText(Item(IDC_TXTANS), L"");
-    TypeText(expr);  // as fast as the keys come
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == expr; }, 20000));
-    ASSERT_GT(GetScrollPos(box, SB_HORZ), 0) << "the box has not scrolled";
-    // The keys take effect and are drawn before the typing: what they redraw anyway would
-    // hide what the typing leaves undrawn.
-    if (!c.Keys.empty()) SendKeys(c.Keys);
-    const int selEnd = static_cast<int>(expr.size()) + c.SelEnd;
-    ASSERT_TRUE(WaitFor([&] { return SelStart(box) + SelLength(box) == selEnd && GetKeyState(VK_SHIFT) >= 0; }));
-    if (c.Calculates) {
-      ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTANS).empty(); }));
+  for (UINT dpi : {96u, 144u}) {
+    if (dpi != form->Dpi()) {
+      RECT suggested{100, 80, 600, 500};
+      SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     }
-    HideCaret(box);
-    ASSERT_TRUE(WaitFor([&] { return ShowsWhatItPaints(box); }, 2000)) << "not drawn before typing";
-    ShowCaret(box);
-    if (!c.Then.empty()) SendKeys(c.Then);
-    TypeText(c.Typed);
-    const size_t length = expr.size() + c.Growth;
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC).size() == length; }))
-        << testing::PrintToString(Text(IDC_TXTCALC));
-    HideCaret(box);
-    EXPECT_TRUE(WaitFor([&] { return ShowsWhatItPaints(box); }, 2000)) << "part of the change is not drawn";
-    ShowCaret(box);
+    for (const ScrolledEditCase& c : cases) {
+      SCOPED_TRACE(testing::Message() << c.What << " at " << dpi << " dpi");
+      SetText(box, L"");
+      SetText(Item(IDC_TXTANS), L"");
+      TypeText(expr);  // as fast as the keys come
+      ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == expr; }, 20000));
+      ASSERT_GT(GetScrollPos(box, SB_HORZ), 0) << "the box has not scrolled";
+      // The keys take effect and are drawn before the typing: what they redraw anyway would
+      // hide what the typing leaves undrawn.
+      if (!c.Keys.empty()) SendKeys(c.Keys);
+      const int selEnd = static_cast<int>(expr.size()) + c.SelEnd;
+      ASSERT_TRUE(WaitFor([&] { return SelStart(box) + SelLength(box) == selEnd && GetKeyState(VK_SHIFT) >= 0; }));
+      if (c.Calculates) {
+        ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTANS).empty(); }));
+      }
+      ASSERT_TRUE(ShowsAll(IDC_TXTCALC)) << "not drawn before typing";
+      if (!c.Then.empty()) SendKeys(c.Then);
+      TypeText(c.Typed);
+      const size_t length = expr.size() + c.Growth;
+      ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC).size() == length; }))
+          << testing::PrintToString(Text(IDC_TXTCALC));
+      EXPECT_TRUE(ShowsAll(IDC_TXTCALC)) << "part of the change is not drawn";
+    }
   }
 }
 
