@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tests/support/Screens.h"
+
 namespace quorva::test {
 namespace {
 
@@ -23,20 +25,7 @@ Ink InkOf(HWND window) {
   ink.Height = h;
   if (w <= 0 || h <= 0) return ink;
   // From the screen, not from the window's own DC: what the user sees.
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;  // top-down
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, origin.x, origin.y, SRCCOPY);
-  GdiFlush();
-  const auto* px = static_cast<const DWORD*>(bits);
+  const std::vector<DWORD> px = ScreenPixels(RECT{origin.x, origin.y, origin.x + w, origin.y + h});
   for (int x = 0; x < w; ++x) {
     bool column = false;
     for (int y = 0; y < h; ++y) {
@@ -50,10 +39,6 @@ Ink InkOf(HWND window) {
     if (ink.Left < 0) ink.Left = x;
     ink.Right = x;
   }
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
   return ink;
 }
 
