@@ -26,9 +26,10 @@ bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds l
   return true;
 }
 
-// The editor's path (a Unix path of the build folder, or the first argument), as a Windows path.
+// The editor's path (a Unix path of the build folder, or a first argument that is not one of
+// GoogleTest's --gtest_ options), as a Windows path.
 std::wstring EditorPath() {
-  std::string path = __argc > 1 ? __argv[1] : QUORVA_EDITOR_EXE;
+  std::string path = __argc > 1 && __argv[1][0] != '-' ? __argv[1] : QUORVA_EDITOR_EXE;
   if (!path.empty() && path[0] == '/') {
     for (char& c : path) c = c == '/' ? '\\' : c;
     path = "Z:" + path;
