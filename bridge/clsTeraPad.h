@@ -5,10 +5,13 @@
 #include <windows.h>
 
 #include <cstdint>
+#include <functional>
 #include <string>
 #include <variant>
 
 namespace quorva {
+
+class RetryTrap;
 
 class clsTeraPad {
  public:
@@ -52,7 +55,17 @@ class clsTeraPad {
   virtual int32_t Line();
   virtual void Line(int32_t lLine);
 
+  // How many errors the members have reported so far: a caller tells a write that failed by it.
+  int32_t Reports() const { return reports_; }
+
  private:
+  // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE), continues where the
+  // editor took only part of it, and reports what it did not take.
+  void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
+
+  // Whether the last selection read gave whole positions, not only their low 16 bits.
+  bool selFull_ = true;
+  int32_t reports_ = 0;
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;
   std::wstring path_;

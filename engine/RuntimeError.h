@@ -1,6 +1,7 @@
 #pragma once
 // The run-time error object that every layer shares: what the engine raises, what the bridge's
-// traps catch and what the error report shows.
+// traps catch and what the error report shows. This is also the one catalogue of the error
+// numbers and texts that the program raises.
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -10,7 +11,14 @@ namespace quorva {
 enum ErrorNumber : int32_t {
   kInvalidArgument = 5,
   kOverflow = 6,
+  kOutOfMemory = 7,
   kTypeMismatch = 13,
+  kFileNotFound = 53,
+  kDiskFull = 61,
+  kPermissionDenied = 70,
+  kPathFileAccess = 75,
+  kPathNotFound = 76,
+  kClipboardBusy = 521,
 };
 
 struct RuntimeError : std::exception {
@@ -26,5 +34,19 @@ struct RuntimeError : std::exception {
 // An error object with the description a Japanese Windows user knows for that number.
 RuntimeError MakeError(int32_t number);
 [[noreturn]] void Raise(int32_t number);
+
+// What the editor did not do. Each is reported as invalid argument (5) with its own text, so the
+// user can tell a closed or read-only editor from one that took only part of the answer.
+enum class EditorFault {
+  kCannotRead,    // the text could not be read whole
+  kCannotWrite,   // the editor took nothing
+  kPartialTake,   // the editor took only part of the text
+  kTextDamaged,   // a piecewise read could not put the editor's text back
+};
+RuntimeError MakeEditorError(EditorFault fault);
+[[noreturn]] void RaiseEditorFault(EditorFault fault);
+
+// The window's notice when the editor it would write to has been closed since start-up.
+extern const char16_t kEditorClosedNotice[];
 
 }  // namespace quorva

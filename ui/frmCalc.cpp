@@ -6,13 +6,13 @@
 #include <algorithm>
 #include <string>
 
+#include "common/Clipboard.h"
 #include "common/Ansi.h"
 #include "common/UserLocale.h"
 #include "common/subTool.h"
 #include "engine/FormatAnswer.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
-#include "ui/Clipboard.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
 #include "ui/resource.h"
@@ -133,14 +133,6 @@ HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
   return CreateFontIndirectW(&lf);
-}
-
-RuntimeError ClipboardError() {
-  RuntimeError e;
-  e.Number = 521;
-  e.Source = u"Quorva";
-  e.Description = u"クリップボードを開けません。";
-  return e;
 }
 
 }  // namespace
@@ -340,9 +332,14 @@ void frmCalc::cmdClr_Click() {
 void frmCalc::cmdCopy_Click() {
   std::wstring answer = Trim(GetText(Item(IDC_TXTANS)));
   if (answer.empty()) return;
-  if (!PutClipboardText(hWnd(), ToAnsi(FromWide(answer)))) {
+  try {
+    WriteClipboardAnsi(ToAnsi(FromWide(answer)), hWnd());
+  } catch (const RuntimeError& e) {
     // Another program holds the clipboard: say so and stay open, so the answer is not lost.
-    ErrReport(ClipboardError());
+    ErrReport(e);
+    return;
+  } catch (const std::bad_alloc&) {
+    ErrReport(MakeError(kOutOfMemory));
     return;
   }
   Unload();
@@ -355,13 +352,17 @@ void frmCalc::cmdTeraPad_Click() {
     // The editor was closed after Quorva started: nothing can take the answer. Say so and stay
     // open, so that the answer can still be copied.
     MessageBoxRequest box;
-    box.Text = u"エディタが閉じられたため、答えを書き込めません。\rコピーボタンでクリップボードに送ることができます。";
+    box.Text = kEditorClosedNotice;
     box.Caption = kAppTitle;
     box.Style = kMbIconExclamation;
     ShowMessageBox(box);
     return;
   }
+  // A hand-over that the bridge reported (a read-only editor, a partial take, an editor closed
+  // meanwhile) keeps the window open with its answer, so that it can still be copied.
+  const int32_t reported = gTeraPad->Reports();
   gTeraPad->SelText(answer);
+  if (gTeraPad->Reports() != reported) return;
   Unload();
 }
 

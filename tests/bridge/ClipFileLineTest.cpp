@@ -1,31 +1,11 @@
 // Clip, File and Line against the in-process stand-in editor.
 #include "EditorFixture.h"
+#include "tests/support/ClipboardText.h"
 
 namespace quorva::test {
 namespace {
 
 using ClipFileLineTest = EditorFixture;
-
-std::string ClipboardBytes() {
-  std::string bytes;
-  if (!OpenClipboard(nullptr)) return "<clipboard busy>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    bytes = static_cast<const char*>(GlobalLock(h));
-    GlobalUnlock(h);
-  }
-  CloseClipboard();
-  return bytes;
-}
-
-void SetClipboardBytes(const std::string& bytes) {
-  ASSERT_TRUE(OpenClipboard(nullptr));
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-  memcpy(GlobalLock(mem), bytes.c_str(), bytes.size() + 1);
-  GlobalUnlock(mem);
-  SetClipboardData(CF_TEXT, mem);
-  CloseClipboard();
-}
 
 std::wstring TempFile(const wchar_t* name) {
   wchar_t dir[MAX_PATH];
@@ -99,7 +79,7 @@ TEST_F(ClipFileLineTest, FileWriteMakesTheEditorReload) {
   bridge->hWin(main);
   bridge->Path(path);
   bridge->File(L"再読み込み");
-  EXPECT_TRUE(WaitFor([&] { return qeditor::ReloadCount(main) == 1; }));
+  EXPECT_TRUE(WaitUntil([&] { return qeditor::ReloadCount(main) == 1; }));
   EXPECT_EQ(qeditor::CoreOf(main)->Text(), A(u"再読み込み"));
   DeleteFileW(path.c_str());
 }

@@ -16,7 +16,7 @@ HWND Foreground(const wchar_t* cls, const wchar_t* title, HWND parent = nullptr,
   HWND w = CreateWindowExW(0, cls, title, style | WS_VISIBLE, 10, 10, 300, 200, parent, nullptr, wc.hInstance, nullptr);
   if (parent == nullptr) {
     SetForegroundWindow(w);
-    WaitFor([&] { return GetForegroundWindow() == w; });
+    WaitUntil([&] { return GetForegroundWindow() == w; });
   }
   return w;
 }
@@ -75,7 +75,7 @@ TEST_F(CreationTest, ATEditorNestedDeeperThanADirectChildIsNotTaken) {
   HWND tedit = qeditor::EditorChild(editorMain);
   SetParent(tedit, panel);  // TEditor now two levels below the foreground window
   SetForegroundWindow(top);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == top; }));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == top; }));
   clsTeraPad b;
   EXPECT_EQ(b.hWin(), top);
   EXPECT_EQ(b.hEdit(), nullptr);
@@ -90,7 +90,7 @@ TEST_F(CreationTest, TheEditorInFrontIsFoundWithItsDirectTEditorChildAndItsLines
   HWND editorMain = Keep(qeditor::CreateEditorWindow(o));
   ShowWindow(editorMain, SW_SHOW);
   SetForegroundWindow(editorMain);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == editorMain; }));
+  ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editorMain; }));
   clsTeraPad b;
   EXPECT_EQ(b.hWin(), editorMain);
   EXPECT_EQ(b.hEdit(), qeditor::EditorChild(editorMain));
@@ -112,7 +112,7 @@ TEST_F(CreationTest, NoForegroundWindowRecordsNothingEvenWithATopLevelTEditor) {
   Keep(CreateWindowExW(0, L"STATIC", L"Program Manager", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr));
   HWND last = Foreground(L"QuorvaTestLast", L"last");
   DestroyWindow(last);
-  if (!WaitFor([] { return GetForegroundWindow() == nullptr; }, std::chrono::seconds(2))) {
+  if (!WaitUntil([] { return GetForegroundWindow() == nullptr; }, 2000)) {
     GTEST_SKIP() << "this display keeps a foreground window";
   }
   clsTeraPad b;

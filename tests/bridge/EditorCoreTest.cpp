@@ -1,9 +1,15 @@
 // The stand-in editor's core: what the bridge relies on it to do with each message.
 #include <gtest/gtest.h>
 
+#include <windows.h>
+
+#include <algorithm>
+#include <string>
 #include <vector>
 
 #include "EditorCore.h"
+#include "EditorWindow.h"
+#include "Zoo.h"
 
 namespace qeditor {
 namespace {
@@ -112,6 +118,95 @@ TEST(EditorCore, AnswersLineQueries) {
   EXPECT_EQ(core.LineFromChar(-1), 1) << "-1: the line of the selection's start";
   EXPECT_EQ(core.LineIndex(-1), 10) << "-1: the caret's line";
   EXPECT_EQ(core.LineCount(), 4u);
+}
+
+TEST(EditorZoo, GetSelAnswersInEachStyle) {
+  using enum GetSelMode;
+  const struct {
+    const char* name;
+    GetSelMode mode;
+    size_t start, end;
+    bool writes;
+    int64_t result;
+  } cases[] = {
+      {"both, small", kBoth, 3, 7, true, 0x00070003},
+      {"both, across 65536", kBoth, 65534, 65537, true, 0x0001FFFE},
+      {"packed, small", kPacked, 3, 7, false, 0x00070003},
+      {"packed, across 65536", kPacked, 65534, 65537, false, 0x0001FFFE},
+      {"packed, both past 65535", kPacked, 70001, 70002, false, 0x11721171},
+      {"minus-one, small", kMinusOne, 3, 7, true, 0x00070003},
+      {"minus-one, both at 65535 still fit", kMinusOne, 65535, 65535, true, 0xFFFFFFFF},
+      {"minus-one, end past 65535", kMinusOne, 65534, 65536, true, -1},
+      {"minus-one, both past 65535", kMinusOne, 70001, 70002, true, -1},
+  };
+  for (const auto& c : cases) {
+    const GetSelAnswer answer = AnswerGetSel(c.mode, c.start, c.end);
+    EXPECT_EQ(answer.writeOutputs, c.writes) << c.name;
+    EXPECT_EQ(answer.result, c.result) << c.name;
+  }
+}
+
+TEST(EditorZoo, EachSwitchIgnoresItsMessagesOnly) {
+  const UINT messages[] = {EM_REPLACESEL, WM_SETTEXT, WM_CUT, WM_PASTE, WM_CHAR, WM_CLEAR, EM_UNDO, EM_CANUNDO,
+                           WM_COPY, WM_GETTEXT, EM_GETSEL, EM_SETSEL};
+  Zoo readOnly, noClear, noUndo, all;
+  readOnly.readOnly = noClear.noClear = noUndo.noUndo = true;
+  all.readOnly = all.noClear = all.noUndo = true;
+  const struct {
+    const char* name;
+    Zoo zoo;
+    std::vector<UINT> ignored;
+  } cases[] = {
+      {"default", Zoo{}, {}},
+      {"read-only", readOnly, {EM_REPLACESEL, WM_SETTEXT, WM_CUT, WM_PASTE, WM_CHAR, WM_CLEAR}},
+      {"no clear", noClear, {WM_CLEAR}},
+      {"no undo", noUndo, {EM_UNDO, EM_CANUNDO}},
+      {"all three", all, {EM_REPLACESEL, WM_SETTEXT, WM_CUT, WM_PASTE, WM_CHAR, WM_CLEAR, EM_UNDO, EM_CANUNDO}},
+  };
+  for (const auto& c : cases) {
+    for (const UINT m : messages) {
+      const bool expected = std::find(c.ignored.begin(), c.ignored.end(), m) != c.ignored.end();
+      EXPECT_EQ(c.zoo.Ignores(m), expected) << c.name << ", message 0x" << std::hex << m;
+    }
+  }
+}
+
+TEST(EditorZoo, OnlyEditMessagesAreCounted) {
+  const UINT counted[] = {WM_GETTEXT, WM_GETTEXTLENGTH, WM_SETTEXT, EM_GETSEL, EM_SETSEL, EM_REPLACESEL, EM_UNDO,
+                          WM_CUT, WM_COPY, WM_PASTE, WM_CLEAR, EM_LINEINDEX, EM_LINEFROMCHAR, EM_GETFIRSTVISIBLELINE};
+  for (const UINT m : counted) EXPECT_TRUE(IsEditMessage(m)) << "message 0x" << std::hex << m;
+  const UINT notCounted[] = {EM_CANUNDO,      EM_GETLINECOUNT,  WM_CHAR,           WM_KEYDOWN,       WM_PAINT,
+                             kSetLimitMessage, kZooOffMessage,   kAnsweredMessage,  kUndoDepthMessage, kReceivedMessage};
+  for (const UINT m : notCounted) EXPECT_FALSE(IsEditMessage(m)) << "message 0x" << std::hex << m;
+}
+
+// Each character is the verdict for one message: 'a' answered, 'A' answered and closing,
+// 'x' ignored and closing, '.' ignored; '|' disarms the counter at that point.
+TEST(EditorZoo, CloseAfterAnswersExactlyNMessagesAndClosesOnce) {
+  const struct {
+    int64_t limit;
+    std::string verdicts;
+  } cases[] = {
+      {-1, "aaaaaa"},       {0, "x..."},           {1, "A..."},          {3, "aaA..."},
+      {3, "a|aaaaa"},       {2, "aA|..."},         {-1, "aa|aa"},
+  };
+  for (const auto& c : cases) {
+    CloseAfter counter(c.limit);
+    std::string got;
+    int64_t answered = 0;
+    for (const char expected : c.verdicts) {
+      if (expected == '|') {
+        counter.Disarm();
+        got += '|';
+        continue;
+      }
+      const CloseAfter::Verdict v = counter.Next();
+      got += v.answer ? (v.close ? 'A' : 'a') : (v.close ? 'x' : '.');
+      answered += v.answer;
+    }
+    EXPECT_EQ(got, c.verdicts) << "limit " << c.limit;
+    EXPECT_EQ(counter.Answered(), answered) << "limit " << c.limit;
+  }
 }
 
 }  // namespace

@@ -11,6 +11,8 @@
 #include <thread>
 #include <vector>
 
+#include "tests/support/MessageBoxes.h"
+#include "tests/support/Wait.h"
 #include "EditorWindow.h"
 #include "bridge/clsTeraPad.h"
 #include "common/Ansi.h"
@@ -74,45 +76,31 @@ inline LRESULT CALLBACK Recorder(HWND window, UINT message, WPARAM wParam, LPARA
 // Code page 932 bytes of a UTF-16 text, for readable expectations.
 inline std::string A(const std::u16string& s) { return ToAnsi(s); }
 
-inline bool WaitFor(const std::function<bool()>& condition,
-                    std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  const auto deadline = std::chrono::steady_clock::now() + limit;
-  while (!condition()) {
-    if (std::chrono::steady_clock::now() > deadline) return false;
-    MSG msg;
-    while (PeekMessageW(&msg, nullptr, 0, 0, PM_REMOVE)) {
-      TranslateMessage(&msg);
-      DispatchMessageW(&msg);
-    }
-    std::this_thread::yield();
-  }
-  return true;
-}
 
 class EditorFixture : public ::testing::Test {
  protected:
   void SetUp() override {
-    previousBox_ = SetMessageBoxHandler([this](const MessageBoxRequest& r) {
-      reports.push_back(r);
-      return kIdOk;
-    });
     Open(u"", 0);
   }
 
   void TearDown() override {
     if (main && IsWindow(main)) DestroyWindow(main);
-    SetMessageBoxHandler(previousBox_);
   }
 
   // A fresh editor holding text (UTF-16, stored as CP932) with the given byte limit, and a bridge
   // aimed at it.
   void Open(const std::u16string& text, size_t limit, int64_t selStart = 0, int64_t selEnd = 0) {
-    if (main && IsWindow(main)) DestroyWindow(main);
     qeditor::Options o;
     o.text = A(text);
     o.giveLimit = o.takeLimit = limit;
     o.selStart = selStart;
     o.selEnd = selEnd;
+    Open(o);
+  }
+
+  // A fresh editor made from the options (a zoo of behaviours among them).
+  void Open(const qeditor::Options& o) {
+    if (main && IsWindow(main)) DestroyWindow(main);
     main = qeditor::CreateEditorWindow(o);
     ASSERT_NE(main, nullptr);
     edit = qeditor::EditorChild(main);
@@ -134,10 +122,8 @@ class EditorFixture : public ::testing::Test {
   HWND edit = nullptr;
   qeditor::EditorCore* core = nullptr;
   std::unique_ptr<clsTeraPad> bridge;
-  std::vector<MessageBoxRequest> reports;
-
- private:
-  MessageBoxHandler previousBox_;
+  MessageBoxRecorder recorder;
+  std::vector<MessageBoxRequest>& reports = recorder.Boxes;
 };
 
 }  // namespace quorva::test

@@ -14,6 +14,7 @@ class FailingBridge : public clsTeraPad {
   Target target = kLength;
   int failures = 0;
   int calls = 0;
+  bool outOfMemory = false;  // fail with std::bad_alloc instead of overflow
 
   int32_t Length() override {
     if (target == kLength) Hit();
@@ -34,6 +35,7 @@ class FailingBridge : public clsTeraPad {
     ++calls;
     if (failures == 0) return;
     if (failures > 0) --failures;
+    if (outOfMemory) throw std::bad_alloc();
     Raise(kOverflow);
   }
 };
@@ -53,7 +55,8 @@ TEST_F(TrapTest, AStatementThatAlwaysFailsRunsSevenTimesAndIsReportedOnce) {
     std::string textAfter;
   } cases[] = {
       {"Text read", FailingBridge::kLength, 0, [](clsTeraPad& b) { EXPECT_EQ(b.Text(), L""); }, "abcdef"},
-      {"Text write", FailingBridge::kLength, 0, [](clsTeraPad& b) { b.Text(L"xyz"); }, "xyz"},
+      // The length is read before anything is sent that changes the text.
+      {"Text write", FailingBridge::kLength, 0, [](clsTeraPad& b) { b.Text(L"xyz"); }, "abcdef"},
       {"SelText write", FailingBridge::kLength, 0, [](clsTeraPad& b) { b.SelText(L"xyz"); }, "abcdef"},
       {"SelText write, its SelStart", FailingBridge::kSelStart, 0, [](clsTeraPad& b) { b.SelText(L"xyz"); },
        "abcdef"},
@@ -110,6 +113,46 @@ TEST_F(TrapTest, UntrappedMembersPassTheErrorToTheirCaller) {
     }
   }
   EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(TrapTest, OutOfMemoryIsErrorSevenInEveryMember) {
+  const struct {
+    const char* name;
+    bool trapped;
+    std::function<void(clsTeraPad&)> call;
+  } cases[] = {
+      {"Text read", true, [](clsTeraPad& b) { EXPECT_EQ(b.Text(), L""); }},
+      {"Text write", true, [](clsTeraPad& b) { b.Text(L"xyz"); }},
+      {"SelText write", true, [](clsTeraPad& b) { b.SelText(L"xyz"); }},
+      {"SelText read", false, [](clsTeraPad& b) { b.SelText(); }},
+      {"SelLength read", false, [](clsTeraPad& b) { b.SelLength(); }},
+      {"SelLength write", false, [](clsTeraPad& b) { b.SelLength(1); }},
+  };
+  for (const auto& c : cases) {
+    Open(u"abcdef", 0, 2, 4);
+    failing().target = c.name[0] == 'T' ? FailingBridge::kLength : FailingBridge::kSelStart;
+    failing().failures = -1;
+    failing().outOfMemory = true;
+    int passedOn = 0;
+    try {
+      c.call(*bridge);
+    } catch (const RuntimeError& e) {
+      EXPECT_EQ(e.Number, kOutOfMemory) << c.name;
+      ++passedOn;
+    } catch (...) {
+      ADD_FAILURE() << c.name << ": something other than a run-time error escaped";
+    }
+    if (c.trapped) {
+      EXPECT_EQ(passedOn, 0) << c.name;
+      ASSERT_EQ(reports.size(), 1u) << c.name;
+      EXPECT_NE(reports[0].Text.find(u"Error #7"), std::u16string::npos) << c.name;
+      EXPECT_NE(reports[0].Text.find(u"メモリが不足しています。"), std::u16string::npos) << c.name;
+    } else {
+      EXPECT_EQ(passedOn, 1) << c.name;
+      EXPECT_TRUE(reports.empty()) << c.name;
+    }
+    EXPECT_EQ(Bytes(), "abcdef") << c.name;
+  }
 }
 
 TEST_F(TrapTest, PositionOverflowInAnUntrappedMemberRaisesOverflow) {

@@ -5,22 +5,15 @@
 
 #include "common/subTool.h"
 #include "engine/MessageBox.h"
+#include "tests/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {
 
 class ErrReportTest : public ::testing::Test {
  protected:
-  void SetUp() override {
-    previous_ = SetMessageBoxHandler([this](const MessageBoxRequest& r) {
-      shown_.push_back(r);
-      return kIdOk;
-    });
-  }
-  void TearDown() override { SetMessageBoxHandler(previous_); }
-
-  std::vector<MessageBoxRequest> shown_;
-  MessageBoxHandler previous_;
+  test::MessageBoxRecorder recorder_;
+  std::vector<MessageBoxRequest>& shown_ = recorder_.Boxes;
 };
 
 RuntimeError Error(int32_t number, std::u16string source, std::u16string description,

@@ -8,6 +8,7 @@
 #include <mutex>
 #include <thread>
 
+#include "tests/support/Wait.h"
 #include "common/SystemMessageBox.h"
 #include "common/subTool.h"
 #include "engine/MessageBox.h"
@@ -15,17 +16,7 @@
 namespace quorva {
 namespace {
 
-using Clock = std::chrono::steady_clock;
-
-// Polls until the condition holds or the deadline passes.
-bool WaitFor(const std::function<bool()>& condition, std::chrono::milliseconds limit = std::chrono::seconds(10)) {
-  const auto deadline = Clock::now() + limit;
-  while (!condition()) {
-    if (Clock::now() > deadline) return false;
-    std::this_thread::yield();
-  }
-  return true;
-}
+using test::WaitUntil;
 
 struct HelpRequests {
   std::mutex lock;
@@ -61,7 +52,7 @@ class SystemMessageBoxTest : public ::testing::Test {
     });
     // The box of this thread only: other tests may show boxes with the same title meanwhile.
     HWND box = nullptr;
-    WaitFor([&] {
+    WaitUntil([&] {
       EnumThreadWindows(
           boxThread_,
           [](HWND w, LPARAM found) {
@@ -129,7 +120,7 @@ TEST_F(SystemMessageBoxTest, HelpButtonAndF1AskForTheTopicAndKeepTheBoxOpen) {
   };
 
   SendMessageW(helpButton, BM_CLICK, 0, 0);
-  EXPECT_TRUE(WaitFor([&] { return helpCount() == 1; })) << "Help asked for nothing";
+  EXPECT_TRUE(WaitUntil([&] { return helpCount() == 1; })) << "Help asked for nothing";
 
   // F1 reaches the box as WM_HELP.
   HELPINFO info{};
@@ -137,7 +128,7 @@ TEST_F(SystemMessageBoxTest, HelpButtonAndF1AskForTheTopicAndKeepTheBoxOpen) {
   info.iContextType = HELPINFO_WINDOW;
   info.hItemHandle = box;
   SendMessageW(box, WM_HELP, 0, reinterpret_cast<LPARAM>(&info));
-  EXPECT_TRUE(WaitFor([&] { return helpCount() == 2; })) << "F1 asked for nothing";
+  EXPECT_TRUE(WaitUntil([&] { return helpCount() == 2; })) << "F1 asked for nothing";
   {
     std::lock_guard<std::mutex> guard(help_.lock);
     EXPECT_EQ(help_.file, L"C:\\help\\quorva.chm");

@@ -4,11 +4,14 @@
 
 #include <optional>
 
-#include "Processes.h"
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
 #include "common/Ansi.h"
 #include "ui/resource.h"
 
-namespace quorva::e2e {
+namespace quorva::test {
 namespace {
 
 const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
@@ -141,4 +144,4 @@ TEST_F(EndToEnd, CopyPutsTheAnswerOnTheClipboardAndQuorvaEnds) {
 }
 
 }  // namespace
-}  // namespace quorva::e2e
+}  // namespace quorva::test

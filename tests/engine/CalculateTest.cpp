@@ -5,26 +5,14 @@
 #include "engine/MessageBox.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
+#include "tests/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {
 
 using test::Utf8;
 
-class BoxRecorder {
- public:
-  BoxRecorder() {
-    previous_ = SetMessageBoxHandler([this](const MessageBoxRequest& r) {
-      boxes.push_back(r);
-      return kIdOk;
-    });
-  }
-  ~BoxRecorder() { SetMessageBoxHandler(previous_); }
-  std::vector<MessageBoxRequest> boxes;
-
- private:
-  MessageBoxHandler previous_;
-};
+using BoxRecorder = test::MessageBoxRecorder;
 
 struct Case {
   std::u16string expr;
@@ -113,13 +101,13 @@ TEST(Calculate, ResultsMessagesAndTextHandedBack) {
     EXPECT_EQ(Utf8(text), Utf8(c.textAfter));
     EXPECT_EQ(error, c.error);
     if (c.messages.empty()) {
-      EXPECT_TRUE(recorder.boxes.empty());
+      EXPECT_TRUE(recorder.Boxes.empty());
     } else {
-      ASSERT_EQ(recorder.boxes.size(), 1u);
-      EXPECT_EQ(Utf8(recorder.boxes[0].Text), Utf8(c.messages));
-      EXPECT_EQ(Utf8(recorder.boxes[0].Caption), "Quorva");
-      EXPECT_EQ(recorder.boxes[0].Style, kMbOk);  // OK only, no icon
-      EXPECT_TRUE(recorder.boxes[0].HelpFile.empty());
+      ASSERT_EQ(recorder.Boxes.size(), 1u);
+      EXPECT_EQ(Utf8(recorder.Boxes[0].Text), Utf8(c.messages));
+      EXPECT_EQ(Utf8(recorder.Boxes[0].Caption), "Quorva");
+      EXPECT_EQ(recorder.Boxes[0].Style, kMbOk);  // OK only, no icon
+      EXPECT_TRUE(recorder.Boxes[0].HelpFile.empty());
     }
   }
 }

@@ -4,6 +4,7 @@
 
 #include <random>
 
+#include "tests/support/MessageBoxes.h"
 #include "ReferenceEvaluator.h"
 #include "Utf8.h"
 #include "engine/MessageBox.h"
@@ -117,7 +118,7 @@ TEST(Differential, EvalTextMatchesTheLiteralRewriting) {
 TEST(Differential, CalculateMatchesTheLiteralRewriting) {
   std::mt19937 rng(7);
   std::u16string shown;
-  auto previous = SetMessageBoxHandler([&](const MessageBoxRequest& r) {
+  test::ScopedMessageBoxHandler boxes([&](const MessageBoxRequest& r) {
     shown = r.Text;
     return kIdOk;
   });
@@ -136,7 +137,6 @@ TEST(Differential, CalculateMatchesTheLiteralRewriting) {
                     << Utf8(slowText) << "›";
     }
   }
-  SetMessageBoxHandler(previous);
 }
 
 }  // namespace

@@ -6,7 +6,8 @@
 #include <string>
 #include <vector>
 
-#include "engine/MessageBox.h"
+#include "tests/support/Input.h"
+#include "tests/support/MessageBoxes.h"
 
 namespace quorva::test {
 
@@ -22,23 +23,6 @@ void Pump();
 void PostKey(HWND target, UINT vk);
 // Characters posted to a control, then the queue is run.
 void PostChars(HWND target, const std::wstring& text);
-// Real input through the system's input stream (the window must be in front).
-void SendKeys(const std::vector<std::pair<WORD, bool>>& strokes);  // (key, down)
-// The left button goes down over a point of the window, and later up, as a hand does it.
-void SendMouseDown(HWND target, POINT clientPoint);
-void SendMouseUp();
-
-// Records every message box instead of showing it.
-class MessageBoxRecorder {
- public:
-  MessageBoxRecorder();
-  ~MessageBoxRecorder();
-  std::vector<MessageBoxRequest> Boxes;
-
- private:
-  MessageBoxHandler previous_;
-};
-
 std::wstring TextOf(HWND control);
 std::string ClipboardText();  // CF_TEXT bytes, "" when none
 void SetClipboardText(const std::string& ansi);

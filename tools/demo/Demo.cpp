@@ -10,10 +10,13 @@
 #include <string>
 #include <vector>
 
-#include "Processes.h"
+#include "tests/support/Input.h"
+#include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
+#include "tests/support/Wait.h"
 #include "ui/resource.h"
 
-using namespace quorva::e2e;
+using namespace quorva::test;
 
 namespace {
 

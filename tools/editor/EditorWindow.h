@@ -7,12 +7,22 @@
 #include <string>
 
 #include "EditorCore.h"
+#include "Zoo.h"
 
 namespace qeditor {
 
 // Sent to the "TEditor" window by a test driver: wParam becomes the byte limit (0: none), so the
 // driver can read the whole text back after the bridge has worked under a limit.
 constexpr UINT kSetLimitMessage = WM_APP + 1;
+// Switches every behaviour of the zoo off (and the byte limits), so that the driver can read the
+// true text back; a close that has already begun goes on. Answers 1.
+constexpr UINT kZooOffMessage = WM_APP + 2;
+// Answers how many edit messages (see IsEditMessage) the window has answered.
+constexpr UINT kAnsweredMessage = WM_APP + 3;
+// Answers the depth of the undo history.
+constexpr UINT kUndoDepthMessage = WM_APP + 4;
+// Answers how often the message numbered wParam has arrived since start-up, answered or not.
+constexpr UINT kReceivedMessage = WM_APP + 5;
 
 struct Options {
   std::string text;           // initial text, CP932 bytes
@@ -25,6 +35,7 @@ struct Options {
   std::wstring title = L"quorva-editor";
   int x = 40, y = 40, width = 560, height = 360;
   bool quitOnClose = false;   // the program ends when its window closes; tests keep running
+  Zoo zoo;                    // behaviours of editors that answer otherwise
 };
 
 // Reads a whole file as raw bytes. False when it cannot be opened or read.

@@ -2,9 +2,9 @@
 // tested on a machine without it. Its main window holds a direct child of window class "TEditor"
 // that keeps the text as CP932 bytes and answers the edit messages in byte positions.
 //
-// Command line (every option is optional):
+// Command line (every option is optional, and they combine freely):
 //   --text TEXT        initial text, as typed on the command line (UTF-8 on Linux); "\n" in it
-//                      becomes a line break (CR LF), "\\" a backslash
+//                      becomes a line break (CR LF), "\0" a zero byte, "\\" a backslash
 //   --file PATH        a file of raw CP932 bytes: its content is the initial text unless --text is
 //                      given, and F5 (a key-down posted to the main window) reloads it
 //   --sel START[,END]  initial selection in byte positions (default 0: caret at the start);
@@ -17,11 +17,35 @@
 //   --top LINE         first visible line (0-based)
 //   --title TEXT       caption of the main window (default "quorva-editor")
 //   --pos X,Y,W,H      position and size of the main window
+// Editors that answer otherwise, within what an edit control may do:
+//   --getsel MODE      how EM_GETSEL answers: "both" (default) writes the output addresses and
+//                      returns the packed value (start and end modulo 65536, start in the low
+//                      word); "packed" returns the packed value and never writes the addresses;
+//                      "minus-one" writes the addresses and returns -1 when a position exceeds 65535
+//   --read-only        EM_REPLACESEL, WM_CLEAR, WM_CUT, WM_PASTE, WM_SETTEXT and typing change
+//                      nothing (text and undo history stay) and answer 0
+//   --no-clear         WM_CLEAR changes nothing
+//   --no-undo          EM_UNDO does nothing and answers 0; EM_CANUNDO answers 0
+//   --close-after N    answers N edit messages (WM_GETTEXT, WM_GETTEXTLENGTH, WM_SETTEXT,
+//                      EM_GETSEL, EM_SETSEL, EM_REPLACESEL, EM_UNDO, WM_CUT, WM_COPY, WM_PASTE,
+//                      WM_CLEAR, EM_LINEINDEX, EM_LINEFROMCHAR, EM_GETFIRSTVISIBLELINE), then
+//                      answers every further one with 0 and closes its main window (under Wine
+//                      a WM_GETTEXTLENGTH from another process arrives with a WM_GETTEXT: two)
+//   --delay MS         waits MS milliseconds before answering each of those edit messages
 // The window comes to the foreground when it opens. Exit code 2 means a bad command line.
+//
 // A test driver finds the main window by its title (window class "QuorvaStandInEditor"), the
 // editor with FindWindowEx(main, NULL, "TEditor", NULL), reads the text with WM_GETTEXTLENGTH and
-// WM_GETTEXT, and can lift the byte limit by sending WM_APP + 1 (wParam: the new limit, 0 for
-// none) to the "TEditor" window. WM_CLOSE to the main window ends the program.
+// WM_GETTEXT, and sends these to the "TEditor" window (none of them counts as an edit message):
+//   WM_APP + 1  wParam becomes the byte limit (0 for none)
+//   WM_APP + 2  switches every behaviour above off (getsel both, not read-only, clear and undo
+//               work, no limits, no delay; close-after disarmed unless it has fired); answers 1.
+//               WM_GETTEXTLENGTH and WM_GETTEXT then read the true text.
+//   WM_APP + 3  answers how many edit messages have been answered so far
+//   WM_APP + 4  answers the depth of the undo history
+//   WM_APP + 5  answers how many times the message numbered wParam has arrived since start-up,
+//               answered or ignored
+// WM_CLOSE to the main window ends the program.
 #include <windows.h>
 #include <shellapi.h>
 
@@ -43,8 +67,11 @@ std::string ToCp932(const std::wstring& text) {
 std::wstring Unescape(const std::wstring& text) {
   std::wstring out;
   for (size_t i = 0; i < text.size(); ++i) {
-    if (text[i] == L'\\' && i + 1 < text.size() && (text[i + 1] == L'n' || text[i + 1] == L'\\')) {
-      out += text[++i] == L'n' ? L"\r\n" : L"\\";
+    const wchar_t next = i + 1 < text.size() ? text[i + 1] : L'\0';
+    if (text[i] == L'\\' && (next == L'n' || next == L'0' || next == L'\\')) {
+      ++i;
+      if (next == L'n') out += L"\r\n";
+      else out += next == L'0' ? L'\0' : L'\\';
     } else {
       out += text[i];
     }
@@ -70,10 +97,28 @@ bool ParseNumbers(const std::wstring& text, std::vector<long long>& numbers) {
   return false;
 }
 
+bool ParseGetSel(const std::wstring& value, qeditor::GetSelMode& mode) {
+  if (value == L"both") mode = qeditor::GetSelMode::kBoth;
+  else if (value == L"packed") mode = qeditor::GetSelMode::kPacked;
+  else if (value == L"minus-one") mode = qeditor::GetSelMode::kMinusOne;
+  else return false;
+  return true;
+}
+
+// The switches that take no value.
+bool ParseFlag(const std::wstring& name, qeditor::Zoo& zoo) {
+  if (name == L"--read-only") zoo.readOnly = true;
+  else if (name == L"--no-clear") zoo.noClear = true;
+  else if (name == L"--no-undo") zoo.noUndo = true;
+  else return false;
+  return true;
+}
+
 bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
   std::vector<long long> n;
   for (int i = 1; i < argc; ++i) {
     const std::wstring name = argv[i];
+    if (ParseFlag(name, o.zoo)) continue;
     if (i + 1 >= argc) return false;
     const std::wstring value = argv[++i];
     if (name == L"--text") {
@@ -89,6 +134,11 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
       if (name != L"--give-limit") o.takeLimit = static_cast<size_t>(n[0]);
     } else if (name == L"--top" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
       o.topLine = static_cast<size_t>(n[0]);
+    } else if (name == L"--getsel" && ParseGetSel(value, o.zoo.getSel)) {
+    } else if (name == L"--close-after" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
+      o.zoo.closeAfter = n[0];
+    } else if (name == L"--delay" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0 && n[0] <= 60000) {
+      o.zoo.delayMs = static_cast<uint32_t>(n[0]);
     } else if (name == L"--title") {
       o.title = value;
     } else if (name == L"--pos" && ParseNumbers(value, n) && n.size() == 4) {
@@ -113,8 +163,8 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   if (!ok) {
     MessageBoxW(nullptr,
                 L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--give-limit N] "
-                L"[--take-limit N] [--top LINE] "
-                L"[--title TEXT] [--pos X,Y,W,H]",
+                L"[--take-limit N] [--top LINE] [--title TEXT] [--pos X,Y,W,H] [--getsel both|packed|minus-one] "
+                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS]",
                 L"quorva-editor", MB_ICONERROR);
     return 2;
   }

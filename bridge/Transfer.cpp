@@ -1,0 +1,106 @@
+#include "bridge/Transfer.h"
+
+#include <windows.h>
+
+#include <algorithm>
+#include <vector>
+
+#include "bridge/EditorMessages.h"
+#include "common/Ansi.h"
+
+namespace quorva {
+namespace {
+
+// Puts the caret right after the bytes already placed and says whether it is there.
+bool CaretAfter(clsTeraPad& bridge, RetryTrap& trap, const Placement& at, int32_t written, bool& failed) {
+  int32_t pos = 0;
+  if (at.originKnown) {
+    int32_t target = 0;
+    failed = !trap([&] { target = Add(at.origin, written); }) || !trap([&] { bridge.SelStart(target); }) ||
+             !trap([&] { pos = bridge.SelStart(); });
+    return !failed && SameLow16(pos, target);
+  }
+  // Only the low 16 bits of the origin are known: a caret put there by number could land a
+  // multiple of 65536 away. The editor leaves it after the piece it took; check that it did.
+  int32_t len = 0;
+  failed = !trap([&] { pos = bridge.SelStart(); }) || !trap([&] { len = bridge.SelLength(); });
+  return !failed && len == 0 && SameLow16(pos, at.origin + written);
+}
+
+}  // namespace
+
+int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text, int32_t n, int32_t written,
+                int32_t piece, const Placement& at) {
+  // At least two bytes a piece, so that one can hold a double-byte character.
+  piece = std::max(piece, 2);
+  while (n > written) {
+    bool failed = false;
+    if (!CaretAfter(bridge, trap, at, written, failed)) return failed ? -1 : written;
+    int32_t before = 0, after = 0;
+    if (!trap([&] { before = bridge.Length(); })) return -1;
+    if (!trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(MidAnsi(text, Add(written, 1), piece))); })) return -1;
+    if (!trap([&] { after = bridge.Length(); })) return -1;
+    // A pass that adds nothing ends the loop instead of repeating it forever.
+    if (after <= before) break;
+    written = Add(written, after - before);
+  }
+  return std::min(written, n);
+}
+
+bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::string first, std::string& result) {
+  const HWND edit = bridge.hEdit();
+  // Pieces one byte shorter than what the editor hands out (as much as it surely hands out whole),
+  // but at least two, so that a piece can hold a double-byte character.
+  const int32_t step = std::max(static_cast<int32_t>(first.size()) - 1, 2);
+  std::string handed = std::move(first);
+  std::vector<std::string> cuts;
+  result.clear();
+  result.reserve(static_cast<size_t>(length));
+  bool ok = true;
+  bool unread = false;  // the editor did not hand out or give up what it should have
+  for (int32_t left = length; ok && left > 0;) {
+    int32_t len = 0, before = 0, after = 0;
+    ok = trap([&] { SendMessageA(edit, EM_SETSEL, 0, step); }) && trap([&] { len = bridge.SelLength(); }) &&
+         trap([&] { before = bridge.Length(); });
+    if (!ok) break;
+    // A piece that the editor did not hand out whole would be lost from the result.
+    if (len <= 0 || static_cast<size_t>(len) > handed.size()) {
+      unread = true;
+      break;
+    }
+    ok = trap([&] { bridge.Edit(WM_CLEAR, -1); }) && trap([&] { after = bridge.Length(); });
+    if (!ok) break;
+    if (after != before) cuts.push_back(handed.substr(0, static_cast<size_t>(before - after)));
+    if (before - after != len) {
+      unread = true;
+      break;
+    }
+    result.append(handed, 0, static_cast<size_t>(len));
+    left = after;
+    if (left > 0) ok = trap([&] { handed = ReadEditBytes(edit, left); });
+  }
+  if (result.size() != static_cast<size_t>(length) || !IsWindow(edit)) unread = true;
+  // Put back exactly the cuts that were made, most recent first. An editor without undo gets the
+  // piece inserted again; an editor that has gone away has nothing left to restore.
+  bool damaged = false;
+  for (auto cut = cuts.rbegin(); cut != cuts.rend() && IsWindow(edit); ++cut) {
+    int32_t before = 0, after = 0;
+    trap([&] { before = bridge.Length(); });
+    trap([&] { bridge.Edit(EM_UNDO, -1); });
+    trap([&] { after = bridge.Length(); });
+    if (after - before == static_cast<int32_t>(cut->size())) continue;
+    trap([&] { SendMessageA(edit, EM_SETSEL, 0, 0); });
+    trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(FromAnsi(*cut))); });
+    trap([&] { after = bridge.Length(); });
+    damaged = damaged || after - before != static_cast<int32_t>(cut->size());
+  }
+  // One report: a text that could not be put back matters more than the read that failed.
+  if (damaged) {
+    trap.Report(MakeEditorError(EditorFault::kTextDamaged));
+  } else if (ok && unread) {
+    trap.Report(MakeEditorError(EditorFault::kCannotRead));
+  }
+  return ok && !unread && !damaged;
+}
+
+}  // namespace quorva

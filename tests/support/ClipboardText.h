@@ -1,0 +1,27 @@
+#pragma once
+// The clipboard's plain text (CF_TEXT bytes) as a test sets and reads it, and a hold on the
+// clipboard from another thread, as another program keeps it open.
+#include <windows.h>
+
+#include <string>
+#include <thread>
+
+namespace quorva::test {
+
+std::string ClipboardBytes();  // "" when it holds no text, "<clipboard busy>" when it cannot be opened
+void SetClipboardBytes(const std::string& bytes);
+
+class ClipboardHold {
+ public:
+  ClipboardHold();   // returns once the clipboard is open on the other thread
+  ~ClipboardHold();  // closes it again
+  ClipboardHold(const ClipboardHold&) = delete;
+  ClipboardHold& operator=(const ClipboardHold&) = delete;
+
+ private:
+  HANDLE opened_;
+  HANDLE release_;
+  std::thread holder_;
+};
+
+}  // namespace quorva::test

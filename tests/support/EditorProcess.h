@@ -1,0 +1,52 @@
+#pragma once
+// quorva-editor.exe in another process, as the outside editor is: started with switches that make
+// it answer like another editor, brought to the front, read back through its driver messages, and
+// closed at the end of the scope.
+#include <windows.h>
+
+#include <string>
+
+#include "tests/support/Processes.h"
+#include "tests/support/TempFile.h"
+
+namespace quorva::test {
+
+// The stand-in editor's driver messages (they do not count as edit messages).
+constexpr UINT kEditorSetLimit = WM_APP + 1;
+constexpr UINT kEditorZooOff = WM_APP + 2;
+constexpr UINT kEditorAnswered = WM_APP + 3;
+constexpr UINT kEditorUndoDepth = WM_APP + 4;
+constexpr UINT kEditorReceived = WM_APP + 5;
+
+class EditorProcess {
+ public:
+  // Starts the editor (its Windows path) with the switches; Found() tells whether its window
+  // opened.
+  EditorProcess(const std::wstring& exe, const std::wstring& switches);
+  ~EditorProcess();
+  EditorProcess(const EditorProcess&) = delete;
+  EditorProcess& operator=(const EditorProcess&) = delete;
+
+  bool Found() const { return edit_ != nullptr; }
+  // Brings the editor's window to the front (it takes the front itself when it opens, unless a
+  // window that is closing meanwhile gives it to another) and says whether it is there.
+  bool InFront();
+  HWND Main() const { return main_; }
+  HWND Edit() const { return edit_; }
+  Process& Proc() { return process_; }
+
+  LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  // What the editor really holds, with every switch off first (and so for good).
+  std::string TrueText() const;
+  // The selection as the editor holds it, with every switch off.
+  void TrueSelection(DWORD& start, DWORD& end) const;
+  // Whether the editor closed within the deadline.
+  bool Closed(DWORD timeoutMs = 10000);
+
+ private:
+  Process process_;
+  HWND main_ = nullptr;
+  HWND edit_ = nullptr;
+};
+
+}  // namespace quorva::test

@@ -1,0 +1,129 @@
+// The "TEditor" window: answers the edit messages in CP932 byte positions, as the switches say.
+#include <algorithm>
+#include <cstring>
+
+#include "EditorState.h"
+#include "EditorWindow.h"
+
+namespace qeditor {
+namespace {
+
+void CopyToClipboard(EditorState& s) {
+  const std::string bytes = s.core.SelectedText();
+  if (bytes.empty() || !OpenClipboard(s.edit)) return;
+  EmptyClipboard();
+  if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {
+    char* p = static_cast<char*>(GlobalLock(mem));
+    std::copy(bytes.begin(), bytes.end(), p);
+    p[bytes.size()] = '\0';
+    GlobalUnlock(mem);
+    if (!SetClipboardData(CF_TEXT, mem)) GlobalFree(mem);
+  }
+  CloseClipboard();
+}
+
+void PasteFromClipboard(EditorState& s) {
+  if (!OpenClipboard(s.edit)) return;
+  std::string bytes;
+  if (HANDLE mem = GetClipboardData(CF_TEXT)) {
+    if (const char* p = static_cast<const char*>(GlobalLock(mem))) {
+      bytes.assign(p, strnlen(p, GlobalSize(mem)));
+      GlobalUnlock(mem);
+    }
+  }
+  CloseClipboard();
+  if (!bytes.empty()) s.core.ReplaceSel(bytes, true);
+}
+
+// Typing for a person trying the editor by hand: single-byte characters, Enter, Backspace.
+void Type(EditorState& s, WPARAM ch) {
+  if (ch == '\b') {
+    if (s.core.SelStart() == s.core.SelEnd() && s.core.Caret() > 0) {
+      const int64_t c = static_cast<int64_t>(s.core.Caret());
+      s.core.SetSel(c - 1, c);
+    }
+    s.core.Clear();
+  } else if (ch == '\r') {
+    s.core.ReplaceSel("\r\n", true);
+  } else if (ch >= 0x20 && ch < 0x100) {
+    s.core.ReplaceSel(std::string(1, static_cast<char>(ch)), true);
+  }
+  Changed(s);
+}
+
+LRESULT GetSel(const EditorState& s, WPARAM wParam, LPARAM lParam) {
+  const size_t start = s.core.SelStart(), end = s.core.SelEnd();
+  const GetSelAnswer answer = AnswerGetSel(s.zoo.getSel, start, end);
+  if (answer.writeOutputs) {
+    if (wParam) *reinterpret_cast<DWORD*>(wParam) = static_cast<DWORD>(start);
+    if (lParam) *reinterpret_cast<DWORD*>(lParam) = static_cast<DWORD>(end);
+  }
+  return static_cast<LRESULT>(answer.result);
+}
+
+// Back to the plain editor, so that a test driver can read the true text afterwards.
+LRESULT ZooOff(EditorState& s) {
+  s.zoo = Zoo{};
+  s.core.SetLimit(0);
+  s.closeAfter.Disarm();
+  return 1;
+}
+
+LRESULT OnMessage(HWND window, EditorState& s, UINT message, WPARAM wParam, LPARAM lParam) {
+  EditorCore& core = s.core;
+  switch (message) {
+    case WM_GETTEXT: return static_cast<LRESULT>(core.CopyOut(reinterpret_cast<char*>(lParam), wParam));
+    case WM_GETTEXTLENGTH: return static_cast<LRESULT>(core.Length());
+    case WM_SETTEXT: core.SetText(lParam ? reinterpret_cast<const char*>(lParam) : ""); Changed(s); return TRUE;
+    case EM_GETSEL: return GetSel(s, wParam, lParam);
+    case EM_SETSEL: core.SetSel(static_cast<int32_t>(wParam), static_cast<int32_t>(lParam)); Changed(s); return 0;
+    case EM_REPLACESEL:
+      core.ReplaceSel(lParam ? reinterpret_cast<const char*>(lParam) : "", wParam != 0);
+      Changed(s);
+      return 0;
+    case WM_CLEAR: core.Clear(); Changed(s); return 0;
+    case WM_CUT: CopyToClipboard(s); core.Clear(); Changed(s); return 0;
+    case WM_COPY: CopyToClipboard(s); return 0;
+    case WM_PASTE: PasteFromClipboard(s); Changed(s); return 0;
+    case EM_UNDO: { const bool done = core.Undo(); Changed(s); return done; }
+    case EM_CANUNDO: return core.UndoDepth() > 0;
+    case EM_LINEINDEX: return static_cast<LRESULT>(core.LineIndex(static_cast<int32_t>(wParam)));
+    case EM_LINEFROMCHAR: return static_cast<LRESULT>(core.LineFromChar(static_cast<int32_t>(wParam)));
+    case EM_GETFIRSTVISIBLELINE: return static_cast<LRESULT>(core.TopLine());
+    case EM_GETLINECOUNT: return static_cast<LRESULT>(core.LineCount());
+    case kSetLimitMessage: core.SetLimit(static_cast<size_t>(wParam)); return 0;
+    case kZooOffMessage: return ZooOff(s);
+    case kAnsweredMessage: return static_cast<LRESULT>(s.closeAfter.Answered());
+    case kUndoDepthMessage: return static_cast<LRESULT>(core.UndoDepth());
+    case kReceivedMessage: {
+      const auto it = s.received.find(static_cast<UINT>(wParam));
+      return it == s.received.end() ? 0 : static_cast<LRESULT>(it->second);
+    }
+    case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
+    case WM_CHAR: Type(s, wParam); return 0;
+    case WM_KEYDOWN:
+      if (wParam == VK_F5) return SendMessageW(s.main, WM_KEYDOWN, wParam, lParam);
+      break;
+    case WM_LBUTTONDOWN: SetFocus(window); return 0;
+    case WM_PAINT: Paint(window, s); return 0;
+  }
+  return DefWindowProcA(window, message, wParam, lParam);
+}
+
+}  // namespace
+
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+  EditorState* s = StateOf(window);
+  if (s == nullptr) return DefWindowProcA(window, message, wParam, lParam);
+  ++s->received[message];
+  if (IsEditMessage(message)) {
+    const CloseAfter::Verdict verdict = s->closeAfter.Next();
+    if (verdict.close) PostMessageW(s->main, WM_CLOSE, 0, 0);
+    if (!verdict.answer) return 0;
+    if (s->zoo.delayMs != 0) Sleep(s->zoo.delayMs);
+  }
+  if (s->zoo.Ignores(message)) return 0;
+  return OnMessage(window, *s, message, wParam, lParam);
+}
+
+}  // namespace qeditor

@@ -1,0 +1,37 @@
+#pragma once
+// What the stand-in editor's main window and its "TEditor" child share; private to tools/editor.
+#include <windows.h>
+
+#include <cstdint>
+#include <map>
+#include <string>
+
+#include "EditorCore.h"
+#include "Zoo.h"
+
+namespace qeditor {
+
+struct EditorState {
+  EditorCore core;
+  Zoo zoo;
+  CloseAfter closeAfter;
+  std::map<UINT, int64_t> received;  // every message the "TEditor" window got, by number
+  std::wstring file;
+  HWND main = nullptr;
+  HWND edit = nullptr;
+  HFONT font = nullptr;
+  int lineHeight = 16;
+  int reloads = 0;
+  bool quitOnClose = false;
+};
+
+EditorState* StateOf(HWND window);
+
+// After the text or the selection changed: keeps the caret in view and repaints.
+void Changed(EditorState& s);
+void Paint(HWND window, EditorState& s);
+
+// The window procedure of the "TEditor" child.
+LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam);
+
+}  // namespace qeditor
