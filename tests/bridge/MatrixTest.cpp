@@ -137,7 +137,9 @@ TEST(Matrix, EveryMemberAgainstEveryEditor) {
         if (m.kind == Kind::kWrite) {
           EXPECT_TRUE(Says(boxes, kCannotWrite) || Says(boxes, kPartial)) << ToAnsi(boxes.Texts());
         }
-        if (m.kind == Kind::kRead && !boxes.Boxes.empty()) EXPECT_EQ(result, L"");
+        if (m.kind == Kind::kRead && !boxes.Boxes.empty()) {
+          EXPECT_EQ(result, L"");
+        }
         continue;
       }
 
@@ -159,7 +161,9 @@ TEST(Matrix, EveryMemberAgainstEveryEditor) {
         EXPECT_EQ(start, m.selStart);
         EXPECT_EQ(end, m.selEnd);
       }
-      if (std::string(m.name) == "File write") EXPECT_EQ(file.Bytes(), "\x90\x56");
+      if (std::string(m.name) == "File write") {
+        EXPECT_EQ(file.Bytes(), "\x90\x56");
+      }
     }
   }
 }

@@ -57,11 +57,17 @@ TEST_F(PeerTest, PiecewiseReadGivesTheWholeTextOrReportsOnceAndLeavesTheUsersEdi
                                                             : u"エディタの文字列を元に戻せませんでした。";
       EXPECT_NE(reports[0].Text.find(why), std::u16string::npos);
     }
-    if (c.undoKept || c.zoo.noUndo) EXPECT_EQ(Bytes(), before) << "the editor's text is put back";
-    if (c.undoKept) EXPECT_EQ(core->UndoDepth(), 1u);
-    if (c.clears) EXPECT_EQ(Count(WM_CLEAR), c.clears);
-    if (c.clears) EXPECT_EQ(Count(EM_UNDO), c.undos);
-    EXPECT_EQ(Count(WM_CLEAR) >= Count(EM_UNDO), true) << "never more undos than cuts";
+    if (c.undoKept || c.zoo.noUndo) {
+      EXPECT_EQ(Bytes(), before) << "the editor's text is put back";
+    }
+    if (c.undoKept) {
+      EXPECT_EQ(core->UndoDepth(), 1u);
+    }
+    if (c.clears) {
+      EXPECT_EQ(Count(WM_CLEAR), c.clears);
+      EXPECT_EQ(Count(EM_UNDO), c.undos);
+    }
+    EXPECT_GE(Count(WM_CLEAR), Count(EM_UNDO)) << "never more undos than cuts";
   }
 }
 

@@ -84,7 +84,9 @@ TEST(Exchange, EveryEditorGetsTheAnswerOrQuorvaKeepsIt) {
     EXPECT_TRUE(quorva.Running()) << "Quorva ended and the answer is lost";
     EXPECT_EQ(WindowText(item(IDC_TXTANS)), L"9.00");
     EXPECT_TRUE(IsWindowEnabled(item(IDC_CMDCOPY)));
-    if (IsWindow(editor.Edit())) EXPECT_EQ(editor.TrueText(), text) << "the editor's text changed";
+    if (IsWindow(editor.Edit())) {
+      EXPECT_EQ(editor.TrueText(), text) << "the editor's text changed";
+    }
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(quorva.WaitForExit(10000));
   }

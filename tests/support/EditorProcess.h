@@ -8,15 +8,16 @@
 
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
+#include "tools/editor/EditorWindow.h"
 
 namespace quorva::test {
 
 // The stand-in editor's driver messages (they do not count as edit messages).
-constexpr UINT kEditorSetLimit = WM_APP + 1;
-constexpr UINT kEditorZooOff = WM_APP + 2;
-constexpr UINT kEditorAnswered = WM_APP + 3;
-constexpr UINT kEditorUndoDepth = WM_APP + 4;
-constexpr UINT kEditorReceived = WM_APP + 5;
+constexpr UINT kEditorSetLimit = qeditor::kSetLimitMessage;
+constexpr UINT kEditorZooOff = qeditor::kZooOffMessage;
+constexpr UINT kEditorAnswered = qeditor::kAnsweredMessage;
+constexpr UINT kEditorUndoDepth = qeditor::kUndoDepthMessage;
+constexpr UINT kEditorReceived = qeditor::kReceivedMessage;
 
 class EditorProcess {
  public:

@@ -170,10 +170,11 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   }
   HWND main = qeditor::CreateEditorWindow(options);
   if (main == nullptr) return 1;
+  // Showing activates the window, and its WM_SETFOCUS passes the focus on to the editor. Nothing
+  // after this may take the foreground: a driver that sees the window in front may already have
+  // put another one there.
   ShowWindow(main, show == SW_HIDE ? SW_SHOWNORMAL : show);
   UpdateWindow(main);
-  SetForegroundWindow(main);
-  SetFocus(qeditor::EditorChild(main));
   MSG msg;
   while (GetMessageW(&msg, nullptr, 0, 0) > 0) {
     TranslateMessage(&msg);
