@@ -50,40 +50,40 @@ bool IsSign(char16_t c) {
   return c == u'+' || c == u'-' || c == u'_' || c == u'*' || c == u'/' || c == u'~' || c == u'^';
 }
 
-// The rules on the run of signs that ends `out`, from `run` on; a single sign, by far the most
-// common run, is looked up.
-void RewriteRun(std::u16string& out, size_t run) {
-  if (out.size() - run == 1) {
-    char16_t& c = out.back();
-    c = c == u'-' ? u'_' : c == u'*' ? u'\u00D7' : c == u'~' ? u'^' : c;
-    return;
+// The rules on the run of signs [run, end); returns its new end (no rule lengthens a text). A
+// single sign, by far the most common run, is looked up.
+char16_t* RewriteRun(char16_t* run, char16_t* end) {
+  if (end - run == 1) {
+    char16_t c = *run;
+    *run = c == u'-' ? u'_' : c == u'*' ? u'\u00D7' : c == u'~' ? u'^' : c;
+    return end;
   }
-  std::u16string signs = out.substr(run);
+  std::u16string signs(run, end);
   for (const Rule& rule : kRules) ReplaceAll(signs, rule.find, rule.by);
-  out.resize(run);
-  out += signs;
+  return std::copy(signs.begin(), signs.end(), run);
 }
 
 // Half-width, then the rules in their order: blanks go, square brackets become round ones, and
 // every run of signs is rewritten as the remaining rules rewrite it in the whole text.
 std::u16string CanonicalText(std::u16string_view typed) {
-  constexpr size_t kNone = std::u16string::npos;
-  std::u16string out;
-  out.reserve(typed.size());
-  size_t run = kNone;  // where the current run of signs starts in out
+  std::u16string out(typed.size(), u'\0');
+  char16_t* const first = out.data();
+  char16_t* w = first;
+  char16_t* run = nullptr;  // start of the current run of signs
   for (char16_t c : typed) {
     if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
     else if (c == 0x3000) c = u' ';
     if (c == u' ') continue;
     if (IsSign(c)) {
-      if (run == kNone) run = out.size();
-    } else if (run != kNone) {
-      RewriteRun(out, run);
-      run = kNone;
+      if (!run) run = w;
+    } else if (run) {
+      w = RewriteRun(run, w);
+      run = nullptr;
     }
-    out.push_back(c == u'[' ? u'(' : c == u']' ? u')' : c);
+    *w++ = c == u'[' ? u'(' : c == u']' ? u')' : c;
   }
-  if (run != kNone) RewriteRun(out, run);
+  if (run) w = RewriteRun(run, w);
+  out.resize(static_cast<size_t>(w - first));
   return out;
 }
 

@@ -17,10 +17,31 @@ done
 sudo_cmd=()
 [ "$(id -u)" -eq 0 ] || sudo_cmd=(sudo)
 
+# On a fresh machine another installation (unattended upgrades, say) often holds apt's lock for a
+# while: wait for it, up to QUORVA_APT_WAIT seconds, instead of failing at once.
+apt_wait=${QUORVA_APT_WAIT:-900}
+apt_poll=${QUORVA_APT_POLL:-5}
+apt_get() {
+  local deadline=$((SECONDS + apt_wait)) told="" out
+  while ! out=$("${sudo_cmd[@]}" env DEBIAN_FRONTEND=noninteractive apt-get "$@" 2>&1); do
+    if ! grep -qE 'Could not get lock|Unable to acquire|Unable to lock' <<<"$out"; then
+      printf '%s\n' "$out" >&2
+      return 1
+    fi
+    if [ "$SECONDS" -ge "$deadline" ]; then
+      echo "setup: apt is still locked by another installation after ${apt_wait} s; run setup again when it has finished" >&2
+      return 1
+    fi
+    [ -n "$told" ] || echo "setup: another package installation holds apt's lock; waiting for it (at most ${apt_wait} s)"
+    told=1
+    sleep "$apt_poll"
+  done
+}
+
 if [ ${#missing[@]} -gt 0 ]; then
   echo "setup: installing ${missing[*]}"
-  "${sudo_cmd[@]}" apt-get update -qq
-  DEBIAN_FRONTEND=noninteractive "${sudo_cmd[@]}" apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
+  apt_get update -qq
+  apt_get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
 fi
 
 # Wine reads the glibc locale: without ja_JP.UTF-8, code page 932 file names and arguments break.

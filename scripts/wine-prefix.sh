@@ -1,17 +1,27 @@
 #!/usr/bin/env bash
 # Prepares a Wine prefix as a Japanese Windows: fonts for the Japanese face names, and no window
 # manager stalls on Xvfb. Idempotent and safe to call from parallel tests (a lock guards it).
+# The ready-marker holds a hash of this script: a prefix made by another recipe is made anew.
 set -euo pipefail
 prefix=${1:?usage: wine-prefix.sh PREFIX}
+marker=$prefix/.quorva-ready
+recipe=$(sha256sum "${BASH_SOURCE[0]}" | cut -d' ' -f1)
 mkdir -p "$prefix"
-[ -f "$prefix/.quorva-ready" ] && exit 0
+[ "$(cat "$marker" 2>/dev/null)" = "$recipe" ] && exit 0
 
 exec 9>"$prefix.lock"
 flock 9
-[ -f "$prefix/.quorva-ready" ] && exit 0
+[ "$(cat "$marker" 2>/dev/null)" = "$recipe" ] && exit 0
 
 export WINEPREFIX=$prefix WINEARCH=win64 WINEDEBUG=-all WINEDLLOVERRIDES="mscoree,mshtml="
 export LANG=ja_JP.UTF-8 LC_ALL=ja_JP.UTF-8
+if [ -e "$prefix/system.reg" ]; then
+  echo "wine-prefix: the recipe changed; making $prefix anew" >&2
+  wineserver -k 2>/dev/null || true
+  wineserver -w 2>/dev/null || true
+  rm -rf "$prefix"
+  mkdir -p "$prefix"
+fi
 wine wineboot -i </dev/null >/dev/null 2>&1
 
 reg=$(mktemp)
@@ -41,4 +51,4 @@ REG
 rm -f "$reg"
 wine regedit /S 'C:\quorva.reg' </dev/null >/dev/null 2>&1
 wineserver -w
-touch "$prefix/.quorva-ready"
+echo "$recipe" >"$marker"

@@ -27,6 +27,9 @@ class EndToEnd : public ::testing::Test {
     ASSERT_TRUE(WaitUntil([&] { return (editorWindow = editor->FindWindowOf()) != nullptr; }));
     editorEdit = FindWindowExW(editorWindow, nullptr, L"TEditor", nullptr);
     ASSERT_NE(editorEdit, nullptr);
+    // A program that is still starting may yet move the front (a late SetForegroundWindow after
+    // its window shows, say): only once the editor waits for input is the front the test's.
+    ASSERT_TRUE(editor->WaitForInputIdle(10000)) << "editor still starting";
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == editorWindow; })) << "editor not in front";
   }
 

@@ -7,8 +7,8 @@
 //
 // A RuntimeError 5, 6 or 13 is an expected outcome. Crashes, leaks, undefined behaviour, other
 // exceptions and broken promises of the interface (checked below) are findings. Two independent
-// yardsticks check values too: the C library for the number conversions, and, when the engine
-// tests' literal rewriting evaluator is built in, that evaluator for short inputs.
+// yardsticks check values too: the C library for the number conversions, and the engine tests'
+// literal rewriting evaluator for short inputs.
 #include <cerrno>
 #include <cmath>
 #include <cstddef>
@@ -24,9 +24,7 @@
 #include "engine/NumberText.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
-#ifdef QUORVA_FUZZ_REFERENCE
 #include "tests/engine/ReferenceEvaluator.h"
-#endif
 
 namespace {
 
@@ -155,7 +153,6 @@ void CheckTextToNumber(std::u16string_view text) {
   }
 }
 
-#ifdef QUORVA_FUZZ_REFERENCE
 // Same result, same caller's text, same messages and the same error as the literal rewriting.
 // Only short inputs: the reference is quadratic and recursive.
 void CompareWithReference(const std::u16string& original, const std::u16string& text, const std::u16string& result,
@@ -176,9 +173,6 @@ void CompareWithReference(const std::u16string& original, const std::u16string& 
                Show(referenceResult).c_str(), Show(referenceText).c_str(), Show(messages).c_str());
   Finding("Calculate differs from the literal rewriting", original);
 }
-#else
-void CompareWithReference(const std::u16string&, const std::u16string&, const std::u16string&, int) {}
-#endif
 
 void Format(std::u16string_view result, std::u16string_view places, bool group, bool wide) {
   try {

@@ -17,9 +17,8 @@ struct Ink {
 };
 Ink InkOf(HWND window);
 
-// The client area's pixels, row by row (0x00RRGGBB): as the screen shows them, and as the window
-// paints all of itself into memory.
-std::vector<DWORD> ScreenPixels(HWND window);
+// The client area's pixels (0x00RRGGBB, rows from the top) as the window paints all of itself
+// into memory.
 std::vector<DWORD> PaintedPixels(HWND window);
 // Whether the screen shows all that the window paints: a window that left part of a change
 // unpainted differs. Hide the window's caret first; the screen shows it, a painting does not.

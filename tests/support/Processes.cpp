@@ -32,6 +32,8 @@ bool Process::Start(const std::wstring& exe, const std::wstring& arguments) {
 
 bool Process::WaitForExit(DWORD timeoutMs) { return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
 
+bool Process::WaitForInputIdle(DWORD timeoutMs) { return ::WaitForInputIdle(info_.hProcess, timeoutMs) == 0; }
+
 bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
 
 DWORD Process::ExitCode() const {

@@ -20,6 +20,8 @@ class Process {
   bool Start(const std::wstring& exe, const std::wstring& arguments);
   DWORD Id() const { return info_.dwProcessId; }
   bool WaitForExit(DWORD timeoutMs);
+  // Whether the process has finished starting: its first thread waits for input with none left.
+  bool WaitForInputIdle(DWORD timeoutMs);
   bool Running() const;
   DWORD ExitCode() const;
   // The visible top-level window of this process whose caption is title (any caption if empty).

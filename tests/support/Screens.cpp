@@ -2,40 +2,62 @@
 
 namespace quorva::test {
 
-// Saves a rectangle of the screen as a 24-bit BMP file.
-bool SaveScreen(const RECT& rc, const std::wstring& file) {
+std::vector<DWORD> ScreenPixels(const RECT& rc) {
   const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  std::vector<DWORD> pixels;
+  if (w <= 0 || h <= 0) return pixels;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = h;
+  bi.bmiHeader.biHeight = -h;  // top-down
   bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 24;
+  bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
   HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
   BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
   GdiFlush();
-  const DWORD stride = ((w * 3 + 3) / 4) * 4, size = stride * h;
-  BITMAPFILEHEADER fh = {};
-  fh.bfType = 0x4D42;
-  fh.bfOffBits = sizeof(fh) + sizeof(bi.bmiHeader);
-  fh.bfSize = fh.bfOffBits + size;
-  bool ok = false;
-  HANDLE f = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f != INVALID_HANDLE_VALUE) {
-    DWORD written = 0;
-    ok = WriteFile(f, &fh, sizeof(fh), &written, nullptr) &&
-         WriteFile(f, &bi.bmiHeader, sizeof(bi.bmiHeader), &written, nullptr) &&
-         WriteFile(f, bits, size, &written, nullptr);
-    CloseHandle(f);
-  }
+  const auto* px = static_cast<const DWORD*>(bits);
+  pixels.assign(px, px + static_cast<size_t>(w) * h);
   SelectObject(mem, old);
   DeleteObject(bmp);
   DeleteDC(mem);
   ReleaseDC(nullptr, screen);
+  return pixels;
+}
+
+// A 24-bit BMP: a 32-bit one reads as transparent in viewers that take its fourth byte for alpha.
+bool SaveScreen(const RECT& rc, const std::wstring& file) {
+  const std::vector<DWORD> pixels = ScreenPixels(rc);
+  if (pixels.empty()) return false;
+  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+  const size_t stride = (static_cast<size_t>(w) * 3 + 3) / 4 * 4;
+  std::vector<BYTE> rows(stride * h, 0);
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      const DWORD p = pixels[static_cast<size_t>(y) * w + x];
+      BYTE* out = &rows[stride * (h - 1 - y) + static_cast<size_t>(x) * 3];  // bottom row first
+      out[0] = p & 0xFF, out[1] = (p >> 8) & 0xFF, out[2] = (p >> 16) & 0xFF;
+    }
+  }
+  BITMAPINFOHEADER ih = {};
+  ih.biSize = sizeof(ih);
+  ih.biWidth = w;
+  ih.biHeight = h;
+  ih.biPlanes = 1;
+  ih.biBitCount = 24;
+  BITMAPFILEHEADER fh = {};
+  fh.bfType = 0x4D42;
+  fh.bfOffBits = sizeof(fh) + sizeof(ih);
+  fh.bfSize = static_cast<DWORD>(fh.bfOffBits + rows.size());
+  HANDLE f = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
+  if (f == INVALID_HANDLE_VALUE) return false;
+  DWORD written = 0;
+  const bool ok = WriteFile(f, &fh, sizeof(fh), &written, nullptr) && WriteFile(f, &ih, sizeof(ih), &written, nullptr) &&
+                  WriteFile(f, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
+  CloseHandle(f);
   return ok;
 }
 

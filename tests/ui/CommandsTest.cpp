@@ -56,7 +56,7 @@ TEST_F(Commands, ALongPastedExpressionIsCalculatedWhole) {
   // give the answer of another expression.
   std::wstring expr = L"1";
   for (int i = 0; i < 16500; ++i) expr += L"+1";
-  SetClipboardText(std::string(expr.begin(), expr.end()));
+  SetClipboardBytes(std::string(expr.begin(), expr.end()));
   SetFocus(Item(IDC_TXTCALC));
   SendMessageW(Item(IDC_TXTCALC), WM_PASTE, 0, 0);
   ASSERT_EQ(Text(IDC_TXTCALC).size(), expr.size());
@@ -155,10 +155,10 @@ TEST_F(Commands, ExchangeButtonsFollowTheTrimmedAnswerWithAnEditor) {
 
 TEST_F(Commands, CopyPutsOnlyTheTrimmedAnswerOnTheClipboardAndEnds) {
   Open();
-  SetClipboardText("old contents");
+  SetClipboardBytes("old contents");
   SetText(Item(IDC_TXTANS), L"  １，２３４．５０ ");
   Click(IDC_CMDCOPY);
-  EXPECT_EQ(ClipboardText(), ToAnsi(u"１，２３４．５０"));
+  EXPECT_EQ(ClipboardBytes(), ToAnsi(u"１，２３４．５０"));
   EXPECT_TRUE(unloaded);
   EXPECT_FALSE(IsWindow(form->hWnd()));
 }
@@ -189,7 +189,7 @@ TEST_F(Commands, ClipboardHeldByAnotherProgramIsReportedAndNothingIsLost) {
 
   // Once the other program lets go, the same click succeeds.
   Click(IDC_CMDCOPY);
-  EXPECT_EQ(ClipboardText(), "9.00");
+  EXPECT_EQ(ClipboardBytes(), "9.00");
   EXPECT_TRUE(unloaded);
   CloseHandle(opened);
   CloseHandle(release);
@@ -215,7 +215,7 @@ TEST_F(Commands, EditorClosedMeanwhileIsReportedAndTheAnswerStaysToBeCopied) {
   EXPECT_FALSE(unloaded);
   EXPECT_EQ(Text(IDC_TXTANS), L"9.00");
   Click(IDC_CMDCOPY);
-  EXPECT_EQ(ClipboardText(), "9.00");
+  EXPECT_EQ(ClipboardBytes(), "9.00");
   EXPECT_TRUE(unloaded);
 }
 

@@ -161,7 +161,7 @@ TEST_F(Drawing, APastedLineShowsAndCalculatesWithItsLineBreakAsABlank) {
     SCOPED_TRACE(testing::PrintToString(c.Pasted));
     SetText(Item(IDC_TXTCALC), L"");
     SetText(Item(IDC_TXTANS), L"");
-    SetClipboardText(c.Pasted);
+    SetClipboardBytes(c.Pasted);
     SendKeys({{VK_CONTROL, true}, {'V', true}, {'V', false}, {VK_CONTROL, false}});
     ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTCALC).empty() && GetKeyState(VK_CONTROL) >= 0; }));
     EXPECT_EQ(Text(IDC_TXTCALC).find_first_of(L"\r\n\t"), std::wstring::npos)

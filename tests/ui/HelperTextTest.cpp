@@ -59,7 +59,7 @@ TEST_F(Helper, DeleteAtTheEndWithAnyModifierRemovesTheLastCharacter) {
   for (int id : {kNoTag, kMultiLine, kCombo}) {
     for (const ModifierCase& c : cases) {
       SCOPED_TRACE(testing::Message() << "control " << id << " with " << c.Name);
-      SetClipboardText("kept");
+      SetClipboardBytes("kept");
       HWND h = form->Item(id);
       SetText(h, L"123");
       SetFocus(h);
@@ -79,7 +79,7 @@ TEST_F(Helper, DeleteAtTheEndWithAnyModifierRemovesTheLastCharacter) {
                TextOf(h) != L"123";
       })) << "no change";
       EXPECT_EQ(TextOf(h), L"12");
-      EXPECT_EQ(ClipboardText(), "kept") << "nothing cut to the clipboard";
+      EXPECT_EQ(ClipboardBytes(), "kept") << "nothing cut to the clipboard";
     }
   }
 }

@@ -1,6 +1,5 @@
 #include "UiTest.h"
 
-#include <cstring>
 
 #include "ui/Controls.h"
 #include "tests/support/Wait.h"
@@ -27,28 +26,5 @@ void PostChars(HWND target, const std::wstring& text) {
 }
 
 std::wstring TextOf(HWND control) { return GetText(control); }
-
-std::string ClipboardText() {
-  std::string text;
-  if (!OpenClipboard(nullptr)) return text;
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      text = p;
-      GlobalUnlock(h);
-    }
-  }
-  CloseClipboard();
-  return text;
-}
-
-void SetClipboardText(const std::string& ansi) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, ansi.size() + 1);
-  std::memcpy(GlobalLock(mem), ansi.c_str(), ansi.size() + 1);
-  GlobalUnlock(mem);
-  SetClipboardData(CF_TEXT, mem);
-  CloseClipboard();
-}
 
 }  // namespace quorva::test

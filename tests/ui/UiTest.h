@@ -6,6 +6,7 @@
 #include <string>
 #include <vector>
 
+#include "tests/support/ClipboardText.h"
 #include "tests/support/Input.h"
 #include "tests/support/MessageBoxes.h"
 
@@ -24,7 +25,5 @@ void PostKey(HWND target, UINT vk);
 // Characters posted to a control, then the queue is run.
 void PostChars(HWND target, const std::wstring& text);
 std::wstring TextOf(HWND control);
-std::string ClipboardText();  // CF_TEXT bytes, "" when none
-void SetClipboardText(const std::string& ansi);
 
 }  // namespace quorva::test

@@ -269,13 +269,13 @@ TEST_F(Window, TabVisitsTheControlsInTabIndexOrder) {
 
 TEST_F(Window, CloseCommandEndsWithoutTouchingTheClipboard) {
   Open();
-  SetClipboardText("before");
+  SetClipboardBytes("before");
   SetText(Item(IDC_TXTANS), L"42");
   SendMessageW(form->hWnd(), WM_CLOSE, 0, 0);
   EXPECT_TRUE(unloaded);
   EXPECT_FALSE(IsWindow(form->hWnd()));
   EXPECT_EQ(gTeraPad, nullptr) << "the bridge is released on unload";
-  EXPECT_EQ(ClipboardText(), "before");
+  EXPECT_EQ(ClipboardBytes(), "before");
 }
 
 }  // namespace

@@ -183,17 +183,25 @@ LRESULT CALLBACK RecordKeys(int code, WPARAM wParam, LPARAM lParam) {
   return CallNextHookEx(nullptr, code, wParam, lParam);
 }
 
-// The key messages that reach this thread while `action` runs and for a moment after it: a
-// key-up, were there one, would have arrived by then.
+// The key messages that reach this thread while `action` runs. A marker key goes through the
+// input queue behind whatever the action synthesised; once the marker has arrived, so has
+// everything that was sent before it (a key-up, were there one).
 template <class Action>
 std::vector<MSG> KeysDuring(Action action) {
+  constexpr WPARAM kMarker = VK_F24;
   std::vector<MSG> recorded;
   gRecorded = &recorded;
   HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
   action();
-  WaitFor([] { return false; }, 100);
+  PressKey(kMarker);
+  const bool marked = WaitFor([&] {
+    return std::any_of(recorded.begin(), recorded.end(),
+                       [](const MSG& m) { return m.message == WM_KEYUP && m.wParam == kMarker; });
+  });
   UnhookWindowsHookEx(hook);
   gRecorded = nullptr;
+  EXPECT_TRUE(marked) << "the marker key did not come through the input queue";
+  std::erase_if(recorded, [](const MSG& m) { return m.wParam == kMarker; });
   return recorded;
 }
 
