@@ -27,28 +27,9 @@ std::vector<DWORD> PaintedPixels(HWND window) {
   RECT rc;
   GetClientRect(window, &rc);
   const int w = rc.right, h = rc.bottom;
-  std::vector<DWORD> pixels;
-  if (w <= 0 || h <= 0) return pixels;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
-  BITMAPINFO bi = {};
-  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
-  bi.bmiHeader.biWidth = w;
-  bi.bmiHeader.biHeight = -h;  // top-down, as the screen's pixels are read
-  bi.bmiHeader.biPlanes = 1;
-  bi.bmiHeader.biBitCount = 32;
-  void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(mem), PRF_CLIENT | PRF_ERASEBKGND);
-  GdiFlush();
-  const auto* px = static_cast<const DWORD*>(bits);
-  pixels.assign(px, px + static_cast<size_t>(w) * h);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
-  return pixels;
+  return DrawnPixels(w, h, [&](HDC dc) {
+    SendMessageW(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc), PRF_CLIENT | PRF_ERASEBKGND);
+  });
 }
 
 bool ShowsWhatItPaints(HWND window) {

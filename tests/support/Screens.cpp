@@ -2,12 +2,12 @@
 
 namespace quorva::test {
 
-std::vector<DWORD> ScreenPixels(const RECT& rc) {
-  const int w = rc.right - rc.left, h = rc.bottom - rc.top;
+std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& draw) {
   std::vector<DWORD> pixels;
   if (w <= 0 || h <= 0) return pixels;
   HDC screen = GetDC(nullptr);
   HDC mem = CreateCompatibleDC(screen);
+  ReleaseDC(nullptr, screen);
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = w;
@@ -15,17 +15,24 @@ std::vector<DWORD> ScreenPixels(const RECT& rc) {
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(screen, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
   HGDIOBJ old = SelectObject(mem, bmp);
-  BitBlt(mem, 0, 0, w, h, screen, rc.left, rc.top, SRCCOPY);
+  draw(mem);
   GdiFlush();
   const auto* px = static_cast<const DWORD*>(bits);
   pixels.assign(px, px + static_cast<size_t>(w) * h);
   SelectObject(mem, old);
   DeleteObject(bmp);
   DeleteDC(mem);
-  ReleaseDC(nullptr, screen);
   return pixels;
+}
+
+std::vector<DWORD> ScreenPixels(const RECT& rc) {
+  return DrawnPixels(rc.right - rc.left, rc.bottom - rc.top, [&](HDC dc) {
+    HDC screen = GetDC(nullptr);
+    BitBlt(dc, 0, 0, rc.right - rc.left, rc.bottom - rc.top, screen, rc.left, rc.top, SRCCOPY);
+    ReleaseDC(nullptr, screen);
+  });
 }
 
 // A 24-bit BMP: a 32-bit one reads as transparent in viewers that take its fourth byte for alpha.

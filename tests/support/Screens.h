@@ -3,6 +3,7 @@
 // the screen, or one window as it shows).
 #include <windows.h>
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -10,6 +11,8 @@ namespace quorva::test {
 
 // 0x00RRGGBB per pixel, rows from the top; empty for an empty rectangle.
 std::vector<DWORD> ScreenPixels(const RECT& rc);
+// The pixels that draw leaves in a w x h 32-bit memory DC, in the same form.
+std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& draw);
 
 bool SaveScreen(const RECT& rc, const std::wstring& file);
 bool SaveWindowShot(HWND window, const std::wstring& file);

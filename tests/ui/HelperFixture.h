@@ -71,6 +71,19 @@ class Helper : public ::testing::Test {
     ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == form->hWnd() && form->ActiveControl() != nullptr; }));
   }
   LONG Style(int id) { return GetWindowLongW(form->Item(id), GWL_STYLE); }
+
+  // The control holds the text with the given selection and has the focus; returns the control.
+  HWND Prepare(int id, const wchar_t* text, int selStart, int selEnd) {
+    HWND h = form->Item(id);
+    SetText(h, text);
+    SetFocus(h);
+    if (id == kCombo) {
+      SendMessageW(h, CB_SETEDITSEL, 0, MAKELPARAM(selStart, selEnd));
+    } else {
+      SendMessageW(h, EM_SETSEL, selStart, selEnd);
+    }
+    return h;
+  }
   std::unique_ptr<HelperForm> form;
   std::unique_ptr<clsForm> helper;
 };

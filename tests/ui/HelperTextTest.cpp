@@ -28,14 +28,7 @@ TEST_F(Helper, TrimmingKeepsTheCaretAndSelectionOnTheSameCharacters) {
     for (const TrimCase& c : cases) {
       SCOPED_TRACE(testing::Message() << "control " << id << " text " << testing::PrintToString(c.Text) << " sel "
                                       << c.SelStart << "-" << c.SelEnd);
-      HWND h = form->Item(id);
-      SetText(h, c.Text);
-      SetFocus(h);
-      if (id == kCombo) {
-        SendMessageW(h, CB_SETEDITSEL, 0, MAKELPARAM(c.SelStart, c.SelEnd));
-      } else {
-        SendMessageW(h, EM_SETSEL, c.SelStart, c.SelEnd);
-      }
+      HWND h = Prepare(id, c.Text, c.SelStart, c.SelEnd);
       PostKey(GetFocus(), VK_RETURN);
       EXPECT_EQ(TextOf(h), c.Trimmed);
       EXPECT_EQ(SelStart(h), c.NewStart);

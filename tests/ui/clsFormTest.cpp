@@ -82,14 +82,7 @@ TEST_F(Helper, DeleteAtTheEndRemovesTheLastCharacter) {
   };
   for (int id : {kNoTag, kCombo}) {
     for (const DeleteCase& c : cases) {
-      HWND h = form->Item(id);
-      SetText(h, c.Text);
-      SetFocus(h);
-      if (id == kCombo) {
-        SendMessageW(h, CB_SETEDITSEL, 0, MAKELPARAM(c.SelStart, c.SelEnd));
-      } else {
-        SendMessageW(h, EM_SETSEL, c.SelStart, c.SelEnd);
-      }
+      HWND h = Prepare(id, c.Text, c.SelStart, c.SelEnd);
       PostKey(GetFocus(), VK_DELETE);
       EXPECT_EQ(TextOf(h), c.After) << "control " << id << " text '" << c.Text << "' sel " << c.SelStart;
     }
