@@ -1,6 +1,5 @@
 #include "bridge/clsTeraPad.h"
 
-#include <algorithm>
 #include <climits>
 #include <cmath>
 
