@@ -169,9 +169,9 @@ std::wstring_view AccessibleName(int controlId) {
   return {};
 }
 
-void GiveAccessibleNames(HWND window) {
+void GiveAccessibleNames(const std::function<HWND(int)>& item) {
   for (const NameRow& row : kNames) {
-    HWND control = GetDlgItem(window, row.Id);
+    HWND control = item(row.Id);
     if (!control) continue;
     auto previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NamedControlProc)));

@@ -4,6 +4,7 @@
 // wrong; each named control answers with its own name instead. Nothing drawn changes.
 #include <windows.h>
 
+#include <functional>
 #include <string_view>
 
 namespace quorva {
@@ -12,7 +13,7 @@ namespace quorva {
 // control's own text already names it.
 std::wstring_view AccessibleName(int controlId);
 
-// Makes every control of the window that has a name in the table answer with it.
-void GiveAccessibleNames(HWND window);
+// Makes every control that has a name in the table answer with it; item finds a control by ID.
+void GiveAccessibleNames(const std::function<HWND(int)>& item);
 
 }  // namespace quorva

@@ -35,24 +35,29 @@ Form* Form::FromHandle(HWND hwnd) {
   return reinterpret_cast<Form*>(GetWindowLongPtrW(hwnd, GWLP_USERDATA));
 }
 
-void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon) {
+void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon,
+                            const RECT* place) {
   RegisterFormClass(&Form::WndProc);
-  CreateWindowExW(exStyle, kFormClass, caption, style, CW_USEDEFAULT, CW_USEDEFAULT, 100, 100, nullptr, nullptr,
-                  GetModuleHandleW(nullptr), this);
+  int x = CW_USEDEFAULT, y = CW_USEDEFAULT, width = 100, height = 100;
+  if (place) x = place->left, y = place->top, width = place->right - place->left, height = place->bottom - place->top;
+  CreateWindowExW(exStyle, kFormClass, caption, style, x, y, width, height, nullptr, nullptr, GetModuleHandleW(nullptr),
+                  this);
   if (!hwnd_) return;
   if (icon) {
     // The class's icons, which the caption, the task bar and Alt+Tab fall back to: each
     // WM_SETICON would convert the images for the display again, a cost at every start.
-    SetClassLongPtrW(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
+    // The small one first: a large icon on a class without a small one gets a shrunk copy made.
     SetClassLongPtrW(hwnd_, GCLP_HICONSM, reinterpret_cast<LONG_PTR>(smallIcon ? smallIcon : icon));
+    SetClassLongPtrW(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   }
   dpi_ = GetDpiForWindow(hwnd_);
   if (dpi_ == 0) dpi_ = 96;
 }
 
 HWND Form::AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
-                      const wchar_t* typeName, const wchar_t* text, const wchar_t* tag) {
-  HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, 0, 0, 0, 0, hwnd_,
+                      const wchar_t* typeName, const wchar_t* text, const wchar_t* tag, const RECT& place) {
+  HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, place.left, place.top,
+                                 place.right - place.left, place.bottom - place.top, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
   controls_.push_back(Control{control, id, name, typeName, tag});
   return control;

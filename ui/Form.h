@@ -82,12 +82,15 @@ class Form {
  protected:
   Form() = default;
 
-  // Creates the window (not shown). Call once, from the derived constructor. The icons (the
-  // small one drawn for the caption; the large one when null) become the form class's icons.
-  void CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon = nullptr);
-  // Creates a control as a direct child of the window and adds it to the collection.
+  // Creates the window (not shown), at place (screen pixels) when given. Call once, from the
+  // derived constructor. The icons (the small one drawn for the caption; the large one when
+  // null) become the form class's icons.
+  void CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, HICON icon, HICON smallIcon = nullptr,
+                        const RECT* place = nullptr);
+  // Creates a control as a direct child of the window, at place (client pixels), and adds it to
+  // the collection.
   HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
-                  const wchar_t* typeName, const wchar_t* text = L"", const wchar_t* tag = L"");
+                  const wchar_t* typeName, const wchar_t* text = L"", const wchar_t* tag = L"", const RECT& place = {});
 
   virtual void Form_GotFocus() {}
   virtual void Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) { (void)KeyCode, (void)Shift; }

@@ -48,11 +48,21 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   // The caption and the task bar use the 16 x 16 image, drawn for that size, not a shrunk 32 x 32.
   const int small = GetSystemMetrics(SM_CXSMICON);
   auto smallIcon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, small, small, LR_SHARED));
-  CreateFormWindow(kCaption, kWindowStyle, 0, icon, smallIcon);
+  // Created at its final size, centred on the main screen and at that screen's DPI: a window
+  // moved or resized after creation costs start-up time.
+  const UINT dpi = GetDpiForSystem();
+  const RECT place = FormRect(dpi, CW_USEDEFAULT, CW_USEDEFAULT);
+  CreateFormWindow(kCaption, kWindowStyle, 0, icon, smallIcon, &place);
   if (!hWnd()) return;  // no window to fill; start-up reports it
+  MakeFonts();
   CreateControls();
-  GiveAccessibleNames(hWnd());
-  ApplyLayout(CW_USEDEFAULT, CW_USEDEFAULT);
+  LoadPictures();
+  GiveAccessibleNames([this](int id) { return Item(id); });
+  if (Dpi() != dpi) {
+    const RECT r = FormRect(Dpi(), CW_USEDEFAULT, CW_USEDEFAULT);
+    SetWindowPos(hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  }
+  FitClientArea();
   Form_Initialize();
 }
 

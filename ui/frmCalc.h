@@ -43,7 +43,14 @@ class frmCalc final : public Form {
   void CreateControls();
   void LoadPictures();
   void CreateTooltips();
+  void MakeFonts();  // for the window's DPI
   HFONT FontOf(FontKind kind) const;
+  void GiveFont(const ControlRow& row, HWND control);
+  // Where a control goes at the window's DPI, in client pixels; labels are measured on measure.
+  RECT ControlRect(const ControlRow& row, HDC measure) const;
+  // The window's rectangle at dpi; centred on the screen for CW_USEDEFAULT.
+  static RECT FormRect(UINT dpi, int left, int top);
+  void FitClientArea();
   void ApplyLayout(int left, int top);
   void Form_Initialize();
 

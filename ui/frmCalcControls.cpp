@@ -61,13 +61,19 @@ HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
 }  // namespace
 
 void frmCalc::CreateControls() {
+  // Each control is created where it goes, in its font: moving and resizing them afterwards is
+  // start-up time (a round trip to the window manager each).
+  HDC measure = CreateCompatibleDC(nullptr);
   for (const ControlRow& row : kControls) {
     const KindRow& kind = KindOf(row);
     DWORD style = WS_VISIBLE | kind.Style | row.Style | (row.Enabled ? 0 : WS_DISABLED);
-    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag);
+    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag,
+                        ControlRect(row, measure));
+    GiveFont(row, h);
     if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);
     if (!row.InputMethod) ImmAssociateContext(h, nullptr);
   }
+  DeleteDC(measure);
   // Once all exist: a control created later would otherwise go below a frame moved down earlier.
   // Only the drawing order changes; the Tab order stays the collection order.
   for (const ControlRow& row : kControls) {
@@ -116,62 +122,83 @@ HFONT frmCalc::FontOf(FontKind kind) const {
   }
 }
 
-void frmCalc::ApplyLayout(int left, int top) {
+void frmCalc::MakeFonts() {
   const UINT dpi = Dpi();
-  LoadPictures();
-  // The controls hold the old fonts until they are given the new ones.
-  const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
   fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);
   fontBold_ = MakeFont(L"ＭＳ Ｐゴシック", true, dpi);
   fontFixed_ = MakeFont(L"ＭＳ ゴシック", false, dpi);
   SendMessageW(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontDefault_), FALSE);
+}
 
-  for (const ControlRow& row : kControls) {
-    HWND h = Item(row.Id);
-    HFONT font = FontOf(row.Font);
-    SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(font), IsWindowVisible(hWnd()));  // hidden: drawn at show
-    if (row.ControlKind == Kind::TextBox && (row.Style & ES_CENTER)) {
-      // A centred box of one character needs all of its narrow width: with the font's margins
-      // the character would not fit and would wrap to a line of its own. (A new font brings
-      // the margins back, so they go after it.)
-      SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
-    }
-    POINT origin = TwipOrigin(row);
-    int width = Pixels(row.Width), height = Pixels(row.Height);
-    if (row.ControlKind == Kind::Label) {
-      // Labels are sized to their text; the designed size is what the text needs in the
-      // designed font, so a wider substitute font grows the label instead of cutting it.
-      HDC hdc = GetDC(h);
-      HGDIOBJ old = SelectObject(hdc, font);
-      RECT rc{0, 0, 0, 0};
-      DrawTextW(hdc, row.Caption, -1, &rc, DT_CALCRECT | DT_NOPREFIX);
-      SelectObject(hdc, old);
-      ReleaseDC(h, hdc);
-      width = std::max(width, static_cast<int>(rc.right));
-      height = std::max(height, static_cast<int>(rc.bottom));
-    }
-    SetWindowPos(h, nullptr, Pixels(origin.x), Pixels(origin.y), width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+void frmCalc::GiveFont(const ControlRow& row, HWND h) {
+  SendMessageW(h, WM_SETFONT, reinterpret_cast<WPARAM>(FontOf(row.Font)), IsWindowVisible(hWnd()));  // hidden: drawn at show
+  if (row.ControlKind == Kind::TextBox && (row.Style & ES_CENTER)) {
+    // A centred box of one character needs all of its narrow width: with the font's margins
+    // the character would not fit and would wrap to a line of its own. (A new font brings
+    // the margins back, so they go after it.)
+    SendMessageW(h, EM_SETMARGINS, EC_LEFTMARGIN | EC_RIGHTMARGIN, 0);
   }
-  for (HFONT f : oldFonts) {
-    if (f) DeleteObject(f);
-  }
+}
 
-  RECT frame{0, 0, Pixels(kClientWidth), Pixels(kClientHeight)};
+RECT frmCalc::ControlRect(const ControlRow& row, HDC measure) const {
+  POINT origin = TwipOrigin(row);
+  int width = Pixels(row.Width), height = Pixels(row.Height);
+  if (row.ControlKind == Kind::Label) {
+    // Labels are sized to their text; the designed size is what the text needs in the
+    // designed font, so a wider substitute font grows the label instead of cutting it.
+    HGDIOBJ old = SelectObject(measure, FontOf(row.Font));
+    RECT rc{0, 0, 0, 0};
+    DrawTextW(measure, row.Caption, -1, &rc, DT_CALCRECT | DT_NOPREFIX);
+    SelectObject(measure, old);
+    width = std::max(width, static_cast<int>(rc.right));
+    height = std::max(height, static_cast<int>(rc.bottom));
+  }
+  const int left = Pixels(origin.x), top = Pixels(origin.y);
+  return RECT{left, top, left + width, top + height};
+}
+
+RECT frmCalc::FormRect(UINT dpi, int left, int top) {
+  RECT frame{0, 0, MulDiv(kClientWidth, static_cast<int>(dpi), 1440), MulDiv(kClientHeight, static_cast<int>(dpi), 1440)};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
-  int width = frame.right - frame.left, height = frame.bottom - frame.top;
+  const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   if (left == CW_USEDEFAULT) {
     left = (GetSystemMetrics(SM_CXSCREEN) - width) / 2;
     top = (GetSystemMetrics(SM_CYSCREEN) - height) / 2;
   }
-  SetWindowPos(hWnd(), nullptr, left, top, width, height, SWP_NOZORDER | SWP_NOACTIVATE);
+  return RECT{left, top, left + width, top + height};
+}
+
+void frmCalc::FitClientArea() {
   // The frame may differ from the computed one (a window not yet moved to the new DPI, themes):
   // the client area is what must have the designed size.
-  RECT client;
+  RECT client, window;
   GetClientRect(hWnd(), &client);
   int dx = Pixels(kClientWidth) - client.right, dy = Pixels(kClientHeight) - client.bottom;
-  if (dx != 0 || dy != 0) {
-    SetWindowPos(hWnd(), nullptr, 0, 0, width + dx, height + dy, SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+  if (dx == 0 && dy == 0) return;
+  GetWindowRect(hWnd(), &window);
+  SetWindowPos(hWnd(), nullptr, 0, 0, window.right - window.left + dx, window.bottom - window.top + dy,
+               SWP_NOZORDER | SWP_NOACTIVATE | SWP_NOMOVE);
+}
+
+void frmCalc::ApplyLayout(int left, int top) {
+  LoadPictures();
+  // The controls hold the old fonts until they are given the new ones.
+  const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
+  MakeFonts();
+  HDC measure = CreateCompatibleDC(nullptr);
+  for (const ControlRow& row : kControls) {
+    HWND h = Item(row.Id);
+    GiveFont(row, h);
+    const RECT r = ControlRect(row, measure);
+    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
   }
+  DeleteDC(measure);
+  for (HFONT f : oldFonts) {
+    if (f) DeleteObject(f);
+  }
+  const RECT r = FormRect(Dpi(), left, top);
+  SetWindowPos(hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+  FitClientArea();
 }
 
 }  // namespace quorva
