@@ -59,10 +59,10 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   LoadPictures();
   GiveAccessibleNames([this](int id) { return Item(id); });
   if (Dpi() != dpi) {
-    const RECT r = FormRect(Dpi(), CW_USEDEFAULT, CW_USEDEFAULT);
-    SetWindowPos(hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    PlaceWindow(CW_USEDEFAULT, CW_USEDEFAULT);  // it opened on a screen of another DPI
+  } else {
+    FitClientArea();
   }
-  FitClientArea();
   Form_Initialize();
 }
 

@@ -51,6 +51,8 @@ class frmCalc final : public Form {
   // The window's rectangle at dpi; centred on the screen for CW_USEDEFAULT.
   static RECT FormRect(UINT dpi, int left, int top);
   void FitClientArea();
+  // Moves and sizes the window for its DPI; centred on the screen for CW_USEDEFAULT.
+  void PlaceWindow(int left, int top);
   void ApplyLayout(int left, int top);
   void Form_Initialize();
 

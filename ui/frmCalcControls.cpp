@@ -196,6 +196,10 @@ void frmCalc::ApplyLayout(int left, int top) {
   for (HFONT f : oldFonts) {
     if (f) DeleteObject(f);
   }
+  PlaceWindow(left, top);
+}
+
+void frmCalc::PlaceWindow(int left, int top) {
   const RECT r = FormRect(Dpi(), left, top);
   SetWindowPos(hWnd(), nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
   FitClientArea();
