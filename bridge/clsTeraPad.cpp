@@ -189,6 +189,17 @@ void clsTeraPad::SelText(const std::wstring& sText) {
   Trapped(trap, [&] { ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); }); });
 }
 
+void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
+  RetryTrap trap(reports_);
+  Trapped(trap, [&] {
+    std::string bytes;
+    if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
+    ReplaceSelection(trap, sText, [&] {
+      SendMessageA(hEdit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes.c_str()));
+    });
+  });
+}
+
 void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
   const std::u16string s = FromWide(sText);
   int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;

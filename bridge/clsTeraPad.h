@@ -48,6 +48,9 @@ class clsTeraPad {
   virtual void Text(const std::wstring& sText);
   virtual std::wstring SelText();
   virtual void SelText(const std::wstring& sText);
+  // As SelText write, but the replacement is one undoable step: one undo in the editor gives the
+  // selection back (where the editor takes the text whole).
+  virtual void SelTextUndoable(const std::wstring& sText);
   virtual std::wstring Clip();
   virtual void Clip(const std::wstring& sText);
   virtual std::wstring File();

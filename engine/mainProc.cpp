@@ -73,6 +73,7 @@ std::u16string CanonicalText(std::u16string_view typed) {
   for (char16_t c : typed) {
     if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
     else if (c == 0x3000) c = u' ';
+    else if (c == 0x00F7) c = u'/';  // the division sign, as "×" is the multiplication sign
     if (c == u' ') continue;
     if (IsSign(c)) {
       if (!run) run = w;
@@ -83,6 +84,8 @@ std::u16string CanonicalText(std::u16string_view typed) {
     *w++ = c == u'[' ? u'(' : c == u']' ? u')' : c;
   }
   if (run) w = RewriteRun(run, w);
+  // "1+2=" as people write a sum: a closing equals sign is not part of the expression.
+  if (w != first && w[-1] == u'=') --w;
   out.resize(static_cast<size_t>(w - first));
   return out;
 }
@@ -100,6 +103,13 @@ constexpr PairCheck kPairChecks[] = {
 }  // namespace
 
 std::u16string Calculate(std::u16string& text, const NumberLocale& locale) {
+  std::u16string messages;
+  std::u16string result = CalculateSilently(text, messages, locale);
+  if (!messages.empty()) ShowMessageBox({messages, kAppTitle, kMbOk, u"", 0});
+  return result;
+}
+
+std::u16string CalculateSilently(std::u16string& text, std::u16string& messages, const NumberLocale& locale) {
   std::u16string work = CanonicalText(text);
 
   // The display form ("_" shown as "-") is only built when the expression is rejected.
@@ -114,7 +124,7 @@ std::u16string Calculate(std::u16string& text, const NumberLocale& locale) {
     for (size_t k = 0; k < std::size(kPairChecks); ++k)
       if (kPairChecks[k].pair[0] == before && kPairChecks[k].pair[1] == c) pairFound[k] = true;
   }
-  std::u16string messages;
+  messages.clear();
   if (closes < opens) messages += u"閉じ括弧が足りません\r\n";
   if (opens < closes) messages += u"括弧が足りません\r\n";
   for (size_t k = 0; k < std::size(kPairChecks); ++k)
@@ -125,7 +135,6 @@ std::u16string Calculate(std::u16string& text, const NumberLocale& locale) {
     std::replace(display.begin(), display.end(), u'_', u'-');
     std::replace(display.begin(), display.end(), u'\u00D7', u'*');
     text = display;
-    ShowMessageBox({messages, kAppTitle, kMbOk, u"", 0});
     return u"";
   }
 

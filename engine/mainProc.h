@@ -16,6 +16,10 @@ inline constexpr char16_t kAppTitle[] = u"Quorva";
 // (RuntimeError 5, 6, 13) pass through.
 std::u16string Calculate(std::u16string& text, const NumberLocale& locale = {});
 
+// Calculate without the message box: a rejected expression's messages (one per line) go to
+// `messages`, which is left empty otherwise.
+std::u16string CalculateSilently(std::u16string& text, std::u16string& messages, const NumberLocale& locale = {});
+
 // Evaluates canonical text ("×" multiply, "_" subtract, "-" sign) and returns what remains when
 // no ")" and no operator is left.
 std::u16string EvalText(const std::u16string& text, const NumberLocale& locale = {});

@@ -65,6 +65,7 @@ std::vector<std::wstring> SplitArguments(std::wstring_view line) {
 
 StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
   StartOptions options;
+  std::wstring appendArg;
   for (const std::wstring& arg : arguments) {
     if (arg.empty()) continue;  // an empty placeholder from a tool menu names nothing
     const std::wstring_view name = std::wstring_view(arg).substr(1);
@@ -75,6 +76,11 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
       options.Group = true;
     } else if (option && SameName(name, L"wide")) {
       options.Wide = true;
+    } else if (option && SameName(name, L"now")) {
+      options.Now = true;
+    } else if (option && SameName(name, L"append")) {
+      options.Append = true;
+      appendArg = arg;
     } else if (option && name.size() == 8 && SameName(name.substr(0, 7), L"places:") && name[7] >= L'0' &&
                name[7] <= L'9') {
       options.Places = name[7];
@@ -82,13 +88,18 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
       options.Rejected.push_back(arg);
     }
   }
+  // Appending is a way of working in place: alone it would do nothing, which the user should hear of.
+  if (options.Append && !options.Now) {
+    options.Rejected.push_back(appendArg);
+    options.Append = false;
+  }
   return options;
 }
 
 std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected) {
   std::u16string text = u"次の起動オプションは使えないため、無視しました。\r";
   for (const std::wstring& arg : rejected) text += u"\r    " + FromWide(arg);
-  text += u"\r\r使えるオプション:\r    /selection   /group   /wide\r    /places:N (N は 0～9 の数字)";
+  text += u"\r\r使えるオプション:\r    /selection   /group   /wide\r    /places:N (N は 0～9 の数字)\r    /now   /now /append";
   return text;
 }
 

@@ -4,6 +4,10 @@
 //   /places:N    start with N (one digit, 0 to 9) decimal places
 //   /group       start with digit grouping on
 //   /wide        start with full-width answers on
+//   /now         no window: the editor's selection is calculated line by line and each
+//                expression gives way to its answer (the window opens only when something
+//                needs the user)
+//   /append      with /now: the answer follows the expression ("1+2 = 3.00")
 // Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
 // starts exactly as it always has.
 #include <optional>
@@ -18,6 +22,8 @@ struct StartOptions {
   std::optional<wchar_t> Places;  // the digit for the decimal-places box
   bool Group = false;
   bool Wide = false;
+  bool Now = false;
+  bool Append = false;
   std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
 };
 

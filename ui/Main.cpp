@@ -10,8 +10,8 @@ namespace quorva {
 std::unique_ptr<clsTeraPad> gTeraPad;
 std::unique_ptr<frmCalc> gCalc;
 
-void Main(const StartOptions& options) {
-  gTeraPad = std::make_unique<clsTeraPad>();
+void Main(const StartOptions& options, const WindowStart& start) {
+  if (!gTeraPad) gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
   gCalc = std::make_unique<frmCalc>([] { PostQuitMessage(0); });
   if (!gCalc->hWnd()) {
@@ -24,12 +24,28 @@ void Main(const StartOptions& options) {
     return;
   }
   ApplyStartOptions(*gCalc, gTeraPad.get(), options);
+  PutExpression(*gCalc, start.Expression);
+  if (!start.Answer.empty()) gCalc->PutAnswer(start.Answer);
   gCalc->Show();
+  if (start.Calculate) gCalc->PressCalculate();
   ReportRejectedArguments(options);
 }
 
 int RunQuorva() {
-  Main(ParseStartOptions(SplitArguments(GetCommandLineW())));
+  StartOptions options = ParseStartOptions(SplitArguments(GetCommandLineW()));
+  WindowStart start;
+  if (options.Now) {
+    gTeraPad = std::make_unique<clsTeraPad>();
+    std::optional<WindowStart> handedOver = RunInPlace(*gTeraPad, options);
+    if (!handedOver) {
+      gTeraPad.reset();
+      ReportRejectedArguments(options);
+      return 0;
+    }
+    start = std::move(*handedOver);
+    options.Selection = false;  // what the selection held is in start already
+  }
+  Main(options, start);
   int code = RunMessageLoop();
   gCalc.reset();
   gTeraPad.reset();

@@ -4,6 +4,7 @@
 
 #include "bridge/clsTeraPad.h"
 #include "ui/CommandLine.h"
+#include "ui/InPlace.h"
 #include "ui/frmCalc.h"
 
 namespace quorva {
@@ -12,13 +13,15 @@ namespace quorva {
 extern std::unique_ptr<clsTeraPad> gTeraPad;
 extern std::unique_ptr<frmCalc> gCalc;
 
-// Creates the bridge and the window, puts the start-up options in, shows the window and reports
-// any argument that was not understood; the window's unloading ends the message loop. A window
-// that cannot be created is reported, and the message loop ends at once (exit code 1).
-void Main(const StartOptions& options = {});
+// Creates the bridge (unless the in-place road already has) and the window, puts the start-up
+// options and what the in-place road left in, shows the window and reports any argument that was
+// not understood; the window's unloading ends the message loop. A window that cannot be created is
+// reported, and the message loop ends at once (exit code 1).
+void Main(const StartOptions& options = {}, const WindowStart& start = {});
 
-// Main with the options of the process's command line, then the message loop until the window
-// has unloaded. Returns the exit code.
+// The options of the process's command line: with /now the in-place road first, which ends the
+// run when it is done; otherwise Main, then the message loop until the window has unloaded.
+// Returns the exit code.
 int RunQuorva();
 
 }  // namespace quorva

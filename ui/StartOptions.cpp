@@ -11,7 +11,6 @@ namespace quorva {
 
 namespace {
 
-constexpr uint32_t kMbIconExclamation = 0x0030;
 constexpr UINT kCaretToEnd = WM_APP + 0x51;
 constexpr UINT_PTR kCaretSubclass = 0x51;
 
@@ -46,7 +45,10 @@ void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& op
   if (options.Group) SetValue(form.Item(IDC_CHKGROUP), BST_CHECKED);
   if (options.Wide) SetValue(form.Item(IDC_CHKWIDE), BST_CHECKED);
   if (!options.Selection || !bridge || !bridge->hEdit()) return;
-  const std::wstring expression = ExpressionFromSelection(bridge->SelText());
+  PutExpression(form, ExpressionFromSelection(bridge->SelText()));
+}
+
+void PutExpression(frmCalc& form, const std::wstring& expression) {
   if (expression.empty()) return;
   HWND calc = form.Item(IDC_TXTCALC);
   SetText(calc, expression);

@@ -13,6 +13,9 @@ namespace quorva {
 // or without an edit control), or an empty selection, leaves the box empty.
 void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& options);
 
+// The expression box holds expression, the caret after it once the box has the focus.
+void PutExpression(frmCalc& form, const std::wstring& expression);
+
 // One message box naming every rejected argument; nothing when there is none.
 void ReportRejectedArguments(const StartOptions& options);
 

@@ -8,11 +8,12 @@
 #include "common/Ansi.h"
 #include "common/UserLocale.h"
 #include "common/subTool.h"
-#include "engine/FormatAnswer.h"
+#include "engine/InPlace.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/InPlace.h"
 #include "ui/Main.h"
 #include "ui/resource.h"
 
@@ -21,7 +22,6 @@ namespace quorva {
 namespace {
 
 constexpr UINT_PTR kReselectAfterClick = 1;  // timer
-constexpr uint32_t kMbIconExclamation = 0x0030;
 
 // Line breaks and tabs in an expression are blanks, as the engine takes the full-width blank:
 // a line copied whole from the editor brings its line break along. One for one, so that
@@ -142,9 +142,9 @@ void frmCalc::cmdSum_Click() {
   const std::u16string typed = text;
   std::u16string answer;
   try {
-    std::u16string result = Calculate(text, locale_);
-    answer = FormatAnswer(result, FromWide(GetText(Item(IDC_TXTAFTER))), GetValue(Item(IDC_CHKGROUP)) == BST_CHECKED,
-                          GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED, locale_);
+    const AnswerFormat format{FromWide(GetText(Item(IDC_TXTAFTER))), GetValue(Item(IDC_CHKGROUP)) == BST_CHECKED,
+                              GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED};
+    answer = AnswerOf(text, format, locale_);
   } catch (const RuntimeError& e) {
     // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) is
     // reported; the window stays open and the previous answer stays in place.
@@ -159,6 +159,12 @@ void frmCalc::cmdSum_Click() {
     SendMessageW(calc, EM_SCROLLCARET, 0, 0);
   }
   SetText(Item(IDC_TXTANS), ToWide(answer));
+}
+
+void frmCalc::PutAnswer(const std::wstring& answer) { SetText(Item(IDC_TXTANS), answer); }
+
+void frmCalc::PressCalculate() {
+  SendMessageW(hWnd(), WM_COMMAND, MAKEWPARAM(IDC_CMDSUM, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDC_CMDSUM)));
 }
 
 void frmCalc::cmdClr_Click() {
@@ -189,21 +195,9 @@ void frmCalc::cmdCopy_Click() {
 void frmCalc::cmdTeraPad_Click() {
   std::wstring answer = Trim(GetText(Item(IDC_TXTANS)));
   if (answer.empty() || !gTeraPad || !gTeraPad->hEdit()) return;
-  if (!IsWindow(gTeraPad->hEdit())) {
-    // The editor was closed after Quorva started: nothing can take the answer. Say so and stay
-    // open, so that the answer can still be copied.
-    MessageBoxRequest box;
-    box.Text = kEditorClosedNotice;
-    box.Caption = kAppTitle;
-    box.Style = kMbIconExclamation;
-    ShowMessageBox(box);
-    return;
-  }
-  // A hand-over that the bridge reported (a read-only editor, a partial take, an editor closed
-  // meanwhile) keeps the window open with its answer, so that it can still be copied.
-  const int32_t reported = gTeraPad->Reports();
-  gTeraPad->SelText(answer);
-  if (gTeraPad->Reports() != reported) return;
+  // A hand-over that failed (a closed or read-only editor, a partial take) was reported; the
+  // window stays open with its answer, so that it can still be copied.
+  if (!HandOver(*gTeraPad, answer, false)) return;
   Unload();
 }
 
@@ -243,9 +237,7 @@ void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
   const Control* active = ActiveControl();
   if (KeyCode != VK_RETURN || !active) return;
   switch (active->Id) {
-    case IDC_TXTCALC:
-      SendMessageW(hWnd(), WM_COMMAND, MAKEWPARAM(IDC_CMDSUM, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDC_CMDSUM)));
-      break;
+    case IDC_TXTCALC: PressCalculate(); break;
     case IDC_TXTAFTER: SetFocus(Item(IDC_TXTCALC)); break;
     case IDC_CHKGROUP:
     case IDC_CHKWIDE:

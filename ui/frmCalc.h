@@ -22,6 +22,10 @@ class frmCalc final : public Form {
 
   // Shows the window modeless, centred on the screen.
   void Show();
+  // An answer worked out before the window opened; the buttons that hand it on follow it.
+  void PutAnswer(const std::wstring& answer);
+  // The calculate command, as Enter in the expression box gives it.
+  void PressCalculate();
 
   // From the form's own table: GetDlgItem would ask the window manager each time.
   HWND Item(int id) const {

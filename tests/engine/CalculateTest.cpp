@@ -76,6 +76,15 @@ const Case kCases[] = {
      u"閉じ括弧が足りません\r\n「+*」となっています\r\n「-*」となっています\r\n「+/」となっています\r\n"
      u"「-/」となっています\r\n「+^」となっています\r\n「-^」となっています\r\n"},
     {u"１＋＊２", u"", u"1+*2", u"「+*」となっています\r\n"},
+    // What people write around an expression: a closing equals sign, the division sign.
+    {u"1980\u00D73\uFF1D", u"5940", u"1980\u00D73\uFF1D", u""},
+    {u"1+2 = ", u"3", u"1+2 = ", u""},
+    {u"100\u00F74", u"25", u"100\u00F74", u""},
+    {u"6\u00F7-2", u"-3", u"6\u00F7-2", u""},
+    {u"(1+2=", u"", u"(1+2", u"閉じ括弧が足りません\r\n"},
+    {u"1+\u00F72", u"", u"1+/2", u"「+/」となっています\r\n"},
+    {u"=", u"", u"=", u""},
+    {u"1+2==", u"", u"1+2==", u"", kTypeMismatch},  // only one closing sign is not part of it
     // Evaluation errors pass through and leave the text alone.
     {u")1+2(", u"", u")1+2(", u"", kInvalidArgument},
     {u")1(", u"", u")1(", u"", kInvalidArgument},

@@ -1,0 +1,63 @@
+#pragma once
+// The answer as the window shows it, and the in-place work on an editor's selection: every line
+// that is an expression gets its answer, in place of the expression or after it.
+#include <functional>
+#include <optional>
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "NumberLocale.h"
+
+namespace quorva {
+
+// How an answer is written: the decimal-places text (one digit "0".."9", anything else the
+// locale's default), grouping and full width.
+struct AnswerFormat {
+  std::u16string Places;
+  bool Group = false;
+  bool Wide = false;
+};
+
+// Calculate, then format: the one road from an expression to the text of its answer. `text` and
+// the message box behave as with Calculate; evaluation errors pass through. "" when the expression
+// gives no number.
+std::u16string AnswerOf(std::u16string& text, const AnswerFormat& format, const NumberLocale& locale = {});
+
+// The same without a message box and without raising: nothing when the expression is rejected,
+// cannot be evaluated or gives no number.
+std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, const AnswerFormat& format,
+                                            const NumberLocale& locale = {});
+
+// One line of a selection and the line break that ends it ("" for the last line). CR LF, a lone
+// LF and a lone CR each end a line, and are kept as they were.
+struct Line {
+  std::u16string_view Text;
+  std::u16string_view Break;
+};
+std::vector<Line> SplitLines(std::u16string_view text);
+
+// Blanks around an expression: space, tab and the ideographic space.
+bool IsBlank(char16_t c);
+
+enum class InPlaceMode {
+  kReplace,  // the expression gives way to its answer; blanks around it stay
+  kAppend,   // the answer follows: "1+2" -> "1+2 = 3", "1+2 =" -> "1+2 = 3", "1+2=" -> "1+2=3"
+};
+
+// A line with its answer written in, per the mode.
+std::u16string WithAnswer(std::u16string_view line, std::u16string_view answer, InPlaceMode mode);
+
+struct InPlaceResult {
+  std::u16string Text;        // the whole new selection
+  int Answered = 0;           // lines that got an answer
+  std::u16string Expression;  // the first of them, and its answer
+  std::u16string Answer;
+};
+
+// Works the selection line by line. answerOf gives a line's answer, or nothing when the line is
+// not an expression; a line without one stays exactly as it was, and so do the line breaks.
+using LineAnswerer = std::function<std::optional<std::u16string>(std::u16string_view)>;
+InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf);
+
+}  // namespace quorva

@@ -1,0 +1,133 @@
+// quorva.exe /now against the stand-in editor in another process: the selection's expressions give
+// way to (or are followed by) their answers with no window, in one undoable step; where that cannot
+// be done the window opens with what the user needs, and the editor's text stays as it was.
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "common/Ansi.h"
+#include "tests/support/EditorProcess.h"
+#include "tests/support/Processes.h"
+#include "tests/support/TempFile.h"
+#include "tests/support/Wait.h"
+#include "ui/resource.h"
+
+namespace quorva::test {
+namespace {
+
+constexpr wchar_t kCaption[] = L"Quorva β1";
+
+int Bytes(const std::u16string& text) { return static_cast<int>(ToAnsi(text).size()); }
+
+// The editor in front with text, the selection from the first `before` to the end of `selected`.
+struct Scene {
+  std::u16string before, selected, after;
+  std::wstring switches;
+};
+
+std::wstring Switches(const Scene& s, const TempFile& file) {
+  const int start = Bytes(s.before), end = start + Bytes(s.selected);
+  return s.switches + L" --pos 0,0,360,240 --file \"" + file.Path() + L"\" --sel " + std::to_wstring(start) + L"," +
+         std::to_wstring(end);
+}
+
+TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
+  const struct {
+    const wchar_t* args;
+    Scene scene;
+    std::u16string want;  // the new selection
+  } rows[] = {
+      {L"/now", {u"合計 ", u"1,234*1.08", u" 円"}, u"1332.72"},
+      {L"/now /append", {u"合計 ", u"1,234*1.08", u" 円"}, u"1,234*1.08 = 1332.72"},
+      {L"/now /append", {u"", u"1+2=", u"\r\nnext"}, u"1+2=3.00"},
+      {L"/now /append", {u"", u"1+2 = ", u""}, u"1+2 = 3.00"},
+      {L"-NOW -Append", {u"x ", u"1980×3＝", u""}, u"1980×3＝5940.00"},
+      {L"/now", {u"", u"100÷4", u""}, u"25.00"},
+      {L"/now /wide /group", {u"", u"1234.5*1000", u""}, u"１，２３４，５００．００"},
+      {L"/now /places:0 /group", {u"", u"1234.5*1000", u""}, u"1,234,500"},
+      {L"/now /append /places:1",
+       {u"memo\r\n", u"家賃 (note)\r\n120000/3\r\n\r\n  \r\n(1+2\r\n2^10 =", u"\r\n"},
+       u"家賃 (note)\r\n120000/3 = 40000.0\r\n\r\n  \r\n(1+2\r\n2^10 = 1024.0"},
+      {L"/now", {u"", u"1+1\r\n2+2", u""}, u"2.00\r\n4.00"},
+      {L"/now", {u"", u"1+1", u"", L"--take-limit 3"}, u"2.00"},  // taken in pieces
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(ToAnsi(FromWide(r.args) + u" " + r.scene.selected));
+    const std::string original = ToAnsi(r.scene.before + r.scene.selected + r.scene.after);
+    TempFile file(L"inplace.txt", original);
+    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), Switches(r.scene, file));
+    ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
+
+    Process quorva;
+    ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), r.args));
+    bool window = false;
+    ASSERT_TRUE(WaitUntil([&] {
+      window = window || quorva.FindWindowOf() != nullptr;
+      return !quorva.Running();
+    }, 20000)) << "Quorva did not end";
+    EXPECT_FALSE(window) << "a window opened";
+    EXPECT_EQ(quorva.ExitCode(), 0u);
+    EXPECT_EQ(editor.TrueText(), ToAnsi(r.scene.before + r.want + r.scene.after));
+    DWORD start = 0, end = 0;
+    editor.TrueSelection(start, end);
+    const DWORD caret = static_cast<DWORD>(Bytes(r.scene.before + r.want));
+    EXPECT_EQ(start, caret) << "the caret is not after the answer";
+    EXPECT_EQ(end, caret);
+    if (r.scene.switches.empty()) {  // an editor that took it whole undoes it in one step
+      editor.Send(EM_UNDO);
+      EXPECT_EQ(editor.TrueText(), original) << "one undo does not give the selection back";
+    }
+  }
+}
+
+TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {
+  const std::string longText = std::string(65534, 'a');
+  const struct {
+    const char* name;
+    const wchar_t* args;
+    Scene scene;
+    const wchar_t* report;  // words of the one message box before the window is usable; nullptr: none
+    const wchar_t* expression;
+    const wchar_t* answer;
+  } rows[] = {
+      {"rejected", L"/now", {u"", u"(1+2", u""}, L"閉じ括弧が足りません", L"(1+2", L""},
+      {"cannot be evaluated", L"/now /append", {u"", u"1+a", u""}, L"型が一致しません。", L"1+a", L""},
+      {"no expression", L"/now", {u"", u"合計\r\nabc", u""}, nullptr, L"合計abc", L""},
+      {"nothing selected", L"/now", {u"1+2", u"", u""}, nullptr, L"", L""},
+      {"read-only editor", L"/now /wide", {u"", u"1+2", u"", L"--read-only"}, L"エディタに文字列を書き込めません。",
+       L"1+2", L"３．００"},
+      {"packed halves across 65536", L"/now",
+       {FromAnsi(longText), u"1+2", u"", L"--getsel packed"}, L"読み取れません", L"", L""},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    const std::string original = ToAnsi(r.scene.before + r.scene.selected + r.scene.after);
+    TempFile file(L"inplace.txt", original);
+    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), Switches(r.scene, file));
+    ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
+
+    Process quorva;
+    ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), r.args));
+    if (r.report) {
+      HWND box = nullptr;
+      ASSERT_TRUE(WaitUntil([&] { return (box = quorva.FindMessageBox()) != nullptr; }, 20000)) << "no report";
+      EXPECT_NE(MessageBoxText(box).find(r.report), std::wstring::npos) << ToAnsi(FromWide(MessageBoxText(box)));
+      PostMessageW(box, WM_COMMAND, IDOK, 0);
+      ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+    }
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; }, 20000)) << "no window";
+    const auto item = [&](int id) { return GetDlgItem(window, id); };
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) && quorva.FindMessageBox() == nullptr; }))
+        << "a second message box";
+    EXPECT_EQ(WindowText(item(IDC_TXTCALC)), r.expression);
+    EXPECT_EQ(WindowText(item(IDC_TXTANS)), r.answer);
+    EXPECT_EQ(IsWindowEnabled(item(IDC_CMDCOPY)) != FALSE, *r.answer != L'\0') << "the answer cannot be copied";
+    EXPECT_EQ(editor.TrueText(), original) << "the editor's text changed";
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(quorva.WaitForExit(10000));
+  }
+}
+
+}  // namespace
+}  // namespace quorva::test

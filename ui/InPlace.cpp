@@ -1,0 +1,73 @@
+#include "ui/InPlace.h"
+
+#include <new>
+
+#include "common/Ansi.h"
+#include "common/UserLocale.h"
+#include "common/subTool.h"
+#include "engine/InPlace.h"
+#include "engine/MessageBox.h"
+#include "engine/mainProc.h"
+#include "ui/StartOptions.h"
+
+namespace quorva {
+namespace {
+
+// The selected text, or nothing when it could not be read exactly (the bridge or this reports it).
+std::optional<std::wstring> ReadSelection(clsTeraPad& bridge) {
+  const int32_t reported = bridge.Reports();
+  try {
+    std::wstring text = bridge.SelText();
+    if (bridge.Reports() != reported) return std::nullopt;
+    return text;
+  } catch (const RuntimeError& e) {
+    ErrReport(e);
+  } catch (const std::bad_alloc&) {
+    ErrReport(MakeError(kOutOfMemory));
+  }
+  return std::nullopt;
+}
+
+}  // namespace
+
+bool HandOver(clsTeraPad& bridge, const std::wstring& text, bool undoable) {
+  if (!IsWindow(bridge.hEdit())) {
+    // The editor was closed after Quorva started: nothing can take the text.
+    MessageBoxRequest box;
+    box.Text = kEditorClosedNotice;
+    box.Caption = kAppTitle;
+    box.Style = kMbIconExclamation;
+    ShowMessageBox(box);
+    return false;
+  }
+  const int32_t reported = bridge.Reports();
+  if (undoable) {
+    bridge.SelTextUndoable(text);
+  } else {
+    bridge.SelText(text);
+  }
+  return bridge.Reports() == reported;
+}
+
+std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options) {
+  if (!bridge.hEdit()) return WindowStart{};
+  const std::optional<std::wstring> selection = ReadSelection(bridge);
+  if (!selection || selection->empty()) return WindowStart{};
+
+  AnswerFormat format;
+  if (options.Places) format.Places = std::u16string(1, static_cast<char16_t>(*options.Places));
+  format.Group = options.Group;
+  format.Wide = options.Wide;
+  const NumberLocale locale = UserNumberLocale();
+  const InPlaceResult work =
+      WorkLines(FromWide(*selection), options.Append ? InPlaceMode::kAppend : InPlaceMode::kReplace,
+                [&](std::u16string_view line) { return QuietAnswerOf(line, format, locale); });
+  if (work.Answered == 0) {
+    // Nothing to put in: the window shows what Enter would have shown for the selection.
+    return WindowStart{ExpressionFromSelection(*selection), L"", true};
+  }
+  if (HandOver(bridge, ToWide(work.Text), true)) return std::nullopt;
+  return WindowStart{ToWide(work.Expression), ToWide(work.Answer), false};
+}
+
+}  // namespace quorva
