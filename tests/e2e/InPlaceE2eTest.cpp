@@ -96,6 +96,9 @@ TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {
       {"nothing selected", L"/now", {u"1+2", u"", u""}, nullptr, L"", L""},
       {"read-only editor", L"/now /wide", {u"", u"1+2", u"", L"--read-only"}, L"エディタに文字列を書き込めません。",
        L"1+2", L"３．００"},
+      // Eight edit messages read the selection, five more come before the replacement.
+      {"closes while the answers go in", L"/now", {u"", u"1+2", u"", L"--close-after 13"},
+       L"エディタに文字列を書き込めません。", L"1+2", L"3.00"},
       {"packed halves across 65536", L"/now",
        {FromAnsi(longText), u"1+2", u"", L"--getsel packed"}, L"読み取れません", L"", L""},
   };
@@ -123,7 +126,9 @@ TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {
     EXPECT_EQ(WindowText(item(IDC_TXTCALC)), r.expression);
     EXPECT_EQ(WindowText(item(IDC_TXTANS)), r.answer);
     EXPECT_EQ(IsWindowEnabled(item(IDC_CMDCOPY)) != FALSE, *r.answer != L'\0') << "the answer cannot be copied";
-    EXPECT_EQ(editor.TrueText(), original) << "the editor's text changed";
+    if (IsWindow(editor.Edit())) {
+      EXPECT_EQ(editor.TrueText(), original) << "the editor's text changed";
+    }
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(quorva.WaitForExit(10000));
   }
