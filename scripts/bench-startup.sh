@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Start-up benchmark under Wine: time from process start to the window shown, quorva.exe against
 # a bare Win32 program, and the size of quorva.exe; the time /now takes to put its answer into the
-# stand-in editor against the start-up of a window with the same 13 controls. Prints figures. Usage: bench-startup.sh [RUNS]
+# stand-in editor against the start-up of a window with the same 13 controls. Prints figures.
+# Usage: bench-startup.sh [RUNS]
 # QUORVA_BUILD chooses the build folder (default build/windows).
 set -euo pipefail
 cd "$(dirname "$0")/.."
