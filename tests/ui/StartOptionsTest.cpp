@@ -70,6 +70,28 @@ TEST(CommandLine, ReadsEachOptionAndRejectsWhatItDoesNotKnow) {
   }
 }
 
+TEST(CommandLine, AppendingIsAWayOfWorkingInPlace) {
+  const struct {
+    Args Arguments;
+    bool Now, Append;
+    Args Rejected;
+  } rows[] = {
+      {{L"/now"}, true, false, {}},
+      {{L"-NOW", L"/Append"}, true, true, {}},
+      {{L"/append", L"/now"}, true, true, {}},
+      {{L"/append"}, false, false, {L"/append"}},  // alone it would do nothing
+      {{L"/now:1"}, false, false, {L"/now:1"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::PrintToString(r.Arguments));
+    StartOptions o = ParseStartOptions(r.Arguments);
+    EXPECT_EQ(o.Now, r.Now);
+    EXPECT_EQ(o.Append, r.Append);
+    EXPECT_EQ(o.Rejected, r.Rejected);
+  }
+  EXPECT_NE(RejectedArgumentsText({L"/x"}).find(u"/now   /now /append"), std::u16string::npos);
+}
+
 TEST(CommandLine, TheSelectionLosesLineBreaksAndTabsOnly) {
   const struct {
     const wchar_t* Selection;
