@@ -143,12 +143,14 @@ std::u16string Calculate(std::u16string& text, std::u16string& messages, const N
   for (auto& c : w) {
     if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
     if (c == 0x3000) c = u' ';
+    if (c == 0x00F7) c = u'/';
   }
   const std::u16string rules[18][2] = {
       {u" ", u""},   {u"[", u"("},   {u"]", u")"},  {u"-", u"_"},  {u"++", u"+"},        {u"+_", u"+-"},
       {u"__", u"_-"}, {u"**", u"*"}, {u"*+", u"*"}, {u"*_", u"*-"}, {u"*", u"\u00D7"}, {u"//", u"/"},
       {u"/+", u"/"}, {u"/_", u"/-"}, {u"~", u"^"},  {u"^^", u"^"}, {u"^+", u"^"},       {u"^_", u"^-"}};
   for (const auto& rule : rules) w = Replace(w, rule[0], rule[1]);
+  if (!w.empty() && w.back() == u'=') w.pop_back();
 
   messages.clear();
   size_t opens = 0, closes = 0;

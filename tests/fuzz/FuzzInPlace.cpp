@@ -1,0 +1,73 @@
+// libFuzzer target: the in-place work on an editor's selection. Byte 0 holds the options (bit 0
+// appends instead of replacing, bit 1 grouping, bit 2 full width, bits 3-6 the decimal places);
+// the rest is the selection in UTF-16LE code units. Findings: any exception, a line break that
+// moves, a line without an answer that changes, an answer that does not stand where its mode says.
+#include <cstddef>
+#include <cstdint>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include "engine/InPlace.h"
+#include "engine/MessageBox.h"
+
+namespace {
+
+[[noreturn]] void Finding(const char* what) {
+  std::fprintf(stderr, "finding: %s\n", what);
+  std::abort();
+}
+
+const bool kNoBoxes = [] {
+  quorva::SetMessageBoxHandler([](const quorva::MessageBoxRequest&) -> int { Finding("a message box"); });
+  return true;
+}();
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const uint8_t* data, size_t size) {
+  if (size == 0) return 0;
+  const uint8_t options = data[0];
+  const auto mode = options & 1 ? quorva::InPlaceMode::kAppend : quorva::InPlaceMode::kReplace;
+  const unsigned places = (options >> 3) & 0x0F;
+  const quorva::AnswerFormat format{places < 10 ? std::u16string(1, static_cast<char16_t>(u'0' + places)) : u"",
+                                    (options & 2) != 0, (options & 4) != 0};
+  std::u16string selection;
+  for (size_t i = 1; i + 1 < size; i += 2) selection += static_cast<char16_t>(data[i] | data[i + 1] << 8);
+
+  std::u16string joined;
+  const std::vector<quorva::Line> lines = quorva::SplitLines(selection);
+  for (const quorva::Line& l : lines) joined.append(l.Text).append(l.Break);
+  if (joined != selection) Finding("split lines do not join back");
+
+  std::vector<std::u16string> answers;
+  const quorva::InPlaceResult r = quorva::WorkLines(selection, mode, [&](std::u16string_view line) {
+    auto a = quorva::QuietAnswerOf(line, format);
+    answers.push_back(a.value_or(u""));
+    return a;
+  });
+  // Answers hold no line break, so the result has the same lines, each changed only by its answer.
+  const std::vector<quorva::Line> out = quorva::SplitLines(r.Text);
+  if (out.size() != lines.size()) Finding("the number of lines changed");
+  size_t asked = 0;
+  int answered = 0;
+  for (size_t i = 0; i < lines.size(); ++i) {
+    if (out[i].Break != lines[i].Break) Finding("a line break changed");
+    std::u16string_view line = lines[i].Text;
+    size_t b = 0, e = line.size();
+    while (b < e && quorva::IsBlank(line[b])) ++b;
+    while (e > b && quorva::IsBlank(line[e - 1])) --e;
+    const std::u16string answer = b < e ? answers.at(asked++) : u"";
+    if (answer.empty()) {
+      if (out[i].Text != line) Finding("a line without an answer changed");
+      continue;
+    }
+    ++answered;
+    if (out[i].Text != quorva::WithAnswer(line, answer, mode)) Finding("a line differs from its answer written in");
+    const std::u16string_view kept = mode == quorva::InPlaceMode::kAppend ? line.substr(0, e) : line.substr(0, b);
+    if (out[i].Text.substr(0, kept.size()) != kept) Finding("what stays before the answer changed");
+    if (out[i].Text.find(answer, kept.size()) == std::u16string::npos) Finding("the answer is missing");
+  }
+  if (answered != r.Answered) Finding("the count of answered lines is wrong");
+  return 0;
+}
