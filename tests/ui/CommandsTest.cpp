@@ -34,11 +34,15 @@ TEST_F(Commands, CalculateFormatsTheAnswerWithTheWindowsOptions) {
       {L"（１＋２）＊３", L"", false, true, L"９．００"},
       {L"1/3", L"9", false, false, L"0.333333333"},
       {L"  (1+2)*3  ", L"1", false, false, L"9.0"},
+      {L"1980×3＝", L"", false, false, L"5940.00"},  // a closing equals sign, as people write a sum
+      {L"1+2 = ", L"0", false, false, L"3"},
+      {L"100÷4", L"", false, false, L"25.00"},
   };
   for (const FormatCase& c : cases) {
     EXPECT_EQ(Calculate(c.Expr, c.After, c.Group, c.Wide), c.Answer)
         << c.Expr << " after=" << c.After << " group=" << c.Group << " wide=" << c.Wide;
   }
+  EXPECT_EQ(GetText(Item(IDC_TXTCALC)), L"100÷4") << "the expression stays as typed";
   EXPECT_TRUE(boxes.Boxes.empty());
 }
 
