@@ -91,6 +91,7 @@ InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const L
     if (!core.empty()) answer = answerOf(core);
     if (answer) {
       r.Text += WithAnswer(line.Text, *answer, mode);
+      r.Expressions.emplace_back(core);
       if (r.Answered++ == 0) {
         r.Expression = core;
         r.Answer = *answer;

@@ -53,6 +53,7 @@ struct InPlaceResult {
   int Answered = 0;           // lines that got an answer
   std::u16string Expression;  // the first of them, and its answer
   std::u16string Answer;
+  std::vector<std::u16string> Expressions;  // every line that got an answer, in order
 };
 
 // Works the selection line by line. answerOf gives a line's answer, or nothing when the line is

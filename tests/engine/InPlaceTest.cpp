@@ -85,6 +85,7 @@ TEST(InPlace, EveryExpressionLineGetsItsAnswerAndEveryOtherLineStays) {
         WorkLines(r.selection, r.mode, [&](std::u16string_view e) { return QuietAnswerOf(e, r.format); });
     EXPECT_EQ(Utf8(got.Text), Utf8(r.want));
     EXPECT_EQ(got.Answered, r.answered);
+    EXPECT_EQ(got.Expressions.size(), static_cast<size_t>(r.answered));
     EXPECT_TRUE(boxes.Boxes.empty()) << "a rejected line is kept quietly";
   }
 }
