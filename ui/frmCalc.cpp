@@ -37,6 +37,29 @@ bool BlankOutLineBreaks(std::wstring& text) {
   return changed;
 }
 
+// The change that brought line breaks into the box (a paste, most often) is taken back and made
+// again with blanks in their place, as one step that Ctrl+Z takes back: Ctrl+Z then gives back
+// what was there before, as after a plain paste. blanked is the box's text with blanks. False
+// when the change cannot be taken back (text set by the program).
+bool RedoWithBlanks(HWND box, const std::wstring& blanked) {
+  if (!SendMessageW(box, EM_CANUNDO, 0, 0)) return false;
+  SendMessageW(box, EM_UNDO, 0, 0);  // its own change comes back to the change handler, which finds no line break
+  // The box would keep the undone text for a redo and give it back with the next undo.
+  SendMessageW(box, EM_EMPTYUNDOBUFFER, 0, 0);
+  const std::wstring before = GetText(box);
+  // The changed stretch: what lies between the common start and the common end.
+  size_t head = 0;
+  while (head < before.size() && head < blanked.size() && before[head] == blanked[head]) ++head;
+  size_t tail = 0;
+  while (tail < before.size() - head && tail < blanked.size() - head &&
+         before[before.size() - 1 - tail] == blanked[blanked.size() - 1 - tail]) {
+    ++tail;
+  }
+  ReplaceUndoably(box, static_cast<int>(head), static_cast<int>(before.size() - tail),
+                  std::wstring_view(blanked).substr(head, blanked.size() - head - tail));
+  return true;
+}
+
 }  // namespace
 
 frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnloaded)) {
@@ -72,8 +95,10 @@ frmCalc::~frmCalc() {
   for (HFONT f : {fontDefault_, fontBold_, fontFixed_}) {
     if (f) DeleteObject(f);
   }
-  for (HBITMAP b : pictures_) {
-    if (b) DeleteObject(b);
+  for (const auto* set : {&pictures_, &greyed_}) {
+    for (HBITMAP b : *set) {
+      if (b) DeleteObject(b);
+    }
   }
 }
 
@@ -103,6 +128,10 @@ LRESULT frmCalc::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     KillTimer(hWnd(), kReselectAfterClick);
     if (clsFrm && GetFocus() == Item(IDC_TXTAFTER)) clsFrm->SelText(true);
     return 0;
+  }
+  if (msg == WM_DRAWITEM) {
+    DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
   }
   return Form::OnMessage(msg, wParam, lParam);
 }
@@ -146,19 +175,29 @@ void frmCalc::cmdSum_Click() {
     answer = FormatAnswer(result, FromWide(GetText(Item(IDC_TXTAFTER))), GetValue(Item(IDC_CHKGROUP)) == BST_CHECKED,
                           GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED, locale_);
   } catch (const RuntimeError& e) {
-    // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) is
-    // reported; the window stays open and the previous answer stays in place.
+    // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) gives
+    // no answer: the answer box is emptied before the report, so that the copy and editor
+    // buttons cannot hand on a figure that belongs to the previous expression.
+    ShowAnswer(u"");
     ErrReport(e);
     return;
   }
   if (text != typed) {
-    // The display form of a rejected expression, with the caret at its end and nothing selected,
-    // so that the user goes on typing.
-    SetText(calc, ToWide(text));
-    SetSelStart(calc, GetWindowTextLengthW(calc));
+    // The display form of a rejected expression, as one step that Ctrl+Z takes back, with the
+    // caret at its end and nothing selected, so that the user goes on typing.
+    ReplaceUndoably(calc, 0, GetWindowTextLengthW(calc), ToWide(text));
     SendMessageW(calc, EM_SCROLLCARET, 0, 0);
   }
-  SetText(Item(IDC_TXTANS), ToWide(answer));
+  ShowAnswer(answer);
+}
+
+void frmCalc::ShowAnswer(const std::u16string& answer) {
+  HWND ans = Item(IDC_TXTANS);
+  SetText(ans, ToWide(answer));
+  // The box is right-aligned: an answer longer than it shows its right end (the decimals and
+  // the last digits), where the caret is put. The edit control would show the left end.
+  SetSelStart(ans, GetWindowTextLengthW(ans));
+  SendMessageW(ans, EM_SCROLLCARET, 0, 0);
 }
 
 void frmCalc::cmdClr_Click() {
@@ -222,9 +261,11 @@ void frmCalc::txtCalc_Change() {
   // The box stays one line: a pasted line break would scroll the expression out of view.
   std::wstring text = GetText(calc);
   if (!BlankOutLineBreaks(text)) return;
-  const int start = SelStart(calc), end = start + SelLength(calc);
-  SetText(calc, text);  // its own change comes back here and finds nothing more to do
-  SetSel(calc, start, end);
+  if (!RedoWithBlanks(calc, text)) {
+    const int start = SelStart(calc), end = start + SelLength(calc);
+    SetText(calc, text);  // its own change comes back here and finds nothing more to do
+    SetSel(calc, start, end);
+  }
   SendMessageW(calc, EM_SCROLLCARET, 0, 0);
 }
 
