@@ -1,5 +1,8 @@
 #include "ui/Pictures.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
 #include <vector>
 
 namespace quorva {
@@ -69,8 +72,19 @@ HBITMAP GreyedPicture(HBITMAP picture) {
 void DrawPictureButton(const DRAWITEMSTRUCT& item, HBITMAP picture, HBITMAP greyed) {
   RECT rc = item.rcItem;
   const bool pushed = (item.itemState & ODS_SELECTED) != 0;
-  DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
-  HBITMAP shown = (item.itemState & ODS_DISABLED) && greyed ? greyed : picture;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  // The button itself as the system draws its push buttons: in the visual style when one is on.
+  if (HTHEME theme = OpenThemeData(item.hwndItem, L"BUTTON")) {
+    const int state = disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL;
+    if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state)) {
+      DrawThemeParentBackground(item.hwndItem, item.hDC, &rc);
+    }
+    DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, state, &rc, nullptr);
+    CloseThemeData(theme);
+  } else {
+    DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  }
+  HBITMAP shown = disabled && greyed ? greyed : picture;
   BITMAP info = {};
   if (shown && GetObjectW(shown, sizeof(info), &info)) {
     // In the middle, and a pixel down and right while pressed, as the system draws it.

@@ -205,7 +205,7 @@ TEST_F(Drawing, TheDecimalPlacesDigitShowsCentred) {
 TEST_F(Drawing, APastedFullWidthDigitShowsCentredLikeAHalfWidthOne) {
   Open();
   HWND after = Item(IDC_TXTAFTER);
-  for (UINT dpi : {96u, 144u}) {
+  for (UINT dpi : {96u, 120u, 144u, 192u}) {
     if (dpi != form->Dpi()) {
       RECT suggested{100, 80, 600, 500};
       SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
