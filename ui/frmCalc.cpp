@@ -14,6 +14,7 @@
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
+#include "ui/OneLineBox.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -22,43 +23,6 @@ namespace {
 
 constexpr UINT_PTR kReselectAfterClick = 1;  // timer
 constexpr uint32_t kMbIconExclamation = 0x0030;
-
-// Line breaks and tabs in an expression are blanks, as the engine takes the full-width blank:
-// a line copied whole from the editor brings its line break along. One for one, so that
-// positions in the text stay where they were.
-bool BlankOutLineBreaks(std::wstring& text) {
-  bool changed = false;
-  for (wchar_t& c : text) {
-    if (c == L'\r' || c == L'\n' || c == L'\t') {
-      c = L' ';
-      changed = true;
-    }
-  }
-  return changed;
-}
-
-// The change that brought line breaks into the box (a paste, most often) is taken back and made
-// again with blanks in their place, as one step that Ctrl+Z takes back: Ctrl+Z then gives back
-// what was there before, as after a plain paste. blanked is the box's text with blanks. False
-// when the change cannot be taken back (text set by the program).
-bool RedoWithBlanks(HWND box, const std::wstring& blanked) {
-  if (!SendMessageW(box, EM_CANUNDO, 0, 0)) return false;
-  SendMessageW(box, EM_UNDO, 0, 0);  // its own change comes back to the change handler, which finds no line break
-  // The box would keep the undone text for a redo and give it back with the next undo.
-  SendMessageW(box, EM_EMPTYUNDOBUFFER, 0, 0);
-  const std::wstring before = GetText(box);
-  // The changed stretch: what lies between the common start and the common end.
-  size_t head = 0;
-  while (head < before.size() && head < blanked.size() && before[head] == blanked[head]) ++head;
-  size_t tail = 0;
-  while (tail < before.size() - head && tail < blanked.size() - head &&
-         before[before.size() - 1 - tail] == blanked[blanked.size() - 1 - tail]) {
-    ++tail;
-  }
-  ReplaceUndoably(box, static_cast<int>(head), static_cast<int>(before.size() - tail),
-                  std::wstring_view(blanked).substr(head, blanked.size() - head - tail));
-  return true;
-}
 
 }  // namespace
 
@@ -259,14 +223,7 @@ void frmCalc::txtCalc_Change() {
   // middle would go in unseen. The box is one line, so it is drawn whole after every change.
   InvalidateRect(calc, nullptr, FALSE);
   // The box stays one line: a pasted line break would scroll the expression out of view.
-  std::wstring text = GetText(calc);
-  if (!BlankOutLineBreaks(text)) return;
-  if (!RedoWithBlanks(calc, text)) {
-    const int start = SelStart(calc), end = start + SelLength(calc);
-    SetText(calc, text);  // its own change comes back here and finds nothing more to do
-    SetSel(calc, start, end);
-  }
-  SendMessageW(calc, EM_SCROLLCARET, 0, 0);
+  KeepOneLine(calc);
 }
 
 void frmCalc::txtCalc_GotFocus() {

@@ -75,16 +75,14 @@ Ink InkOf(HWND window) {
 bool ShowsText(HWND window, const std::wstring& text) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   SIZE extent{0, 0};
+  HDC measure = CreateCompatibleDC(nullptr);
+  HGDIOBJ before = SelectObject(measure, font);
+  GetTextExtentPoint32W(measure, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(measure, before);
+  DeleteDC(measure);
   // The text alone, black on white, in the window's font.
-  std::vector<DWORD> drawn;
-  int w = 0, h = 0;
-  drawn = DrawnPixels(1, 1, [&](HDC dc) {
-    HGDIOBJ old = SelectObject(dc, font);
-    GetTextExtentPoint32W(dc, text.c_str(), static_cast<int>(text.size()), &extent);
-    SelectObject(dc, old);
-  });
-  w = extent.cx + 4, h = extent.cy + 4;
-  drawn = DrawnPixels(w, h, [&](HDC dc) {
+  const int w = extent.cx + 4, h = extent.cy + 4;
+  const std::vector<DWORD> drawn = DrawnPixels(w, h, [&](HDC dc) {
     RECT all{0, 0, w, h};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     HGDIOBJ old = SelectObject(dc, font);

@@ -3,21 +3,11 @@
 // end, read from the screen.
 #include "CalcFixture.h"
 #include "tests/support/Ink.h"
-#include "tests/support/RealMessageBoxes.h"
 
 namespace quorva::test {
 namespace {
 
-class AnswerBox : public CalcFixture {
- protected:
-  // Types the expression into the emptied box with real keys and presses Enter.
-  void Enter(const std::wstring& expr) {
-    SetText(Item(IDC_TXTCALC), L"");
-    TypeText(expr);
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == expr; })) << testing::PrintToString(Text(IDC_TXTCALC));
-    PressKey(VK_RETURN);
-  }
-};
+class AnswerBox : public CalcFixture {};
 
 struct NoAnswerCase {
   const wchar_t* Expr;
@@ -37,10 +27,10 @@ TEST_F(AnswerBox, AnExpressionWithoutAnAnswerLeavesNothingToHandOn) {
   };
   for (const NoAnswerCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.Expr));
-    ASSERT_NO_FATAL_FAILURE(Enter(L"1,000*1.1"));
+    ASSERT_NO_FATAL_FAILURE(TypeAndEnter(L"1,000*1.1"));
     ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == L"1100.00" && Enabled(IDC_CMDTERAPAD); }));
     const size_t before = real.Texts().size();
-    ASSERT_NO_FATAL_FAILURE(Enter(c.Expr));
+    ASSERT_NO_FATAL_FAILURE(TypeAndEnter(c.Expr));
     const size_t after = before + (c.Reported ? 1 : 0);
     ASSERT_TRUE(WaitFor([&] {
       return real.Texts().size() == after && GetForegroundWindow() == form->hWnd() && Text(IDC_TXTANS) != L"1100.00";
@@ -65,7 +55,7 @@ TEST_F(AnswerBox, ALongAnswerShowsItsDecimalsAndLastDigits) {
       SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
     }
     SetText(Item(IDC_TXTANS), L"");
-    ASSERT_NO_FATAL_FAILURE(Enter(L"10^15*3.3"));
+    ASSERT_NO_FATAL_FAILURE(TypeAndEnter(L"10^15*3.3"));
     ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == answer; })) << testing::PrintToString(Text(IDC_TXTANS));
     EXPECT_FALSE(ShowsText(Item(IDC_TXTANS), answer)) << "the answer fits: nothing to check";
     EXPECT_TRUE(WaitFor([&] { return ShowsText(Item(IDC_TXTANS), L"０．０００００００００"); }, 2000)) << "the right end does not show";

@@ -1,7 +1,6 @@
 // A rejected expression as the user meets it: the real modal message box, closed with the
 // keyboard, and then typing goes on at the end of the expression.
 #include "CalcFixture.h"
-#include "tests/support/RealMessageBoxes.h"
 
 namespace quorva::test {
 namespace {
@@ -32,14 +31,7 @@ TEST_F(Rejected, AfterTheMessageTypingGoesOnAtTheEndOfTheExpression) {
   RealBoxesClosedByEnter boxes;
   for (const RejectedCase& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.Typed));
-    const size_t before = boxes.Texts().size();
-    SetText(Item(IDC_TXTCALC), L"");
-    TypeText(c.Typed);
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == c.Typed; }));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] {
-      return boxes.Texts().size() == before + 1 && GetForegroundWindow() == form->hWnd() && HasFocus(IDC_TXTCALC);
-    })) << "no message, or the window did not come back";
+    ASSERT_NO_FATAL_FAILURE(TypeAndEnterToBox(boxes, c.Typed));
     EXPECT_NE(boxes.Texts().back().find(c.Message), std::wstring::npos) << testing::PrintToString(boxes.Texts().back());
     EXPECT_EQ(Text(IDC_TXTCALC), c.Shown);
     const int end = static_cast<int>(std::wstring(c.Shown).size());

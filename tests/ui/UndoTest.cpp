@@ -2,7 +2,6 @@
 // rejected expression shown in its display form) gives back what was there before, as it does
 // after a plain paste. Real keys, the window in front.
 #include "CalcFixture.h"
-#include "tests/support/RealMessageBoxes.h"
 
 namespace quorva::test {
 namespace {
@@ -57,14 +56,7 @@ TEST_F(Undo, CtrlZGivesBackARejectedExpressionAsTyped) {
   } cases[] = {{L"[1 + 2", L"(1+2"}, {L"1 + * 2", L"1+*2"}};
   for (const auto& c : cases) {
     SCOPED_TRACE(testing::PrintToString(c.Typed));
-    const size_t before = real.Texts().size();
-    SetText(Item(IDC_TXTCALC), L"");
-    TypeText(c.Typed);
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == c.Typed; }));
-    PressKey(VK_RETURN);
-    ASSERT_TRUE(WaitFor([&] {
-      return real.Texts().size() == before + 1 && GetForegroundWindow() == form->hWnd() && HasFocus(IDC_TXTCALC);
-    })) << "no message, or the window did not come back";
+    ASSERT_NO_FATAL_FAILURE(TypeAndEnterToBox(real, c.Typed));
     ASSERT_EQ(Text(IDC_TXTCALC), c.Shown);
     CtrlKey('Z');
     EXPECT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == c.Typed && CtrlUp(); }))
