@@ -57,6 +57,11 @@ void SetSel(HWND control, int start, int end) {
   }
 }
 
+void ReplaceUndoably(HWND control, int start, int end, std::wstring_view text) {
+  SetSel(control, start, end);
+  SendMessageW(control, EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(std::wstring(text).c_str()));
+}
+
 std::wstring Trim(std::wstring_view text) {
   auto blank = [](wchar_t c) { return c == L' ' || c == L'\u3000'; };
   size_t first = 0, last = text.size();

@@ -19,6 +19,9 @@ int SelStart(HWND control);
 int SelLength(HWND control);
 void SetSelStart(HWND control, int start);  // no selection, caret at start
 void SetSel(HWND control, int start, int end);
+// Replaces the characters from start to end of a text box as one step that Ctrl+Z takes back;
+// the caret goes after the new text.
+void ReplaceUndoably(HWND control, int start, int end, std::wstring_view text);
 
 // Removes leading and trailing blanks: the space and the ideographic (full-width) space, which a
 // Japanese input method types for the same key.

@@ -1,5 +1,10 @@
 #include "ui/Pictures.h"
 
+#include <uxtheme.h>
+#include <vssym32.h>
+
+#include <vector>
+
 namespace quorva {
 
 namespace {
@@ -30,6 +35,72 @@ int PictureResource(int picture, UINT dpi) { return picture + DrawnFor(dpi).IdOf
 HBITMAP LoadPicture(int picture, UINT dpi) {
   return static_cast<HBITMAP>(LoadImageW(GetModuleHandleW(nullptr), MAKEINTRESOURCEW(PictureResource(picture, dpi)),
                                          IMAGE_BITMAP, 0, 0, LR_LOADMAP3DCOLORS | LR_CREATEDIBSECTION));
+}
+
+HBITMAP GreyedPicture(HBITMAP picture) {
+  BITMAP info = {};
+  if (!picture || !GetObjectW(picture, sizeof(info), &info)) return nullptr;
+  BITMAPINFO bi = {};
+  bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
+  bi.bmiHeader.biWidth = info.bmWidth;
+  bi.bmiHeader.biHeight = -info.bmHeight;  // rows from the top
+  bi.bmiHeader.biPlanes = 1;
+  bi.bmiHeader.biBitCount = 32;
+  bi.bmiHeader.biCompression = BI_RGB;
+  std::vector<RGBQUAD> pixels(static_cast<size_t>(info.bmWidth) * info.bmHeight);
+  HDC screen = GetDC(nullptr);
+  const bool read = GetDIBits(screen, picture, 0, info.bmHeight, pixels.data(), &bi, DIB_RGB_COLORS) != 0;
+  ReleaseDC(nullptr, screen);
+  if (!read) return nullptr;
+  const COLORREF face = GetSysColor(COLOR_BTNFACE);
+  const int faceRed = GetRValue(face), faceGreen = GetGValue(face), faceBlue = GetBValue(face);
+  for (RGBQUAD& p : pixels) {
+    if (p.rgbRed == faceRed && p.rgbGreen == faceGreen && p.rgbBlue == faceBlue) continue;
+    // A third of the stroke's brightness, two thirds of the face's: black strokes become the
+    // grey of disabled text on the usual face, and colours lose their hue.
+    const int grey = (p.rgbRed * 30 + p.rgbGreen * 59 + p.rgbBlue * 11) / 100;
+    p.rgbRed = static_cast<BYTE>((2 * faceRed + grey) / 3);
+    p.rgbGreen = static_cast<BYTE>((2 * faceGreen + grey) / 3);
+    p.rgbBlue = static_cast<BYTE>((2 * faceBlue + grey) / 3);
+  }
+  void* bits = nullptr;
+  HBITMAP greyed = CreateDIBSection(nullptr, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
+  if (greyed) CopyMemory(bits, pixels.data(), pixels.size() * sizeof(RGBQUAD));
+  return greyed;
+}
+
+void DrawPictureButton(const DRAWITEMSTRUCT& item, HBITMAP picture, HBITMAP greyed) {
+  RECT rc = item.rcItem;
+  const bool pushed = (item.itemState & ODS_SELECTED) != 0;
+  const bool disabled = (item.itemState & ODS_DISABLED) != 0;
+  // The button itself as the system draws its push buttons: in the visual style when one is on.
+  if (HTHEME theme = OpenThemeData(item.hwndItem, L"BUTTON")) {
+    const int state = disabled ? PBS_DISABLED : pushed ? PBS_PRESSED : PBS_NORMAL;
+    if (IsThemeBackgroundPartiallyTransparent(theme, BP_PUSHBUTTON, state)) {
+      DrawThemeParentBackground(item.hwndItem, item.hDC, &rc);
+    }
+    DrawThemeBackground(theme, item.hDC, BP_PUSHBUTTON, state, &rc, nullptr);
+    CloseThemeData(theme);
+  } else {
+    DrawFrameControl(item.hDC, &rc, DFC_BUTTON, DFCS_BUTTONPUSH | (pushed ? DFCS_PUSHED : 0));
+  }
+  HBITMAP shown = disabled && greyed ? greyed : picture;
+  BITMAP info = {};
+  if (shown && GetObjectW(shown, sizeof(info), &info)) {
+    // In the middle, and a pixel down and right while pressed, as the system draws it.
+    const int shift = pushed ? 1 : 0;
+    const int x = (rc.left + rc.right - info.bmWidth) / 2 + shift;
+    const int y = (rc.top + rc.bottom - info.bmHeight) / 2 + shift;
+    HDC memory = CreateCompatibleDC(item.hDC);
+    HGDIOBJ old = SelectObject(memory, shown);
+    BitBlt(item.hDC, x, y, info.bmWidth, info.bmHeight, memory, 0, 0, SRCCOPY);
+    SelectObject(memory, old);
+    DeleteDC(memory);
+  }
+  if ((item.itemState & ODS_FOCUS) && !(item.itemState & ODS_NOFOCUSRECT)) {
+    InflateRect(&rc, -3, -3);
+    DrawFocusRect(item.hDC, &rc);
+  }
 }
 
 }  // namespace quorva

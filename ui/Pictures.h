@@ -16,4 +16,12 @@ int PictureResource(int picture, UINT dpi);
 // The caller owns the bitmap.
 HBITMAP LoadPicture(int picture, UINT dpi);
 
+// The picture as a disabled button shows it: its strokes dimmed to grey on the button face. The
+// caller owns the bitmap. (The system's own disabled look of a picture is an embossed tile.)
+HBITMAP GreyedPicture(HBITMAP picture);
+
+// Draws an owner-drawn picture button: the raised (or pressed) button, its picture in the
+// middle (greyed when disabled) and the focus rectangle.
+void DrawPictureButton(const DRAWITEMSTRUCT& item, HBITMAP picture, HBITMAP greyed);
+
 }  // namespace quorva

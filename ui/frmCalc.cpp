@@ -15,6 +15,7 @@
 #include "ui/Controls.h"
 #include "ui/InPlace.h"
 #include "ui/Main.h"
+#include "ui/OneLineBox.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -22,20 +23,6 @@ namespace quorva {
 namespace {
 
 constexpr UINT_PTR kReselectAfterClick = 1;  // timer
-
-// Line breaks and tabs in an expression are blanks, as the engine takes the full-width blank:
-// a line copied whole from the editor brings its line break along. One for one, so that
-// positions in the text stay where they were.
-bool BlankOutLineBreaks(std::wstring& text) {
-  bool changed = false;
-  for (wchar_t& c : text) {
-    if (c == L'\r' || c == L'\n' || c == L'\t') {
-      c = L' ';
-      changed = true;
-    }
-  }
-  return changed;
-}
 
 }  // namespace
 
@@ -72,8 +59,10 @@ frmCalc::~frmCalc() {
   for (HFONT f : {fontDefault_, fontBold_, fontFixed_}) {
     if (f) DeleteObject(f);
   }
-  for (HBITMAP b : pictures_) {
-    if (b) DeleteObject(b);
+  for (const auto* set : {&pictures_, &greyed_}) {
+    for (HBITMAP b : *set) {
+      if (b) DeleteObject(b);
+    }
   }
 }
 
@@ -103,6 +92,10 @@ LRESULT frmCalc::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
     KillTimer(hWnd(), kReselectAfterClick);
     if (clsFrm && GetFocus() == Item(IDC_TXTAFTER)) clsFrm->SelText(true);
     return 0;
+  }
+  if (msg == WM_DRAWITEM) {
+    DrawButton(*reinterpret_cast<const DRAWITEMSTRUCT*>(lParam));
+    return TRUE;
   }
   return Form::OnMessage(msg, wParam, lParam);
 }
@@ -146,19 +139,29 @@ void frmCalc::cmdSum_Click() {
                               GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED};
     answer = AnswerOf(text, format, locale_);
   } catch (const RuntimeError& e) {
-    // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) is
-    // reported; the window stays open and the previous answer stays in place.
+    // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) gives
+    // no answer: the answer box is emptied before the report, so that the copy and editor
+    // buttons cannot hand on a figure that belongs to the previous expression.
+    ShowAnswer(u"");
     ErrReport(e);
     return;
   }
   if (text != typed) {
-    // The display form of a rejected expression, with the caret at its end and nothing selected,
-    // so that the user goes on typing.
-    SetText(calc, ToWide(text));
-    SetSelStart(calc, GetWindowTextLengthW(calc));
+    // The display form of a rejected expression, as one step that Ctrl+Z takes back, with the
+    // caret at its end and nothing selected, so that the user goes on typing.
+    ReplaceUndoably(calc, 0, GetWindowTextLengthW(calc), ToWide(text));
     SendMessageW(calc, EM_SCROLLCARET, 0, 0);
   }
-  SetText(Item(IDC_TXTANS), ToWide(answer));
+  ShowAnswer(answer);
+}
+
+void frmCalc::ShowAnswer(const std::u16string& answer) {
+  HWND ans = Item(IDC_TXTANS);
+  SetText(ans, ToWide(answer));
+  // The box is right-aligned: an answer longer than it shows its right end (the decimals and
+  // the last digits), where the caret is put. The edit control would show the left end.
+  SetSelStart(ans, GetWindowTextLengthW(ans));
+  SendMessageW(ans, EM_SCROLLCARET, 0, 0);
 }
 
 void frmCalc::PutAnswer(const std::wstring& answer) { SetText(Item(IDC_TXTANS), answer); }
@@ -214,12 +217,7 @@ void frmCalc::txtCalc_Change() {
   // middle would go in unseen. The box is one line, so it is drawn whole after every change.
   InvalidateRect(calc, nullptr, FALSE);
   // The box stays one line: a pasted line break would scroll the expression out of view.
-  std::wstring text = GetText(calc);
-  if (!BlankOutLineBreaks(text)) return;
-  const int start = SelStart(calc), end = start + SelLength(calc);
-  SetText(calc, text);  // its own change comes back here and finds nothing more to do
-  SetSel(calc, start, end);
-  SendMessageW(calc, EM_SCROLLCARET, 0, 0);
+  KeepOneLine(calc);
 }
 
 void frmCalc::txtCalc_GotFocus() {

@@ -5,6 +5,7 @@
 #include <array>
 #include <functional>
 #include <memory>
+#include <string>
 
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
@@ -46,6 +47,7 @@ class frmCalc final : public Form {
  private:
   void CreateControls();
   void LoadPictures();
+  void DrawButton(const DRAWITEMSTRUCT& item);
   void CreateTooltips();
   void MakeFonts();  // for the window's DPI
   HFONT FontOf(FontKind kind) const;
@@ -61,6 +63,8 @@ class frmCalc final : public Form {
   void Form_Initialize();
 
   void cmdSum_Click();
+  // Sets the answer box, showing its right end.
+  void ShowAnswer(const std::u16string& answer);
   void cmdClr_Click();
   void cmdCopy_Click();
   void cmdTeraPad_Click();
@@ -74,6 +78,7 @@ class frmCalc final : public Form {
   NumberLocale locale_;
   HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
   std::array<HBITMAP, kPictureCount> pictures_{};
+  std::array<HBITMAP, kPictureCount> greyed_{};  // the pictures as disabled buttons show them
   HWND tooltip_ = nullptr;
 };
 

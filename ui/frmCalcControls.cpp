@@ -26,7 +26,8 @@ struct KindRow {
 
 const KindRow kKinds[] = {
     {Kind::TextBox, L"EDIT", kTextBox, WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
-    {Kind::CommandButton, L"BUTTON", kCommandButton, WS_TABSTOP | BS_PUSHBUTTON | BS_BITMAP, 0, HWND_TOP},
+    // Drawn by the window: the system shows a disabled picture as an embossed grey tile.
+    {Kind::CommandButton, L"BUTTON", kCommandButton, WS_TABSTOP | BS_OWNERDRAW | BS_BITMAP, 0, HWND_TOP},
     {Kind::CheckBox, L"BUTTON", kCheckBox, WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
     {Kind::Frame, L"BUTTON", kFrame, BS_GROUPBOX, 0, HWND_BOTTOM},
     {Kind::Label, L"STATIC", kLabel, SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
@@ -84,16 +85,32 @@ void frmCalc::CreateControls() {
   }
 }
 
-// Each button gets its picture drawn for the window's DPI.
+// Each button gets its picture drawn for the window's DPI, and its greyed form for when it is
+// disabled.
 void frmCalc::LoadPictures() {
   size_t next = 0;
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
     HBITMAP bmp = LoadPicture(row.Picture, Dpi());
-    HBITMAP old = pictures_[next];
-    pictures_[next++] = bmp;
+    HBITMAP old = pictures_[next], oldGreyed = greyed_[next];
+    pictures_[next] = bmp;
+    greyed_[next++] = GreyedPicture(bmp);
     SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
-    if (old) DeleteObject(old);
+    for (HBITMAP b : {old, oldGreyed}) {
+      if (b) DeleteObject(b);
+    }
+  }
+}
+
+void frmCalc::DrawButton(const DRAWITEMSTRUCT& item) {
+  size_t next = 0;
+  for (const ControlRow& row : kControls) {
+    if (!row.Picture) continue;
+    if (row.Id == static_cast<int>(item.CtlID)) {
+      DrawPictureButton(item, pictures_[next], greyed_[next]);
+      return;
+    }
+    ++next;
   }
 }
 

@@ -1,5 +1,6 @@
 #include "tests/support/Ink.h"
 
+#include <algorithm>
 #include <vector>
 
 #include "tests/support/Screens.h"
@@ -69,6 +70,53 @@ Ink InkOf(HWND window) {
     ink.Right = x;
   }
   return ink;
+}
+
+bool ShowsText(HWND window, const std::wstring& text) {
+  auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+  SIZE extent{0, 0};
+  HDC measure = CreateCompatibleDC(nullptr);
+  HGDIOBJ before = SelectObject(measure, font);
+  GetTextExtentPoint32W(measure, text.c_str(), static_cast<int>(text.size()), &extent);
+  SelectObject(measure, before);
+  DeleteDC(measure);
+  // The text alone, black on white, in the window's font.
+  const int w = extent.cx + 4, h = extent.cy + 4;
+  const std::vector<DWORD> drawn = DrawnPixels(w, h, [&](HDC dc) {
+    RECT all{0, 0, w, h};
+    FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
+    HGDIOBJ old = SelectObject(dc, font);
+    SetTextColor(dc, RGB(0, 0, 0));
+    SetBkMode(dc, TRANSPARENT);
+    TextOutW(dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
+    SelectObject(dc, old);
+  });
+  // The bounds of its ink.
+  int left = w, right = -1, top = h, bottom = -1;
+  for (int y = 0; y < h; ++y) {
+    for (int x = 0; x < w; ++x) {
+      if (!Dark(drawn[static_cast<size_t>(y) * w + x])) continue;
+      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+    }
+  }
+  if (right < 0) return false;
+  const int tw = right - left + 1, th = bottom - top + 1;
+  const RECT client = ClientOnScreen(window);
+  const int cw = client.right - client.left, ch = client.bottom - client.top;
+  const std::vector<DWORD> shown = ScreenPixels(client);
+  for (int oy = 0; oy + th <= ch; ++oy) {
+    for (int ox = 0; ox + tw <= cw; ++ox) {
+      bool same = true;
+      for (int y = 0; y < th && same; ++y) {
+        for (int x = 0; x < tw && same; ++x) {
+          same = Dark(drawn[static_cast<size_t>(top + y) * w + left + x]) ==
+                 Dark(shown[static_cast<size_t>(oy + y) * cw + ox + x]);
+        }
+      }
+      if (same) return true;
+    }
+  }
+  return false;
 }
 
 }  // namespace quorva::test

@@ -3,6 +3,7 @@
 // the control, since a control can hold its text and still show nothing.
 #include <windows.h>
 
+#include <string>
 #include <vector>
 
 namespace quorva::test {
@@ -16,6 +17,11 @@ struct Ink {
   int Width = 0, Height = 0;  // of the client area
 };
 Ink InkOf(HWND window);
+
+// Whether the client area shows the whole of text as the window draws it in its own font
+// (WM_GETFONT), dark on light, somewhere: every dark pixel of the text where it belongs and no
+// other dark pixel inside the text's bounds.
+bool ShowsText(HWND window, const std::wstring& text);
 
 // The client area's pixels (0x00RRGGBB, rows from the top) as the window paints all of itself
 // into memory.

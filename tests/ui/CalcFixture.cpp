@@ -52,4 +52,19 @@ std::wstring CalcFixture::Calculate(const std::wstring& expr, const std::wstring
   return Text(IDC_TXTANS);
 }
 
+void CalcFixture::TypeAndEnter(const std::wstring& expr) {
+  SetText(Item(IDC_TXTCALC), L"");
+  TypeText(expr);
+  ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTCALC) == expr; })) << testing::PrintToString(Text(IDC_TXTCALC));
+  PressKey(VK_RETURN);
+}
+
+void CalcFixture::TypeAndEnterToBox(RealBoxesClosedByEnter& real, const std::wstring& expr) {
+  const size_t before = real.Texts().size();
+  ASSERT_NO_FATAL_FAILURE(TypeAndEnter(expr));
+  ASSERT_TRUE(WaitFor([&] {
+    return real.Texts().size() == before + 1 && GetForegroundWindow() == form->hWnd() && HasFocus(IDC_TXTCALC);
+  })) << "no message, or the window did not come back";
+}
+
 }  // namespace quorva::test

@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "UiTest.h"
+#include "tests/support/RealMessageBoxes.h"
 #include "ui/Controls.h"
 #include "ui/Main.h"
 #include "ui/frmCalc.h"
@@ -45,6 +46,11 @@ class CalcFixture : public ::testing::Test {
   // Types an expression and the options, then presses the calculate button.
   std::wstring Calculate(const std::wstring& expr, const std::wstring& after = L"", bool group = false,
                          bool wide = false);
+  // Types the expression with real keys into the emptied expression box and presses Enter.
+  void TypeAndEnter(const std::wstring& expr);
+  // The same for an expression that brings a message box: waits until real has closed one more
+  // box and the window is back in front with the focus in the expression box.
+  void TypeAndEnterToBox(RealBoxesClosedByEnter& real, const std::wstring& expr);
 
   MessageBoxRecorder boxes;
   std::optional<FakeEditor> editor;

@@ -87,7 +87,7 @@ TEST_F(Commands, RejectedExpressionShowsItsMessageAndItsDisplayForm) {
   EXPECT_FALSE(Enabled(IDC_CMDCOPY));
 }
 
-TEST_F(Commands, EvaluationErrorIsReportedAndTheWindowKeepsItsAnswer) {
+TEST_F(Commands, EvaluationErrorIsReportedAndTheWindowStaysOpenWithoutAnAnswer) {
   Open();
   struct Case {
     const wchar_t* Expr;
@@ -99,10 +99,10 @@ TEST_F(Commands, EvaluationErrorIsReportedAndTheWindowKeepsItsAnswer) {
     ASSERT_EQ(Calculate(L"2*3"), L"6.00");
     std::wstring answer = Calculate(c.Expr);
     SCOPED_TRACE(c.Expr);
-    EXPECT_EQ(answer, L"6.00") << "the previous answer stays";
+    EXPECT_EQ(answer, L"") << "the previous answer belongs to another expression";
     EXPECT_TRUE(IsWindow(form->hWnd()));
     EXPECT_FALSE(unloaded);
-    EXPECT_TRUE(Enabled(IDC_CMDCOPY));
+    EXPECT_FALSE(Enabled(IDC_CMDCOPY));
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     if (c.Number != 0) {
       EXPECT_EQ(ToWide(boxes.Boxes[0].Caption), L"警告");

@@ -25,6 +25,22 @@ class Drawing : public CalcFixture {
     ShowCaret(control);
     return shown;
   }
+  // The one character of the decimal-places box shows on one line, its middle at the box's middle.
+  void ExpectShownCentred(HWND after, const std::wstring& digit) {
+    ASSERT_TRUE(WaitFor([&] { return GetText(after) == digit; })) << testing::PrintToString(GetText(after));
+    EXPECT_EQ(SendMessageW(after, EM_GETLINECOUNT, 0, 0), 1) << "wrapped";
+    EXPECT_EQ(SendMessageW(after, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+    SetFocus(Item(IDC_CHKGROUP));  // no caret beside the digit
+    ASSERT_TRUE(WaitFor([&] { return InkOf(after).Columns >= 2; }, 2000)) << "the digit does not show";
+    Ink ink = InkOf(after);
+    EXPECT_LE(std::abs((ink.Left + ink.Right + 1) - ink.Width), 4)
+        << "digit from " << ink.Left << " to " << ink.Right << " in a box " << ink.Width << " wide";
+    // Not cut by the box's edges.
+    EXPECT_GT(ink.Left, 0);
+    EXPECT_LT(ink.Right, ink.Width - 1);
+    EXPECT_GT(ink.Top, 0);
+    EXPECT_LT(ink.Bottom, ink.Height - 1);
+  }
 };
 
 struct LabelCase {
@@ -182,15 +198,27 @@ TEST_F(Drawing, TheDecimalPlacesDigitShowsCentred) {
     SCOPED_TRACE(testing::PrintToString(std::wstring(1, digit)));
     SetFocus(after);
     TypeText(std::wstring(1, digit));
-    ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTAFTER) == std::wstring(1, digit); }));
-    EXPECT_EQ(SendMessageW(after, EM_GETLINECOUNT, 0, 0), 1) << "wrapped";
-    EXPECT_EQ(FirstVisibleLine(IDC_TXTAFTER), 0);
-    SetFocus(Item(IDC_CHKGROUP));  // no caret beside the digit
-    ASSERT_TRUE(Shows(IDC_TXTAFTER, 2)) << "the digit does not show";
-    // The digit's middle at the box's middle.
-    Ink ink = InkOf(after);
-    EXPECT_LE(std::abs((ink.Left + ink.Right + 1) - ink.Width), 4)
-        << "digit from " << ink.Left << " to " << ink.Right << " in a box " << ink.Width << " wide";
+    ExpectShownCentred(after, std::wstring(1, digit));
+  }
+}
+
+TEST_F(Drawing, APastedFullWidthDigitShowsCentredLikeAHalfWidthOne) {
+  Open();
+  HWND after = Item(IDC_TXTAFTER);
+  for (UINT dpi : {96u, 120u, 144u, 192u}) {
+    if (dpi != form->Dpi()) {
+      RECT suggested{100, 80, 600, 500};
+      SendMessageW(form->hWnd(), WM_DPICHANGED, MAKEWPARAM(dpi, dpi), reinterpret_cast<LPARAM>(&suggested));
+    }
+    for (const char* digit : {"\x82\x52", "\x82\x58", "3"}) {  // "３", "９" in code page 932, and "3"
+      SCOPED_TRACE(testing::Message() << testing::PrintToString(digit) << " at " << dpi << " dpi");
+      SetText(after, L"");
+      SetFocus(after);
+      SetClipboardBytes(digit);
+      SendKeys({{VK_CONTROL, true}, {'V', true}, {'V', false}, {VK_CONTROL, false}});
+      ASSERT_TRUE(WaitFor([&] { return !Text(IDC_TXTAFTER).empty() && GetKeyState(VK_CONTROL) >= 0; }));
+      ExpectShownCentred(after, ToWide(FromAnsi(digit)));
+    }
   }
 }
 

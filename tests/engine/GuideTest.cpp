@@ -1,0 +1,119 @@
+// The Japanese guide's message tables name the program's own texts: every message of the engine
+// that a generated set of expressions brings up, and every error of the catalogue that the guide
+// lists, word for word.
+#include <gtest/gtest.h>
+
+#include <fstream>
+#include <set>
+#include <sstream>
+#include <vector>
+
+#include "Utf8.h"
+#include "engine/RuntimeError.h"
+#include "engine/mainProc.h"
+#include "tests/support/MessageBoxes.h"
+
+namespace quorva {
+namespace {
+
+using test::Utf8;
+
+std::string ReadGuide() {
+  std::ifstream in(QUORVA_GUIDE, std::ios::binary);
+  std::stringstream all;
+  all << in.rdbuf();
+  return all.str();
+}
+
+std::vector<std::string> Cells(const std::string& row) {
+  std::vector<std::string> cells;
+  size_t at = row.find('|');
+  while (at != std::string::npos) {
+    const size_t next = row.find('|', at + 1);
+    if (next == std::string::npos) break;
+    std::string cell = row.substr(at + 1, next - at - 1);
+    cell.erase(0, cell.find_first_not_of(' '));
+    cell.erase(cell.find_last_not_of(' ') + 1);
+    cells.push_back(cell);
+    at = next;
+  }
+  return cells;
+}
+
+// The rows of the first table under the heading, header and rule left out.
+std::vector<std::vector<std::string>> TableUnder(const std::string& guide, const std::string& heading) {
+  std::vector<std::vector<std::string>> rows;
+  size_t at = guide.find("\n" + heading + "\n");
+  if (at == std::string::npos) return rows;
+  at = guide.find("\n|", at);
+  std::istringstream lines(guide.substr(at + 1));
+  std::string line;
+  for (int n = 0; std::getline(lines, line) && line.rfind("|", 0) == 0; ++n) {
+    if (n >= 2) rows.push_back(Cells(line));
+  }
+  return rows;
+}
+
+// Every message of the engine's message box: each operator pair and each unbalanced bracket.
+std::set<std::string> EngineMessages() {
+  test::MessageBoxRecorder boxes;
+  const std::u16string operators = u"+-*/^~";
+  std::vector<std::u16string> expressions = {u"(1", u"1)", u"((1)", u"(1))"};
+  for (char16_t a : operators) {
+    for (char16_t b : operators) expressions.push_back(std::u16string(u"1") + a + b + u"2");
+  }
+  for (std::u16string text : expressions) {
+    try {
+      Calculate(text);
+    } catch (const RuntimeError&) {
+    }
+  }
+  std::set<std::string> messages;
+  for (const MessageBoxRequest& box : boxes.Boxes) {
+    std::string text = Utf8(box.Text);
+    for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
+      messages.insert(text.substr(at, end - at));
+    }
+  }
+  return messages;
+}
+
+TEST(Guide, ItsExpressionMessagesAreTheEnginesMessages) {
+  const auto rows = TableUnder(ReadGuide(), "### 式についてのメッセージ（タイトル「Quorva」）");
+  ASSERT_FALSE(rows.empty()) << "no table under the heading in " << QUORVA_GUIDE;
+  const std::set<std::string> engine = EngineMessages();
+  std::set<std::string> guide;
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row[0]);
+    EXPECT_EQ(engine.count(row[0]), 1u) << "not a message of the engine";
+    guide.insert(row[0]);
+  }
+  for (const std::string& message : engine) EXPECT_EQ(guide.count(message), 1u) << "missing from the guide: " << message;
+}
+
+TEST(Guide, ItsErrorTableNamesTheCataloguesTexts) {
+  const std::string guide = ReadGuide();
+  const auto rows = TableUnder(guide, "### 警告（エラーの報告）");
+  ASSERT_FALSE(rows.empty()) << "no table under the heading in " << QUORVA_GUIDE;
+  const EditorFault faults[] = {EditorFault::kCannotRead, EditorFault::kCannotWrite, EditorFault::kPartialTake,
+                                EditorFault::kTextDamaged};
+  for (const auto& row : rows) {
+    SCOPED_TRACE(row[0] + " " + row[1]);
+    ASSERT_GE(row.size(), 2u);
+    const int number = std::stoi(row[0]);
+    const std::string source = row[0].substr(row[0].find("/ ") + 2);
+    std::vector<RuntimeError> candidates = {MakeError(number)};
+    for (EditorFault f : faults) candidates.push_back(MakeEditorError(f));
+    bool found = false;
+    for (const RuntimeError& e : candidates) {
+      found = found || (e.Number == number && Utf8(e.Source) == source && Utf8(e.Description) == row[1]);
+    }
+    EXPECT_TRUE(found) << "no such error in the catalogue";
+  }
+  // The notice of a closed editor is a heading of its own: the first line of the notice.
+  const std::u16string notice = kEditorClosedNotice;
+  EXPECT_NE(guide.find("\n### " + Utf8(notice.substr(0, notice.find(u'\r'))) + "\n"), std::string::npos);
+}
+
+}  // namespace
+}  // namespace quorva
