@@ -164,7 +164,7 @@ void frmCalc::ShowAnswer(const std::u16string& answer) {
   SendMessageW(ans, EM_SCROLLCARET, 0, 0);
 }
 
-void frmCalc::PutAnswer(const std::wstring& answer) { SetText(Item(IDC_TXTANS), answer); }
+void frmCalc::PutAnswer(const std::wstring& answer) { ShowAnswer(FromWide(answer)); }
 
 void frmCalc::PressCalculate() {
   SendMessageW(hWnd(), WM_COMMAND, MAKEWPARAM(IDC_CMDSUM, BN_CLICKED), reinterpret_cast<LPARAM>(Item(IDC_CMDSUM)));
