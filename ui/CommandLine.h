@@ -4,6 +4,7 @@
 //   /places:N    start with N (one digit, 0 to 9) decimal places
 //   /group       start with digit grouping on
 //   /wide        start with full-width answers on
+//   /nohistory   neither read nor write the history file
 // Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
 // starts exactly as it always has.
 #include <optional>
@@ -18,6 +19,7 @@ struct StartOptions {
   std::optional<wchar_t> Places;  // the digit for the decimal-places box
   bool Group = false;
   bool Wide = false;
+  bool NoHistory = false;
   std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
 };
 

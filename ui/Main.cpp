@@ -2,6 +2,7 @@
 
 #include "common/subTool.h"
 #include "engine/RuntimeError.h"
+#include "ui/History.h"
 #include "ui/MessageLoop.h"
 #include "ui/StartOptions.h"
 
@@ -10,7 +11,19 @@ namespace quorva {
 std::unique_ptr<clsTeraPad> gTeraPad;
 std::unique_ptr<frmCalc> gCalc;
 
+namespace {
+
+// Timer messages come after the window's paint messages: the history is read once the window
+// and its controls show.
+void CALLBACK LoadHistoryAfterPainting(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (gHistory) gHistory->Load();
+}
+
+}  // namespace
+
 void Main(const StartOptions& options) {
+  OpenHistory(options.NoHistory);
   gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
   gCalc = std::make_unique<frmCalc>([] { PostQuitMessage(0); });
@@ -25,6 +38,7 @@ void Main(const StartOptions& options) {
   }
   ApplyStartOptions(*gCalc, gTeraPad.get(), options);
   gCalc->Show();
+  SetTimer(nullptr, 0, 0, LoadHistoryAfterPainting);
   ReportRejectedArguments(options);
 }
 
@@ -33,6 +47,7 @@ int RunQuorva() {
   int code = RunMessageLoop();
   gCalc.reset();
   gTeraPad.reset();
+  gHistory.reset();
   return code;
 }
 

@@ -13,6 +13,7 @@
 #include "engine/mainProc.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/History.h"
 #include "ui/Main.h"
 #include "ui/resource.h"
 
@@ -159,6 +160,10 @@ void frmCalc::cmdSum_Click() {
     SendMessageW(calc, EM_SCROLLCARET, 0, 0);
   }
   SetText(Item(IDC_TXTANS), ToWide(answer));
+  if (!answer.empty()) {
+    AddToHistory(typed);
+    recall_.Reset();
+  }
 }
 
 void frmCalc::cmdClr_Click() {
@@ -219,6 +224,7 @@ void frmCalc::txtCalc_Change() {
   // redraws a change only where the change scrolls it: keys typed after Backspace or in the
   // middle would go in unseen. The box is one line, so it is drawn whole after every change.
   InvalidateRect(calc, nullptr, FALSE);
+  recall_.Changed();
   // The box stays one line: a pasted line break would scroll the expression out of view.
   std::wstring text = GetText(calc);
   if (!BlankOutLineBreaks(text)) return;
@@ -239,8 +245,14 @@ void frmCalc::txtAfter_GotFocus() {
   if (GetAsyncKeyState(VK_LBUTTON) < 0) SetTimer(hWnd(), kReselectAfterClick, 10, nullptr);
 }
 
-void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
+void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
   const Control* active = ActiveControl();
+  static const HistoryEntries kNone;
+  if (active && active->Id == IDC_TXTCALC &&
+      recall_.KeyDown(active->hWnd, KeyCode, Shift, gHistory ? gHistory->Entries() : kNone)) {
+    KeyCode = 0;
+    return;
+  }
   if (KeyCode != VK_RETURN || !active) return;
   switch (active->Id) {
     case IDC_TXTCALC:

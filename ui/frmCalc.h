@@ -8,6 +8,7 @@
 
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
+#include "ui/ExpressionRecall.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
 
@@ -71,6 +72,7 @@ class frmCalc final : public Form {
   HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
   std::array<HBITMAP, kPictureCount> pictures_{};
   HWND tooltip_ = nullptr;
+  ExpressionRecall recall_;
 };
 
 }  // namespace quorva
