@@ -247,10 +247,10 @@ void frmCalc::txtAfter_GotFocus() {
 
 void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
   const Control* active = ActiveControl();
-  static const HistoryEntries kNone;
-  if (active && active->Id == IDC_TXTCALC &&
-      recall_.KeyDown(active->hWnd, KeyCode, Shift, gHistory ? gHistory->Entries() : kNone)) {
-    KeyCode = 0;
+  if (active && active->Id == IDC_TXTCALC && (KeyCode == VK_UP || KeyCode == VK_DOWN)) {
+    static const HistoryEntries kNone;
+    if (gHistory) gHistory->Load();  // an Up quicker than the reading after start-up
+    if (recall_.KeyDown(active->hWnd, KeyCode, Shift, gHistory ? gHistory->Entries() : kNone)) KeyCode = 0;
     return;
   }
   if (KeyCode != VK_RETURN || !active) return;
