@@ -4,20 +4,13 @@
 #include "engine/MessageBox.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
+#include "ui/Controls.h"
 
 namespace quorva {
 
 namespace {
 
 constexpr uint32_t kMbIconExclamation = 0x0030;
-
-bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\x3000'; }
-
-std::u16string_view Trimmed(std::u16string_view text) {
-  while (!text.empty() && IsBlank(text.front())) text.remove_prefix(1);
-  while (!text.empty() && IsBlank(text.back())) text.remove_suffix(1);
-  return text;
-}
 
 }  // namespace
 
@@ -42,17 +35,17 @@ void History::Load() {
 }
 
 void History::Add(std::u16string_view expression) {
-  expression = Trimmed(expression);
-  if (!KeepsEntry(expression)) return;
   try {
+    const std::u16string kept = FromWide(Trim(ToWide(expression)));
+    if (!KeepsEntry(kept)) return;
     HistoryEntries merged;
-    if (file_ && file_->Add(expression, merged)) {
+    if (file_ && file_->Add(kept, merged)) {
       entries_ = std::move(merged);
       loaded_ = true;
       return;
     }
     if (file_) GiveUpFile();
-    AddEntry(entries_, expression);
+    AddEntry(entries_, kept);
   } catch (const std::bad_alloc&) {
     // Out of memory while keeping an expression: the calculation has its answer; the history
     // simply goes without this one.

@@ -13,10 +13,6 @@ class Recall : public CalcFixture {
     AddToHistory(u"2*3");
     Open();
   }
-  void TearDown() override {
-    CalcFixture::TearDown();
-    gHistory.reset();
-  }
   std::pair<int, int> Selection() {
     HWND calc = Item(IDC_TXTCALC);
     return {SelStart(calc), SelStart(calc) + SelLength(calc)};
