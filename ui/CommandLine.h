@@ -8,6 +8,7 @@
 //                expression gives way to its answer (the window opens only when something
 //                needs the user)
 //   /append      with /now: the answer follows the expression ("1+2 = 3.00")
+//   /nohistory   neither read nor write the history file
 // Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
 // starts exactly as it always has.
 #include <optional>
@@ -24,6 +25,7 @@ struct StartOptions {
   bool Wide = false;
   bool Now = false;
   bool Append = false;
+  bool NoHistory = false;
   std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
 };
 

@@ -8,6 +8,7 @@
 #include "engine/InPlace.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
+#include "ui/History.h"
 #include "ui/StartOptions.h"
 
 namespace quorva {
@@ -66,7 +67,11 @@ std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& op
     // Nothing to put in: the window shows what Enter would have shown for the selection.
     return WindowStart{ExpressionFromSelection(*selection), L"", true};
   }
-  if (HandOver(bridge, ToWide(work.Text), true)) return std::nullopt;
+  const bool handed = HandOver(bridge, ToWide(work.Text), true);
+  // Kept after the editor has its answers, so that the file costs the user no wait.
+  OpenHistory(options.NoHistory);
+  for (const std::u16string& expression : work.Expressions) AddToHistory(expression);
+  if (handed) return std::nullopt;
   return WindowStart{ToWide(work.Expression), ToWide(work.Answer), false};
 }
 

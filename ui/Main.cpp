@@ -2,6 +2,7 @@
 
 #include "common/subTool.h"
 #include "engine/RuntimeError.h"
+#include "ui/History.h"
 #include "ui/MessageLoop.h"
 #include "ui/StartOptions.h"
 
@@ -10,7 +11,19 @@ namespace quorva {
 std::unique_ptr<clsTeraPad> gTeraPad;
 std::unique_ptr<frmCalc> gCalc;
 
+namespace {
+
+// Timer messages come after the window's paint messages: the history is read once the window
+// and its controls show.
+void CALLBACK LoadHistoryAfterPainting(HWND, UINT, UINT_PTR id, DWORD) {
+  KillTimer(nullptr, id);
+  if (gHistory) gHistory->Load();
+}
+
+}  // namespace
+
 void Main(const StartOptions& options, const WindowStart& start) {
+  OpenHistory(options.NoHistory);
   if (!gTeraPad) gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
   gCalc = std::make_unique<frmCalc>([] { PostQuitMessage(0); });
@@ -27,6 +40,7 @@ void Main(const StartOptions& options, const WindowStart& start) {
   PutExpression(*gCalc, start.Expression);
   if (!start.Answer.empty()) gCalc->PutAnswer(start.Answer);
   gCalc->Show();
+  SetTimer(nullptr, 0, 0, LoadHistoryAfterPainting);
   if (start.Calculate) gCalc->PressCalculate();
   ReportRejectedArguments(options);
 }
@@ -39,6 +53,7 @@ int RunQuorva() {
     std::optional<WindowStart> handedOver = RunInPlace(*gTeraPad, options);
     if (!handedOver) {
       gTeraPad.reset();
+      gHistory.reset();
       ReportRejectedArguments(options);
       return 0;
     }
@@ -49,6 +64,7 @@ int RunQuorva() {
   int code = RunMessageLoop();
   gCalc.reset();
   gTeraPad.reset();
+  gHistory.reset();
   return code;
 }
 

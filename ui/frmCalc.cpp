@@ -13,6 +13,7 @@
 #include "engine/mainProc.h"
 #include "ui/Accessibility.h"
 #include "ui/Controls.h"
+#include "ui/History.h"
 #include "ui/InPlace.h"
 #include "ui/Main.h"
 #include "ui/OneLineBox.h"
@@ -153,6 +154,10 @@ void frmCalc::cmdSum_Click() {
     SendMessageW(calc, EM_SCROLLCARET, 0, 0);
   }
   ShowAnswer(answer);
+  if (!answer.empty()) {
+    AddToHistory(typed);
+    recall_.Reset();
+  }
 }
 
 void frmCalc::ShowAnswer(const std::u16string& answer) {
@@ -216,6 +221,7 @@ void frmCalc::txtCalc_Change() {
   // redraws a change only where the change scrolls it: keys typed after Backspace or in the
   // middle would go in unseen. The box is one line, so it is drawn whole after every change.
   InvalidateRect(calc, nullptr, FALSE);
+  recall_.Changed();
   // The box stays one line: a pasted line break would scroll the expression out of view.
   KeepOneLine(calc);
 }
@@ -231,8 +237,14 @@ void frmCalc::txtAfter_GotFocus() {
   if (GetAsyncKeyState(VK_LBUTTON) < 0) SetTimer(hWnd(), kReselectAfterClick, 10, nullptr);
 }
 
-void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
+void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
   const Control* active = ActiveControl();
+  if (active && active->Id == IDC_TXTCALC && (KeyCode == VK_UP || KeyCode == VK_DOWN)) {
+    static const HistoryEntries kNone;
+    if (gHistory) gHistory->Load();  // an Up quicker than the reading after start-up
+    if (recall_.KeyDown(active->hWnd, KeyCode, Shift, gHistory ? gHistory->Entries() : kNone)) KeyCode = 0;
+    return;
+  }
   if (KeyCode != VK_RETURN || !active) return;
   switch (active->Id) {
     case IDC_TXTCALC: PressCalculate(); break;

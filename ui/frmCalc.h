@@ -9,6 +9,7 @@
 
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
+#include "ui/ExpressionRecall.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
 
@@ -80,6 +81,7 @@ class frmCalc final : public Form {
   std::array<HBITMAP, kPictureCount> pictures_{};
   std::array<HBITMAP, kPictureCount> greyed_{};  // the pictures as disabled buttons show them
   HWND tooltip_ = nullptr;
+  ExpressionRecall recall_;
 };
 
 }  // namespace quorva

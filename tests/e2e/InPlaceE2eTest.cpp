@@ -32,6 +32,8 @@ std::wstring Switches(const Scene& s, const TempFile& file) {
 }
 
 TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
+  TempFolder appData(L"appdata-inplace");
+  ScopedEnvironment variable(L"APPDATA", appData.Path());
   const struct {
     const wchar_t* args;
     Scene scene;
@@ -78,6 +80,9 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
       EXPECT_EQ(editor.TrueText(), original) << "one undo does not give the selection back";
     }
   }
+  // Each calculated line is kept for Up in the window, in order.
+  EXPECT_NE(FileBytes(appData.Path() + L"\\Quorva\\history.txt").find("120000/3\r\n2^10 =\r\n1+1\r\n2+2\r\n"),
+            std::string::npos);
 }
 
 TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {

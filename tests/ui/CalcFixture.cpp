@@ -1,5 +1,7 @@
 #include "CalcFixture.h"
 
+#include "ui/History.h"
+
 namespace quorva::test {
 
 FakeEditor::FakeEditor() {
@@ -39,6 +41,7 @@ void CalcFixture::Open(bool withEditor) {
 void CalcFixture::TearDown() {
   form.reset();
   gTeraPad.reset();
+  gHistory.reset();
   editor.reset();
   Pump();
 }

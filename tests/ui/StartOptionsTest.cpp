@@ -2,6 +2,7 @@
 #include "CalcFixture.h"
 #include "common/Ansi.h"
 #include "ui/CommandLine.h"
+#include "ui/History.h"
 #include "ui/StartOptions.h"
 
 namespace quorva::test {
@@ -121,6 +122,7 @@ class StartUp : public ::testing::Test {
   void TearDown() override {
     gCalc.reset();
     gTeraPad.reset();
+    gHistory.reset();
     editor.reset();
     Pump();
   }
@@ -162,6 +164,7 @@ TEST_F(StartUp, BadArgumentsAreNamedInOneBoxAndChangeNothing) {
   EXPECT_NE(box.Text.find(u"\r    /places:x"), std::u16string::npos) << testing::PrintToString(ToWide(box.Text));
   EXPECT_NE(box.Text.find(u"\r    /foo"), std::u16string::npos);
   EXPECT_EQ(box.Text.find(u"    /group"), std::u16string::npos) << "a good option is not named";
+  EXPECT_NE(box.Text.find(u"/nohistory"), std::u16string::npos) << "the options that can be used include it";
   EXPECT_EQ(Text(IDC_TXTAFTER), L"") << "the bad value leaves the regional default";
   EXPECT_TRUE(Checked(IDC_CHKGROUP)) << "the good option still counts";
 }
