@@ -4,19 +4,19 @@
 
 #include <optional>
 
+#include "tests/support/ClipboardText.h"
 #include "tests/support/Input.h"
 #include "tests/support/Processes.h"
 #include "tests/support/Screens.h"
 #include "tests/support/Wait.h"
 #include "common/Ansi.h"
-#include "ui/resource.h"
+#include "ui/CalcControls.h"  // kCaption
 
 namespace quorva::test {
 namespace {
 
 const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
 const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
-constexpr wchar_t kCaption[] = L"Quorva β1";
 
 class EndToEnd : public ::testing::Test {
  protected:
@@ -95,14 +95,14 @@ TEST_F(EndToEnd, AnswerReplacesTheEditorsSelectionAndQuorvaEnds) {
     EXPECT_EQ(CalculateByKeyboard(L"(1+2)*3"), c.Answer);
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(Item(IDC_CMDTERAPAD)) != FALSE; })) << "exchange disabled";
     const std::wstring shot = L"e2e-" + std::to_wstring(&c - cases) + L"-";
-    SaveWindowShot(window, shot + L"quorva.bmp");  // in the build folder, to look at after a run
+    SaveWindowShot(window, ShotPath(shot + L"quorva.bmp"));
 
     Click(IDC_CMDTERAPAD);
     EXPECT_TRUE(quorva->WaitForExit(10000)) << "Quorva did not end";
     EXPECT_EQ(quorva->ExitCode(), 0u);
     EXPECT_EQ(AnsiWindowText(editorEdit), ToAnsi(u"abc " + FromWide(c.Answer) + u" def"));
     RedrawWindow(editorWindow, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-    SaveWindowShot(editorWindow, shot + L"editor.bmp");
+    SaveWindowShot(editorWindow, ShotPath(shot + L"editor.bmp"));
 
     quorva.reset();
     editor.reset();
@@ -172,15 +172,7 @@ TEST_F(EndToEnd, CopyPutsTheAnswerOnTheClipboardAndQuorvaEnds) {
   EXPECT_EQ(CalculateByKeyboard(L"1234.5*2"), L"2469.00");
   Click(IDC_CMDCOPY);
   EXPECT_TRUE(quorva->WaitForExit(10000));
-  std::string clip;
-  if (OpenClipboard(nullptr)) {
-    if (HANDLE h = GetClipboardData(CF_TEXT)) {
-      clip = static_cast<const char*>(GlobalLock(h));
-      GlobalUnlock(h);
-    }
-    CloseClipboard();
-  }
-  EXPECT_EQ(clip, "2469.00");
+  EXPECT_EQ(ClipboardBytes(), "2469.00");
   EXPECT_EQ(AnsiWindowText(editorEdit), "abc XYZ def") << "the editor is not touched";
 }
 
