@@ -9,6 +9,7 @@ namespace quorva {
 
 inline constexpr uint32_t kMbOk = 0x0000;
 inline constexpr uint32_t kMbIconHand = 0x0010;
+inline constexpr uint32_t kMbIconExclamation = 0x0030;
 inline constexpr uint32_t kMbHelp = 0x4000;
 inline constexpr int kIdOk = 1;
 

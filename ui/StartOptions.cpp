@@ -11,7 +11,6 @@ namespace quorva {
 
 namespace {
 
-constexpr uint32_t kMbIconExclamation = 0x0030;
 constexpr UINT kCaretToEnd = WM_APP + 0x51;
 constexpr UINT_PTR kCaretSubclass = 0x51;
 

@@ -21,7 +21,6 @@ namespace quorva {
 namespace {
 
 constexpr UINT_PTR kReselectAfterClick = 1;  // timer
-constexpr uint32_t kMbIconExclamation = 0x0030;
 
 // Line breaks and tabs in an expression are blanks, as the engine takes the full-width blank:
 // a line copied whole from the editor brings its line break along. One for one, so that
