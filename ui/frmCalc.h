@@ -6,6 +6,7 @@
 #include <functional>
 #include <memory>
 
+#include "common/Handles.h"
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
 #include "ui/Form.h"
@@ -68,8 +69,8 @@ class frmCalc final : public Form {
   std::unique_ptr<clsForm> clsFrm;
   std::function<void()> onUnloaded_;
   NumberLocale locale_;
-  HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
-  std::array<HBITMAP, kPictureCount> pictures_{};
+  Font fontDefault_, fontBold_, fontFixed_;
+  std::array<Bitmap, kPictureCount> pictures_;
   HWND tooltip_ = nullptr;
 };
 
