@@ -9,13 +9,14 @@ set -euo pipefail
 cd "$(dirname "$0")/.."
 [ -n "${QUORVA_SKIP_SETUP:-}" ] || scripts/setup.sh
 
+epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
 build=${QUORVA_BUILD:-build/release}
-cmake --preset release -B "$build" >/dev/null
-cmake --build "$build" --target quorva
+# The linker would stamp SOURCE_DATE_EPOCH into the PE header; the build is to need no stamp.
+env -u SOURCE_DATE_EPOCH cmake --preset release -B "$build" >/dev/null
+env -u SOURCE_DATE_EPOCH cmake --build "$build" --target quorva
 
 version=$(sed -n 's/^project(Quorva VERSION \([0-9.]*\).*/\1/p' CMakeLists.txt)
 [ -n "$version" ] || { echo "package: no version in CMakeLists.txt" >&2; exit 1; }
-epoch=${SOURCE_DATE_EPOCH:-$(git log -1 --format=%ct 2>/dev/null || echo 315532800)}
 name=quorva-$version
 stage=$build/package
 top=$stage/$name

@@ -33,6 +33,9 @@ exe=build/release/ui/quorva.exe
 check "one zip named quorva-<version>-win64.zip" [ "$one" = "$two" ] && [[ "$one" =~ ^quorva-[0-9.]+-win64\.zip$ ]]
 check "quorva.exe the same from both folders" cmp "$work/a/$exe" "$work/other/place-with-a-longer-name/$exe"
 check "zip the same from both folders" cmp "$work/a/dist/$one" "$work/other/place-with-a-longer-name/dist/$two"
+# The COFF header's TimeDateStamp, 8 bytes into the PE header.
+stamp() { od -An -tu4 -j$(($(od -An -tu4 -j60 -N4 "$1") + 8)) -N4 "$1" | tr -d ' '; }
+check "no time stamp in the PE header" [ "$(stamp "$work/a/$exe")" = 0 ]
 sha256sum "$work/a/$exe" "$work/other/place-with-a-longer-name/$exe" | sed "s|$work/||"
 
 mkdir "$work/user"
