@@ -4,6 +4,7 @@
 
 #include <climits>
 
+#include "common/Handles.h"
 #include "engine/RuntimeError.h"
 
 namespace quorva {
@@ -27,33 +28,25 @@ namespace {
   }
 }
 
-class FileHandle {
- public:
-  explicit FileHandle(HANDLE h) : h_(h) {
-    if (h_ == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError());
-  }
-  ~FileHandle() { CloseHandle(h_); }
-  FileHandle(const FileHandle&) = delete;
-  FileHandle& operator=(const FileHandle&) = delete;
-  HANDLE get() const { return h_; }
-
- private:
-  HANDLE h_;
-};
+// The file that CreateFileW opened, or the error it met.
+Handle Opened(HANDLE file) {
+  if (file == INVALID_HANDLE_VALUE) RaiseFileError(GetLastError());
+  return Handle(file);
+}
 
 }  // namespace
 
 std::string ReadWholeFile(const std::wstring& path) {
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING,
-                              FILE_ATTRIBUTE_NORMAL, nullptr));
+  const Handle file = Opened(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr,
+                                         OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
   LARGE_INTEGER size{};
-  if (!GetFileSizeEx(file.get(), &size)) RaiseFileError(GetLastError());
+  if (!GetFileSizeEx(file.Get(), &size)) RaiseFileError(GetLastError());
   if (size.QuadPart > INT32_MAX) Raise(kOverflow);
   std::string bytes(static_cast<size_t>(size.QuadPart), '\0');
   size_t got = 0;
   while (got < bytes.size()) {
     DWORD n = 0;
-    if (!ReadFile(file.get(), bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &n, nullptr)) {
+    if (!ReadFile(file.Get(), bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &n, nullptr)) {
       RaiseFileError(GetLastError());
     }
     if (n == 0) break;  // the file shrank meanwhile
@@ -66,17 +59,17 @@ std::string ReadWholeFile(const std::wstring& path) {
 void WriteWholeFile(const std::wstring& path, const std::string& bytes) {
   // OPEN_ALWAYS, not CREATE_ALWAYS: that fails on a hidden or system file, and it would empty the
   // file before a single new byte is written.
-  FileHandle file(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS, FILE_ATTRIBUTE_NORMAL,
-                              nullptr));
+  const Handle file = Opened(CreateFileW(path.c_str(), GENERIC_WRITE, FILE_SHARE_READ, nullptr, OPEN_ALWAYS,
+                                         FILE_ATTRIBUTE_NORMAL, nullptr));
   size_t put = 0;
   while (put < bytes.size()) {
     DWORD n = 0;
-    if (!WriteFile(file.get(), bytes.data() + put, static_cast<DWORD>(bytes.size() - put), &n, nullptr) || n == 0) {
+    if (!WriteFile(file.Get(), bytes.data() + put, static_cast<DWORD>(bytes.size() - put), &n, nullptr) || n == 0) {
       RaiseFileError(GetLastError());
     }
     put += n;
   }
-  if (!SetEndOfFile(file.get())) RaiseFileError(GetLastError());
+  if (!SetEndOfFile(file.Get())) RaiseFileError(GetLastError());
 }
 
 }  // namespace quorva

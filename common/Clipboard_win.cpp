@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "common/Handles.h"
 #include "engine/RuntimeError.h"
 
 namespace quorva {
@@ -43,34 +44,24 @@ std::string ReadClipboardAnsi(HWND owner) {
   OpenClipboardScope open(owner);
   HANDLE data = GetClipboardData(CF_TEXT);
   if (data == nullptr) return {};
-  const char* p = static_cast<const char*>(GlobalLock(data));
-  if (p == nullptr) return {};
-  std::string bytes;
-  try {
-    bytes.assign(p, strnlen(p, GlobalSize(data)));
-  } catch (...) {
-    GlobalUnlock(data);
-    throw;
-  }
-  GlobalUnlock(data);
-  return bytes;
+  const Locked<const char> text(data);
+  if (text.Data() == nullptr) return {};
+  return std::string(text.Data(), strnlen(text.Data(), GlobalSize(data)));
 }
 
 void WriteClipboardAnsi(const std::string& bytes, HWND owner) {
   // The memory first: running out of it must not leave the clipboard emptied.
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-  if (mem == nullptr) throw std::bad_alloc();
-  char* p = static_cast<char*>(GlobalLock(mem));
-  std::memcpy(p, bytes.c_str(), bytes.size() + 1);
-  GlobalUnlock(mem);
-  try {
-    OpenClipboardScope open(owner);
-    if (EmptyClipboard() && SetClipboardData(CF_TEXT, mem) != nullptr) return;  // the clipboard owns it now
-  } catch (...) {
-    GlobalFree(mem);
-    throw;
+  GlobalMemory mem(GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1));
+  if (!mem) throw std::bad_alloc();
+  {
+    const Locked<char> p(mem.Get());
+    std::memcpy(p.Data(), bytes.c_str(), bytes.size() + 1);
   }
-  GlobalFree(mem);
+  OpenClipboardScope open(owner);
+  if (EmptyClipboard() && SetClipboardData(CF_TEXT, mem.Get()) != nullptr) {
+    mem.Release();  // the clipboard owns it now
+    return;
+  }
   Raise(kClipboardBusy);
 }
 

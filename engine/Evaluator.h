@@ -1,6 +1,7 @@
 #pragma once
 // The evaluator behind EvalText. It gives exactly the results of rewriting the text one
 // reduction at a time, but in one left-to-right pass over the text, without recursion.
+#include <cmath>
 #include <cstdint>
 #include <string>
 
@@ -20,6 +21,18 @@ inline bool IsExponentMark(char16_t c) { return c == u'E' || c == u'e'; }
 inline bool IsExponentSign(char16_t beforeMark, char16_t mark, char16_t sign, char16_t next, char16_t decimal) {
   return IsAddChar(sign) && IsExponentMark(mark) && (IsDigitChar(beforeMark) || beforeMark == decimal) &&
          IsDigitChar(next);
+}
+
+// One reduction's arithmetic (the operator in canonical text): division by zero gives 0. The
+// value may be NaN or infinite; each caller decides what that means.
+inline double ApplyOperator(double a, char16_t op, double b) {
+  switch (op) {
+    case u'^': return std::pow(a, b);
+    case u'\u00D7': return a * b;
+    case u'/': return b == 0 ? 0.0 : a / b;
+    case u'+': return a + b;
+    default: return a - b;
+  }
 }
 
 // Whether text[i] (0-based) acts as an operator in text.

@@ -79,18 +79,8 @@ void FlatExpression::ReduceAt(size_t i) {
   uint32_t right = static_cast<uint32_t>(i + 1);
   double a = Read(left);
   double b = Read(right);
-  double v = 0;
-  switch (Op(i)) {
-    case u'^':
-      v = std::pow(a, b);
-      if (std::isnan(v)) Raise(kInvalidArgument);
-      if (std::isinf(v)) Raise(kOverflow);
-      break;
-    case u'\u00D7': v = a * b; break;
-    case u'/': v = b == 0 ? 0.0 : a / b; break;
-    case u'+': v = a + b; break;
-    default: v = a - b; break;
-  }
+  const double v = ApplyOperator(a, Op(i), b);
+  if (Op(i) == u'^' && std::isnan(v)) Raise(kInvalidArgument);
   if (!std::isfinite(v)) Raise(kOverflow);
   SetValue(left, v);
   parents_[right] = left;

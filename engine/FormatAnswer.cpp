@@ -1,8 +1,6 @@
 #include "FormatAnswer.h"
 
 #include <algorithm>
-#include <charconv>
-#include <cstdlib>
 #include <string>
 
 #include "NumberCore.h"
@@ -16,14 +14,9 @@ namespace {
 // rounds up as the user reads it rather than as binary64 stores it.
 std::string RoundedDigits(double magnitude, int places) {
   if (magnitude == 0) return "0";
-  char tmp[40];
-  auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, magnitude, std::chars_format::scientific, 14);
-  *r.ptr = '\0';  // for atoi below
-  std::string digits;
-  const char* p = tmp;
-  for (; p != r.ptr && *p != 'e'; ++p)
-    if (*p != '.') digits.push_back(*p);
-  int exponent = std::atoi(p + 1);
+  char raw[15];
+  const int exponent = detail::ScientificDigits15(magnitude, raw);
+  const std::string digits(raw, sizeof raw);
   long long kept = static_cast<long long>(exponent) + 1 + places;  // integer digits of magnitude*10^places
   if (kept <= 0) return (kept == 0 && digits[0] >= '5') ? "1" : "0";
   std::string out;

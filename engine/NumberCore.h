@@ -29,6 +29,9 @@ struct Digits15 {
 };
 // False outside 1e-8 .. 1e15, where the general path has to do it.
 bool RoundToDigits15(double magnitude, Digits15& out);
+// The general path: the 15 significant digits of a magnitude > 0 as the C library rounds them
+// (to nearest on the exact binary value), as characters; returns the decimal exponent of the first.
+int ScientificDigits15(double magnitude, char (&digits)[15]);
 
 // The value that the number text of `value` reads back as; false where RoundToDigits15 is.
 bool RoundedValue(double value, double& out);

@@ -1,4 +1,5 @@
 #include <algorithm>
+#include <charconv>
 #include <cmath>
 #include <cstdint>
 
@@ -103,6 +104,17 @@ bool ParseSimpleNumber(std::u16string_view text, char16_t decimal, double& out) 
   if (fraction) v /= kPow10[fraction];
   out = negative ? -v : v;
   return true;
+}
+
+int ScientificDigits15(double magnitude, char (&digits)[15]) {
+  char text[32];  // d.dddddddddddddde[+-]x[x[x]]
+  const auto r = std::to_chars(text, text + sizeof text, magnitude, std::chars_format::scientific, 14);
+  const char* p = text;
+  for (int count = 0; p != r.ptr && *p != 'e'; ++p)
+    if (*p != '.') digits[count++] = *p;
+  int exponent = 0;
+  std::from_chars(p + (p[1] == '+' ? 2 : 1), r.ptr, exponent);  // from_chars takes "-" but not "+"
+  return exponent;
 }
 
 }  // namespace quorva::detail

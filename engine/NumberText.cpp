@@ -59,15 +59,7 @@ int FormatNumberText(double value, char16_t decimal, char16_t* out) {
     exponent = rounded.exponent;
     for (uint64_t d = rounded.digits, i = 15; i-- > 0; d /= 10) digits[i] = static_cast<char>('0' + d % 10);
   } else {
-    // Rounded to 15 significant digits: [-]d.dddddddddddddde[+-]xx
-    char tmp[40];
-    auto r = std::to_chars(tmp, tmp + sizeof tmp - 1, value, std::chars_format::scientific, 14);
-    *r.ptr = '\0';  // for atoi below
-    const char* p = tmp + negative;
-    count = 0;
-    for (; p != r.ptr && *p != 'e'; ++p)
-      if (*p != '.') digits[count++] = *p;
-    exponent = std::atoi(p + 1);  // "e+17" -> 17
+    exponent = ScientificDigits15(std::fabs(value), digits);
   }
   while (count > 1 && digits[count - 1] == '0') --count;
 

@@ -23,13 +23,7 @@ bool ReadOperand(const char16_t* text, uint32_t from, uint32_t to, const NumberL
 
 // One reduction and the value its number text reads back as.
 bool Apply(double a, char16_t op, double b, double& v) {
-  switch (op) {
-    case u'^': v = std::pow(a, b); break;
-    case u'\u00D7': v = a * b; break;
-    case u'/': v = b == 0 ? 0.0 : a / b; break;
-    case u'+': v = a + b; break;
-    default: v = a - b; break;
-  }
+  v = ApplyOperator(a, op, b);
   if (!std::isfinite(v)) return false;
   if (std::fabs(v) < 1e15 && v == std::trunc(v)) {
     v += 0.0;  // "-0" is written "0"

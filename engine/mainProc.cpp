@@ -9,6 +9,7 @@
 #include "NumberCore.h"
 #include "NumberText.h"
 #include "RuntimeError.h"
+#include "Width.h"
 
 namespace quorva {
 namespace {
@@ -71,9 +72,8 @@ std::u16string CanonicalText(std::u16string_view typed) {
   char16_t* w = first;
   char16_t* run = nullptr;  // start of the current run of signs
   for (char16_t c : typed) {
-    if (c >= 0xFF01 && c <= 0xFF5E) c = static_cast<char16_t>(c - 0xFEE0);
-    else if (c == 0x3000) c = u' ';
-    else if (c == 0x00F7) c = u'/';  // the division sign, as "×" is the multiplication sign
+    c = HalfWidthOf(c);
+    if (c == 0x00F7) c = u'/';  // the division sign, as "×" is the multiplication sign
     if (c == u' ') continue;
     if (IsSign(c)) {
       if (!run) run = w;

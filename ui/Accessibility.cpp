@@ -5,23 +5,11 @@
 #include <algorithm>
 #include <vector>
 
-#include "ui/resource.h"
+#include "ui/CalcControls.h"
 
 namespace quorva {
 
 namespace {
-
-struct NameRow {
-  int Id;
-  const wchar_t* Name;
-};
-
-// The buttons by their tooltips, the boxes by what they hold.
-constexpr NameRow kNames[] = {
-    {IDC_TXTCALC, L"式"},       {IDC_CMDSUM, L"計算"},   {IDC_CMDCOPY, L"コピー"},
-    {IDC_CMDTERAPAD, L"TeraPad"}, {IDC_TXTANS, L"答え"}, {IDC_TXTAFTER, L"小数点以下の桁数"},
-    {IDC_CMDCLR, L"クリア"},
-};
 
 // oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not at start-up.
 struct Oleacc {
@@ -162,20 +150,22 @@ LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
 
 }  // namespace
 
+// Buttons and text boxes: the buttons show only a picture, and the boxes' own text is their value.
 std::wstring_view AccessibleName(int controlId) {
-  for (const NameRow& row : kNames) {
-    if (row.Id == controlId) return row.Name;
-  }
-  return {};
+  const ControlRow* row = RowOf(controlId);
+  if (!row || (row->ControlKind != Kind::CommandButton && row->ControlKind != Kind::TextBox)) return {};
+  const wchar_t* name = row->AccessibleName ? row->AccessibleName : row->Tooltip;
+  return name ? name : std::wstring_view{};
 }
 
 void GiveAccessibleNames(const std::function<HWND(int)>& item) {
-  for (const NameRow& row : kNames) {
-    HWND control = item(row.Id);
+  for (const ControlRow& row : kControls) {
+    const std::wstring_view name = AccessibleName(row.Id);
+    HWND control = name.empty() ? nullptr : item(row.Id);
     if (!control) continue;
     auto previous = reinterpret_cast<WNDPROC>(
         SetWindowLongPtrW(control, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&NamedControlProc)));
-    NamedControls().push_back(Named{control, previous, row.Name});
+    NamedControls().push_back(Named{control, previous, name.data()});
   }
 }
 

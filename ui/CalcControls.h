@@ -19,21 +19,24 @@ inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 enum class Kind { TextBox, CommandButton, CheckBox, Frame, Label };
 enum class FontKind { Default, Bold, Fixed };
 
+// Rows name their fields; a field left out takes the default here.
 struct ControlRow {
   int Id;
   const wchar_t* Name;
   Kind ControlKind;
-  DWORD Style;      // beyond what every control of its kind has
-  int Container;    // 0: the window; else the frame's ID
+  DWORD Style = 0;    // beyond what every control of its kind has
+  int Container = 0;  // 0: the window; else the frame's ID
   int Left, Top, Width, Height;  // twips; inside a frame relative to the frame
-  FontKind Font;
-  int Picture;      // bitmap resource shown on a button, 0 for none
-  const wchar_t* Caption;
-  const wchar_t* Tooltip;  // nullptr: none
-  const wchar_t* Tag;
-  int MaxLength;    // characters a text box takes, 0 for no limit
-  bool InputMethod;  // false: the input method stays off while the box has the focus
-  bool Enabled;
+  FontKind Font = FontKind::Default;
+  int Picture = 0;    // bitmap resource shown on a button, 0 for none
+  const wchar_t* Caption = L"";
+  const wchar_t* Tooltip = nullptr;  // nullptr: none
+  // What a screen reader calls a button or a text box; nullptr: its tooltip.
+  const wchar_t* AccessibleName = nullptr;
+  const wchar_t* Tag = L"";
+  int MaxLength = 0;  // characters a text box takes, 0 for no limit
+  bool InputMethod = true;  // false: the input method stays off while the box has the focus
+  bool Enabled = true;
 };
 
 inline constexpr wchar_t kPriorityText[] =
@@ -55,35 +58,39 @@ inline constexpr DWORD kDecimalPlacesStyle = ES_MULTILINE | ES_AUTOVSCROLL | ES_
 inline constexpr ControlRow kControls[] = {
     // Expressions are typed in plain characters, so no input method; and no length limit: a
     // pasted expression cut short would silently be another calculation.
-    {IDC_TXTCALC, L"txtCalc", Kind::TextBox, kExpressionStyle, 0, 60, 60, 4635, 555, FontKind::Bold, 0, L"",
-     L"半角の数字と記号で式を入力して下さい", L"", 0, false, true},
-    {IDC_CMDSUM, L"cmdSum", Kind::CommandButton, 0, 0, 3240, 720, 375, 315, FontKind::Default, IDB_SUM, L"", L"計算",
-     L"", 0, true, true},
-    {IDC_CMDCOPY, L"cmdCopy", Kind::CommandButton, 0, 0, 3600, 720, 375, 315, FontKind::Default, IDB_COPY, L"",
-     L"コピー", L"", 0, true, false},
-    {IDC_CMDTERAPAD, L"cmdTeraPad", Kind::CommandButton, 0, 0, 3960, 720, 375, 315, FontKind::Default, IDB_TERAPAD,
-     L"", L"TeraPad", L"", 0, true, false},
-    {IDC_TXTANS, L"txtAns", Kind::TextBox, ES_RIGHT | ES_AUTOHSCROLL, 0, 60, 720, 3075, 315, FontKind::Bold, 0, L"",
-     L"答え", L"", 0, true, true},
+    {.Id = IDC_TXTCALC, .Name = L"txtCalc", .ControlKind = Kind::TextBox, .Style = kExpressionStyle,
+     .Left = 60, .Top = 60, .Width = 4635, .Height = 555, .Font = FontKind::Bold,
+     .Tooltip = L"半角の数字と記号で式を入力して下さい", .AccessibleName = L"式", .InputMethod = false},
+    {.Id = IDC_CMDSUM, .Name = L"cmdSum", .ControlKind = Kind::CommandButton,
+     .Left = 3240, .Top = 720, .Width = 375, .Height = 315, .Picture = IDB_SUM, .Tooltip = L"計算"},
+    {.Id = IDC_CMDCOPY, .Name = L"cmdCopy", .ControlKind = Kind::CommandButton,
+     .Left = 3600, .Top = 720, .Width = 375, .Height = 315, .Picture = IDB_COPY, .Tooltip = L"コピー",
+     .Enabled = false},
+    {.Id = IDC_CMDTERAPAD, .Name = L"cmdTeraPad", .ControlKind = Kind::CommandButton,
+     .Left = 3960, .Top = 720, .Width = 375, .Height = 315, .Picture = IDB_TERAPAD, .Tooltip = L"TeraPad",
+     .Enabled = false},
+    {.Id = IDC_TXTANS, .Name = L"txtAns", .ControlKind = Kind::TextBox, .Style = ES_RIGHT | ES_AUTOHSCROLL,
+     .Left = 60, .Top = 720, .Width = 3075, .Height = 315, .Font = FontKind::Bold, .Tooltip = L"答え"},
     // The decimal-places box starts empty and its Tag "0" makes it take digits only, so the first
     // answer shows the regional default number of places.
-    {IDC_TXTAFTER, L"txtAfter", Kind::TextBox, kDecimalPlacesStyle, IDC_FRAPARAMETER, 1680, 300, 255, 315,
-     FontKind::Default, 0, L"", nullptr, L"0", 1, false, true},
-    {IDC_CHKGROUP, L"chkGroup", Kind::CheckBox, 0, IDC_FRAPARAMETER, 120, 720, 1815, 195, FontKind::Default, 0,
-     L"桁区切り", nullptr, L"", 0, true, true},
-    {IDC_CHKWIDE, L"chkWide", Kind::CheckBox, 0, IDC_FRAPARAMETER, 120, 1080, 1815, 195, FontKind::Default, 0,
-     L"全角文字 (2 バイト) ", nullptr, L"", 0, true, true},
-    {IDC_FRATIPS, L"fraTips", Kind::Frame, 0, 0, 2220, 1140, 2475, 1515, FontKind::Default, 0, L"優先順位", nullptr,
-     L"", 0, true, true},
-    {IDC_LBLLABEL1, L"lblLabel", Kind::Label, 0, IDC_FRATIPS, 180, 300, 2160, 1080, FontKind::Fixed, 0, kPriorityText,
-     nullptr, L"", 0, true, true},
+    {.Id = IDC_TXTAFTER, .Name = L"txtAfter", .ControlKind = Kind::TextBox, .Style = kDecimalPlacesStyle,
+     .Container = IDC_FRAPARAMETER, .Left = 1680, .Top = 300, .Width = 255, .Height = 315,
+     .AccessibleName = L"小数点以下の桁数", .Tag = L"0", .MaxLength = 1, .InputMethod = false},
+    {.Id = IDC_CHKGROUP, .Name = L"chkGroup", .ControlKind = Kind::CheckBox, .Container = IDC_FRAPARAMETER,
+     .Left = 120, .Top = 720, .Width = 1815, .Height = 195, .Caption = L"桁区切り"},
+    {.Id = IDC_CHKWIDE, .Name = L"chkWide", .ControlKind = Kind::CheckBox, .Container = IDC_FRAPARAMETER,
+     .Left = 120, .Top = 1080, .Width = 1815, .Height = 195, .Caption = L"全角文字 (2 バイト) "},
+    {.Id = IDC_FRATIPS, .Name = L"fraTips", .ControlKind = Kind::Frame,
+     .Left = 2220, .Top = 1140, .Width = 2475, .Height = 1515, .Caption = L"優先順位"},
+    {.Id = IDC_LBLLABEL1, .Name = L"lblLabel", .ControlKind = Kind::Label, .Container = IDC_FRATIPS,
+     .Left = 180, .Top = 300, .Width = 2160, .Height = 1080, .Font = FontKind::Fixed, .Caption = kPriorityText},
     // Half-width katakana: the full-width word would not fit the frame's narrow caption.
-    {IDC_FRAPARAMETER, L"fraParameter", Kind::Frame, 0, 0, 60, 1140, 2055, 1515, FontKind::Default, 0,
-     L"\uFF8A\uFF9F\uFF97\uFF92\uFF70\uFF80", nullptr, L"", 0, true, true},
-    {IDC_LBLLABEL0, L"lblLabel", Kind::Label, 0, IDC_FRAPARAMETER, 120, 360, 1440, 180, FontKind::Default, 0,
-     L"小数点以下の桁数", nullptr, L"", 0, true, true},
-    {IDC_CMDCLR, L"cmdClr", Kind::CommandButton, 0, 0, 4320, 720, 375, 315, FontKind::Default, IDB_CLEAR, L"",
-     L"クリア", L"", 0, true, true},
+    {.Id = IDC_FRAPARAMETER, .Name = L"fraParameter", .ControlKind = Kind::Frame,
+     .Left = 60, .Top = 1140, .Width = 2055, .Height = 1515, .Caption = L"\uFF8A\uFF9F\uFF97\uFF92\uFF70\uFF80"},
+    {.Id = IDC_LBLLABEL0, .Name = L"lblLabel", .ControlKind = Kind::Label, .Container = IDC_FRAPARAMETER,
+     .Left = 120, .Top = 360, .Width = 1440, .Height = 180, .Caption = L"小数点以下の桁数"},
+    {.Id = IDC_CMDCLR, .Name = L"cmdClr", .ControlKind = Kind::CommandButton,
+     .Left = 4320, .Top = 720, .Width = 375, .Height = 315, .Picture = IDB_CLEAR, .Tooltip = L"クリア"},
 };
 
 inline constexpr std::size_t kPictureCount =

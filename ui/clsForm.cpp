@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "common/Handles.h"
 #include "common/subTool.h"
 #include "ui/Controls.h"
 #include "ui/MessageLoop.h"
@@ -121,12 +122,10 @@ void clsForm::Paint(HDC hdc) {
   };
   const Line lines[] = {{0, COLOR_BTNSHADOW}, {frmForm->Pixels(10), COLOR_BTNHIGHLIGHT}};
   for (const Line& line : lines) {
-    HPEN pen = CreatePen(PS_SOLID, 1, GetSysColor(line.colour));
-    HGDIOBJ old = SelectObject(hdc, pen);
+    const Pen pen(CreatePen(PS_SOLID, 1, GetSysColor(line.colour)));
+    const Selected selected(hdc, pen.Get());
     MoveToEx(hdc, 0, line.y, nullptr);
     LineTo(hdc, right, line.y);
-    SelectObject(hdc, old);
-    DeleteObject(pen);
   }
 }
 

@@ -57,14 +57,6 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
 frmCalc::~frmCalc() {
   clsFrm.reset();
   if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
-  for (HFONT f : {fontDefault_, fontBold_, fontFixed_}) {
-    if (f) DeleteObject(f);
-  }
-  for (const auto* set : {&pictures_, &greyed_}) {
-    for (HBITMAP b : *set) {
-      if (b) DeleteObject(b);
-    }
-  }
 }
 
 void frmCalc::Form_Initialize() {

@@ -7,6 +7,7 @@
 #include <memory>
 #include <string>
 
+#include "common/Handles.h"
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
 #include "ui/ExpressionRecall.h"
@@ -77,9 +78,9 @@ class frmCalc final : public Form {
   std::unique_ptr<clsForm> clsFrm;
   std::function<void()> onUnloaded_;
   NumberLocale locale_;
-  HFONT fontDefault_ = nullptr, fontBold_ = nullptr, fontFixed_ = nullptr;
-  std::array<HBITMAP, kPictureCount> pictures_{};
-  std::array<HBITMAP, kPictureCount> greyed_{};  // the pictures as disabled buttons show them
+  Font fontDefault_, fontBold_, fontFixed_;
+  std::array<Bitmap, kPictureCount> pictures_;
+  std::array<Bitmap, kPictureCount> greyed_;  // the pictures as disabled buttons show them
   HWND tooltip_ = nullptr;
   ExpressionRecall recall_;
 };

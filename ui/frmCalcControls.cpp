@@ -6,6 +6,7 @@
 #include <imm.h>
 
 #include <algorithm>
+#include <utility>
 
 #include "ui/CalcControls.h"
 #include "ui/Pictures.h"
@@ -64,17 +65,16 @@ HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
 void frmCalc::CreateControls() {
   // Each control is created where it goes, in its font: moving and resizing them afterwards is
   // start-up time (a round trip to the window manager each).
-  HDC measure = CreateCompatibleDC(nullptr);
+  const MemoryDc measure(CreateCompatibleDC(nullptr));
   for (const ControlRow& row : kControls) {
     const KindRow& kind = KindOf(row);
     DWORD style = WS_VISIBLE | kind.Style | row.Style | (row.Enabled ? 0 : WS_DISABLED);
     HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag,
-                        ControlRect(row, measure));
+                        ControlRect(row, measure.Get()));
     GiveFont(row, h);
     if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);
     if (!row.InputMethod) ImmAssociateContext(h, nullptr);
   }
-  DeleteDC(measure);
   // Once all exist: a control created later would otherwise go below a frame moved down earlier.
   // Only the drawing order changes; the Tab order stays the collection order.
   for (const ControlRow& row : kControls) {
@@ -91,14 +91,10 @@ void frmCalc::LoadPictures() {
   size_t next = 0;
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
-    HBITMAP bmp = LoadPicture(row.Picture, Dpi());
-    HBITMAP old = pictures_[next], oldGreyed = greyed_[next];
-    pictures_[next] = bmp;
-    greyed_[next++] = GreyedPicture(bmp);
-    SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(bmp));
-    for (HBITMAP b : {old, oldGreyed}) {
-      if (b) DeleteObject(b);
-    }
+    // The old pictures go once the button holds the new one.
+    const Bitmap old = std::exchange(pictures_[next], Bitmap(LoadPicture(row.Picture, Dpi())));
+    const Bitmap oldGreyed = std::exchange(greyed_[next], Bitmap(GreyedPicture(pictures_[next].Get())));
+    SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_[next++].Get()));
   }
 }
 
@@ -107,7 +103,7 @@ void frmCalc::DrawButton(const DRAWITEMSTRUCT& item) {
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
     if (row.Id == static_cast<int>(item.CtlID)) {
-      DrawPictureButton(item, pictures_[next], greyed_[next]);
+      DrawPictureButton(item, pictures_[next].Get(), greyed_[next].Get());
       return;
     }
     ++next;
@@ -133,18 +129,18 @@ void frmCalc::CreateTooltips() {
 
 HFONT frmCalc::FontOf(FontKind kind) const {
   switch (kind) {
-    case FontKind::Bold: return fontBold_;
-    case FontKind::Fixed: return fontFixed_;
-    default: return fontDefault_;
+    case FontKind::Bold: return fontBold_.Get();
+    case FontKind::Fixed: return fontFixed_.Get();
+    default: return fontDefault_.Get();
   }
 }
 
 void frmCalc::MakeFonts() {
   const UINT dpi = Dpi();
-  fontDefault_ = MakeFont(L"ＭＳ Ｐゴシック", false, dpi);
-  fontBold_ = MakeFont(L"ＭＳ Ｐゴシック", true, dpi);
-  fontFixed_ = MakeFont(L"ＭＳ ゴシック", false, dpi);
-  SendMessageW(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontDefault_), FALSE);
+  fontDefault_ = Font(MakeFont(L"ＭＳ Ｐゴシック", false, dpi));
+  fontBold_ = Font(MakeFont(L"ＭＳ Ｐゴシック", true, dpi));
+  fontFixed_ = Font(MakeFont(L"ＭＳ ゴシック", false, dpi));
+  SendMessageW(hWnd(), WM_SETFONT, reinterpret_cast<WPARAM>(fontDefault_.Get()), FALSE);
 }
 
 void frmCalc::GiveFont(const ControlRow& row, HWND h) {
@@ -163,10 +159,9 @@ RECT frmCalc::ControlRect(const ControlRow& row, HDC measure) const {
   if (row.ControlKind == Kind::Label) {
     // Labels are sized to their text; the designed size is what the text needs in the
     // designed font, so a wider substitute font grows the label instead of cutting it.
-    HGDIOBJ old = SelectObject(measure, FontOf(row.Font));
+    const Selected font(measure, FontOf(row.Font));
     RECT rc{0, 0, 0, 0};
     DrawTextW(measure, row.Caption, -1, &rc, DT_CALCRECT | DT_NOPREFIX);
-    SelectObject(measure, old);
     width = std::max(width, static_cast<int>(rc.right));
     height = std::max(height, static_cast<int>(rc.bottom));
   }
@@ -200,18 +195,16 @@ void frmCalc::FitClientArea() {
 void frmCalc::ApplyLayout(int left, int top) {
   LoadPictures();
   // The controls hold the old fonts until they are given the new ones.
-  const HFONT oldFonts[] = {fontDefault_, fontBold_, fontFixed_};
-  MakeFonts();
-  HDC measure = CreateCompatibleDC(nullptr);
-  for (const ControlRow& row : kControls) {
-    HWND h = Item(row.Id);
-    GiveFont(row, h);
-    const RECT r = ControlRect(row, measure);
-    SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
-  }
-  DeleteDC(measure);
-  for (HFONT f : oldFonts) {
-    if (f) DeleteObject(f);
+  {
+    const Font oldFonts[] = {std::move(fontDefault_), std::move(fontBold_), std::move(fontFixed_)};
+    MakeFonts();
+    const MemoryDc measure(CreateCompatibleDC(nullptr));
+    for (const ControlRow& row : kControls) {
+      HWND h = Item(row.Id);
+      GiveFont(row, h);
+      const RECT r = ControlRect(row, measure.Get());
+      SetWindowPos(h, nullptr, r.left, r.top, r.right - r.left, r.bottom - r.top, SWP_NOZORDER | SWP_NOACTIVATE);
+    }
   }
   PlaceWindow(left, top);
 }

@@ -9,7 +9,7 @@
 #include "tests/support/Processes.h"
 #include "tests/support/Screens.h"
 #include "tests/support/Wait.h"
-#include "ui/resource.h"
+#include "ui/CalcControls.h"  // kCaption
 
 namespace quorva::test {
 namespace {
@@ -40,7 +40,7 @@ TEST(AccessibleNamesFromAnotherProcess, ButtonsAndBoxesAreNamed) {
     Process quorva;
     ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L""));
     HWND window = nullptr;
-    ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(L"Quorva β1")) != nullptr; }));
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; }));
     const struct {
       int Id;
       const wchar_t* Name;

@@ -12,12 +12,11 @@
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
-#include "ui/resource.h"
+#include "ui/CalcControls.h"  // kCaption
 
 namespace quorva::test {
 namespace {
 
-constexpr wchar_t kCaption[] = L"Quorva β1";
 const std::string kShort = "abc XYZ def";                     // "XYZ" at 4 to 7
 const std::string kLong = std::string(65534, 'a') + "XYZ def";  // "XYZ" at 65534 to 65537
 

@@ -9,21 +9,20 @@
 #include "tests/support/Screens.h"
 #include "tests/support/Wait.h"
 #include "common/Ansi.h"
-#include "ui/resource.h"
+#include "ui/CalcControls.h"  // kCaption
 
 namespace quorva::test {
 namespace {
 
 const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
 const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
-constexpr wchar_t kCaption[] = L"Quorva β1";
 
-// A window as the user sees it, once it has painted (saved in the build folder).
+// A window as the user sees it, once it has painted.
 void Shot(HWND window, const std::wstring& file) {
   RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
   DWORD_PTR ignored;  // answered after the paint requests: the window has drawn itself
   SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-  SaveWindowShot(window, file);
+  SaveWindowShot(window, ShotPath(file));
 }
 
 class StartedWithOptions : public ::testing::Test {

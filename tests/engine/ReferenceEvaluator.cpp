@@ -4,6 +4,8 @@
 #include <charconv>
 #include <cmath>
 #include <cstdlib>
+#include <functional>
+#include <map>
 #include <string>
 
 #include "engine/NumberText.h"
@@ -71,6 +73,19 @@ std::u16string LiteralNumberText(double v, char16_t decimal) {
   return text;
 }
 
+// One reduction's arithmetic, looked up by operator: the standard function objects, not a copy
+// of the evaluator's own.
+double Arithmetic(char16_t op, double a, double b) {
+  static const std::map<char16_t, std::function<double(double, double)>> kByOperator = {
+      {u'^', [](double x, double y) { return std::pow(x, y); }},
+      {u'\u00D7', std::multiplies<double>()},
+      {u'/', std::divides<double>()},
+      {u'+', std::plus<double>()},
+      {u'_', std::minus<double>()},
+  };
+  return kByOperator.at(op)(a, b);
+}
+
 std::u16string Replace(std::u16string text, const std::u16string& find, const std::u16string& by) {
   std::u16string out;
   size_t i = 0;
@@ -116,19 +131,11 @@ std::u16string EvalText(std::u16string t, const NumberLocale& locale) {
     double b = ReadOperand(t.substr(p, r - 1 - p), locale);
     std::u16string value;
     double v = 0;
-    switch (t[p - 1]) {
-      case u'^':
-        v = std::pow(a, b);
-        if (std::isnan(v)) Raise(kInvalidArgument);
-        if (std::isinf(v)) Raise(kOverflow);
-        break;
-      case u'\u00D7': v = a * b; break;
-      case u'/':
-        if (b == 0) value = u"0";
-        else v = a / b;
-        break;
-      case u'+': v = a + b; break;
-      default: v = a - b; break;
+    if (t[p - 1] == u'/' && b == 0) {
+      value = u"0";  // division by zero gives 0
+    } else {
+      v = Arithmetic(t[p - 1], a, b);
+      if (std::isnan(v) && t[p - 1] == u'^') Raise(kInvalidArgument);
     }
     if (value.empty()) {
       if (!std::isfinite(v)) Raise(kOverflow);

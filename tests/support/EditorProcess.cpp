@@ -32,6 +32,13 @@ LRESULT EditorProcess::Send(UINT message, WPARAM wParam, LPARAM lParam) const {
   return SendMessageA(edit_, message, wParam, lParam);
 }
 
+bool EditorProcess::AnswersWithin(DWORD deadlineMs, LRESULT& result, UINT message, WPARAM wParam, LPARAM lParam) const {
+  DWORD_PTR answer = 0;
+  const bool answered = SendMessageTimeoutA(edit_, message, wParam, lParam, SMTO_NORMAL, deadlineMs, &answer) != 0;
+  result = static_cast<LRESULT>(answer);
+  return answered;
+}
+
 std::string EditorProcess::TrueText() const {
   Send(kEditorZooOff);
   std::string buffer(static_cast<size_t>(Send(WM_GETTEXTLENGTH)) + 1, '\0');

@@ -37,6 +37,9 @@ class EditorProcess {
   Process& Proc() { return process_; }
 
   LRESULT Send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
+  // Whether the editor answers before the deadline (a slow editor's answer may come later);
+  // the answer in result.
+  bool AnswersWithin(DWORD deadlineMs, LRESULT& result, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   // What the editor really holds, with every switch off first (and so for good).
   std::string TrueText() const;
   // The selection as the editor holds it, with every switch off.

@@ -68,7 +68,7 @@ bool ClickWindow(HWND window, const std::function<bool()>& pressed) {
   ClientToScreen(window, &p);
   INPUT down[2] = {Mouse(MOUSEEVENTF_MOVE, p), Mouse(MOUSEEVENTF_LEFTDOWN, p)};
   SendInput(2, down, sizeof(INPUT));
-  bool ok = WaitUntil(pressed, 5000);
+  bool ok = WaitUntil(pressed);
   INPUT up = Mouse(MOUSEEVENTF_LEFTUP, p);
   SendInput(1, &up, sizeof(INPUT));
   return ok;

@@ -1,5 +1,7 @@
 #include "tests/support/Screens.h"
 
+#include "tests/support/Processes.h"
+
 namespace quorva::test {
 
 std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& draw) {
@@ -66,6 +68,12 @@ bool SaveScreen(const RECT& rc, const std::wstring& file) {
                   WriteFile(f, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
   CloseHandle(f);
   return ok;
+}
+
+std::wstring ShotPath(const std::wstring& name) {
+  const std::wstring dir = WindowsPath(QUORVA_SHOT_DIR);
+  CreateDirectoryW(dir.c_str(), nullptr);
+  return dir + L"\\" + name;
 }
 
 bool SaveWindowShot(HWND window, const std::wstring& file) {

@@ -14,6 +14,9 @@ std::vector<DWORD> ScreenPixels(const RECT& rc);
 // The pixels that draw leaves in a w x h 32-bit memory DC, in the same form.
 std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& draw);
 
+// Where a test saves a screenshot to look at after a run: the build folder's shots/, never the
+// working folder.
+std::wstring ShotPath(const std::wstring& name);
 bool SaveScreen(const RECT& rc, const std::wstring& file);
 bool SaveWindowShot(HWND window, const std::wstring& file);
 

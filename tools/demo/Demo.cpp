@@ -14,13 +14,13 @@
 #include "tests/support/Processes.h"
 #include "tests/support/Screens.h"
 #include "tests/support/Wait.h"
-#include "ui/resource.h"
+#include "ui/CalcControls.h"  // kCaption
 
 using namespace quorva::test;
 
 namespace {
 
-constexpr wchar_t kCaption[] = L"Quorva β1";
+using quorva::kCaption;
 constexpr wchar_t kSample[] = L"合計: XYZ 円";  // "XYZ" is selected: the answer goes there
 
 RECT Union(HWND a, HWND b) {

@@ -1,0 +1,79 @@
+// The owners of Windows objects give each object back exactly once, and only what they still own.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include <utility>
+
+#include "common/Handles.h"
+
+namespace quorva {
+namespace {
+
+bool IsOpen(HANDLE h) {
+  DWORD flags = 0;
+  return GetHandleInformation(h, &flags) != FALSE;
+}
+
+HANDLE NewEvent() { return CreateEventW(nullptr, TRUE, FALSE, nullptr); }
+
+TEST(Handles, AHandleIsClosedOnceWhoeverOwnsItLast) {
+  HANDLE raw = NewEvent();
+  {
+    Handle first(raw);
+    Handle second(std::move(first));
+    EXPECT_FALSE(first);
+    Handle third;
+    third = std::move(second);
+    EXPECT_EQ(third.Get(), raw);
+    EXPECT_TRUE(IsOpen(raw));
+  }
+  EXPECT_FALSE(IsOpen(raw));
+}
+
+TEST(Handles, ResetClosesTheOldAndReleaseHandsOver) {
+  HANDLE a = NewEvent(), b = NewEvent();
+  Handle owner(a);
+  owner.Reset(b);
+  EXPECT_FALSE(IsOpen(a));
+  EXPECT_EQ(owner.Release(), b);
+  EXPECT_FALSE(owner);
+  owner.Reset();
+  EXPECT_TRUE(IsOpen(b)) << "a released handle is the caller's";
+  CloseHandle(b);
+}
+
+TEST(Handles, AFailedOpenIsNothing) {
+  const Handle file(CreateFileW(L"Z:\\no\\such\\folder\\file", GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+  EXPECT_FALSE(file);
+  EXPECT_EQ(file.Get(), nullptr);
+}
+
+TEST(Handles, GdiObjectsAndDcsAreDeletedAndSelectionsUndone) {
+  HBITMAP raw = CreateBitmap(4, 4, 1, 1, nullptr);
+  const MemoryDc dc(CreateCompatibleDC(nullptr));
+  const HGDIOBJ before = GetCurrentObject(dc.Get(), OBJ_BITMAP);
+  {
+    const Bitmap bitmap(raw);
+    const Selected selected(dc.Get(), bitmap.Get());
+    EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BITMAP), raw);
+  }
+  EXPECT_EQ(GetCurrentObject(dc.Get(), OBJ_BITMAP), before);
+  EXPECT_EQ(GetObjectType(raw), 0u) << "the bitmap was not deleted";
+}
+
+TEST(Handles, GlobalMemoryIsUnlockedAndFreed) {
+  HGLOBAL raw = GlobalAlloc(GMEM_MOVEABLE, 8);
+  {
+    const GlobalMemory mem(raw);
+    {
+      const Locked<char> bytes(mem.Get());
+      ASSERT_NE(bytes.Data(), nullptr);
+      EXPECT_EQ(GlobalFlags(raw) & GMEM_LOCKCOUNT, 1u);
+    }
+    EXPECT_EQ(GlobalFlags(raw) & GMEM_LOCKCOUNT, 0u);
+  }
+  EXPECT_EQ(GlobalSize(raw), 0u) << "the memory was not freed";
+}
+
+}  // namespace
+}  // namespace quorva
