@@ -1,5 +1,6 @@
 #include "ui/Main.h"
 
+#include "common/Boundary.h"
 #include "common/subTool.h"
 #include "engine/RuntimeError.h"
 #include "ui/MessageLoop.h"
@@ -34,6 +35,14 @@ int RunQuorva() {
   gCalc.reset();
   gTeraPad.reset();
   return code;
+}
+
+int RunAtBoundary(const std::function<int()>& run) {
+  return AtBoundary(run, [] {
+    gCalc.reset();
+    gTeraPad.reset();
+    return 1;
+  });
 }
 
 }  // namespace quorva

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/Boundary.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/Controls.h"
@@ -18,7 +19,9 @@ constexpr UINT_PTR kCaretSubclass = 0x51;
 // The window's focus handling selects the whole text of a box that gains the focus; a text
 // taken from the editor is to be completed, not replaced, so the first time the focus arrives
 // the caret goes after the text once that handling is done.
-LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR);
+
+LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id) {
   if (msg == WM_SETFOCUS) {
     PostMessageW(box, kCaretToEnd, 0, 0);
   } else if (msg == kCaretToEnd) {
@@ -29,6 +32,11 @@ LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARA
     RemoveWindowSubclass(box, CaretToEndOnFirstFocus, id);
   }
   return DefSubclassProc(box, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+  return AtBoundary([&] { return CaretToEnd(box, msg, wParam, lParam, id); },
+                    [&] { return DefSubclassProc(box, msg, wParam, lParam); });
 }
 
 }  // namespace
@@ -46,7 +54,9 @@ void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& op
   if (options.Group) SetValue(form.Item(IDC_CHKGROUP), BST_CHECKED);
   if (options.Wide) SetValue(form.Item(IDC_CHKWIDE), BST_CHECKED);
   if (!options.Selection || !bridge || !bridge->hEdit()) return;
-  const std::wstring expression = ExpressionFromSelection(bridge->SelText());
+  // A read that fails is reported once, and the window opens as it would without the option.
+  const std::wstring expression =
+      ExpressionFromSelection(AtBoundary([&] { return bridge->SelText(); }, [] { return std::wstring(); }));
   if (expression.empty()) return;
   HWND calc = form.Item(IDC_TXTCALC);
   SetText(calc, expression);

@@ -64,6 +64,7 @@ LRESULT GetSel(const EditorState& s, WPARAM wParam, LPARAM lParam) {
 // Back to the plain editor, so that a test driver can read the true text afterwards.
 LRESULT ZooOff(EditorState& s) {
   s.zoo = Zoo{};
+  s.chaos.reset();
   s.core.SetLimit(0);
   s.closeAfter.Disarm();
   return 1;
@@ -110,6 +111,19 @@ LRESULT OnMessage(HWND window, EditorState& s, UINT message, WPARAM wParam, LPAR
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// --chaos: this message's way of answering. False when it is not answered at all.
+bool RollChaos(EditorState& s, UINT message) {
+  const ChaosAnswer a = s.chaos->Next(message);
+  if (a.close) PostMessageW(s.main, WM_CLOSE, 0, 0);
+  if (!a.answer) return false;
+  s.zoo.getSel = s.chaos->GetSel();
+  s.zoo.readOnly = a.readOnly;
+  s.zoo.delayMs = a.delayMs;
+  s.core.SetGiveLimit(a.giveLimit);
+  s.core.SetTakeLimit(a.takeLimit);
+  return true;
+}
+
 }  // namespace
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,6 +134,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const CloseAfter::Verdict verdict = s->closeAfter.Next();
     if (verdict.close) PostMessageW(s->main, WM_CLOSE, 0, 0);
     if (!verdict.answer) return 0;
+    if (s->chaos && !RollChaos(*s, message)) return 0;
     if (s->zoo.delayMs != 0) Sleep(s->zoo.delayMs);
   }
   if (s->zoo.Ignores(message)) return 0;
