@@ -5,6 +5,11 @@
 // (51); then the system gets the boundary's fallback answer and the program goes on.
 #include <utility>
 
+#ifdef _WIN32
+#include <windows.h>
+#include <commctrl.h>
+#endif
+
 namespace quorva {
 
 // Reports the exception being handled; call it only inside a catch. Never throws. A failure that
@@ -30,5 +35,15 @@ auto AtBoundary(Body&& body, Fallback&& fallback) noexcept -> decltype(body()) {
   }
   return decltype(body())();
 }
+
+#ifdef _WIN32
+// A SetWindowSubclass procedure at the boundary: when Body fails, the message goes on to the next
+// procedure of the control as if Body had not been there.
+template <LRESULT (*Body)(HWND, UINT, WPARAM, LPARAM, UINT_PTR, DWORD_PTR)>
+LRESULT CALLBACK GuardedSubclass(HWND window, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR data) {
+  return AtBoundary([&] { return Body(window, msg, wParam, lParam, id, data); },
+                    [&] { return DefSubclassProc(window, msg, wParam, lParam); });
+}
+#endif
 
 }  // namespace quorva

@@ -19,9 +19,10 @@ constexpr UINT_PTR kCaretSubclass = 0x51;
 // The window's focus handling selects the whole text of a box that gains the focus; a text
 // taken from the editor is to be completed, not replaced, so the first time the focus arrives
 // the caret goes after the text once that handling is done.
-LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR);
+LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR);
+constexpr auto CaretToEndOnFirstFocus = GuardedSubclass<CaretToEnd>;
 
-LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id) {
+LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
   if (msg == WM_SETFOCUS) {
     PostMessageW(box, kCaretToEnd, 0, 0);
   } else if (msg == kCaretToEnd) {
@@ -32,11 +33,6 @@ LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id
     RemoveWindowSubclass(box, CaretToEndOnFirstFocus, id);
   }
   return DefSubclassProc(box, msg, wParam, lParam);
-}
-
-LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
-  return AtBoundary([&] { return CaretToEnd(box, msg, wParam, lParam, id); },
-                    [&] { return DefSubclassProc(box, msg, wParam, lParam); });
 }
 
 }  // namespace
