@@ -28,31 +28,80 @@ bool SaveSelected(HWND edit, int32_t start, int32_t length, std::string& saved) 
   return saved.find('\0') == std::string::npos;
 }
 
+// Putting back may meet an editor that refuses for a moment: a step it ignored is tried again,
+// as often as the trap runs a failing statement again.
+constexpr int kAttempts = 7;
+
+// Deletes the bytes from start to end and says whether the text lost exactly those.
+bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
+  const HWND edit = bridge.hEdit();
+  for (int attempt = 0; attempt < kAttempts && IsWindow(edit); ++attempt) {
+    int32_t was = 0, now = 0;
+    if (!trap([&] { was = bridge.Length(); }) || !trap([&] { Send(edit, EM_SETSEL, start, end); }) ||
+        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("")); }) ||
+        !trap([&] { now = bridge.Length(); })) {
+      return false;
+    }
+    if (was - now == end - start) return true;
+    if (now != was) return false;  // something else went: no second try can mend that
+  }
+  return false;
+}
+
 // Takes out the `held` bytes of the new text at start and puts the saved bytes back in their
-// place, piece by piece if the editor takes less at a time. True when the text has its length
-// from before again; the saved bytes are then selected, as they were.
+// place, piece by piece if the editor takes less at a time. Each step is checked by the length it
+// must give, so that a step the editor ignored is not taken for done. True when the text is as
+// before; the saved bytes are then selected, as they were.
 bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const std::string& saved,
              int32_t before) {
   const HWND edit = bridge.hEdit();
   const auto size = static_cast<int32_t>(saved.size());
-  if (held < 0 || !IsWindow(edit)) return false;
-  int32_t put = 0, now = 0;
-  bool ok = trap([&] { Send(edit, EM_SETSEL, start, Add(start, held)); }) &&
-            trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str())); }) &&
-            trap([&] { now = bridge.Length(); });
-  if (ok) put = now - (before - size);
-  while (ok && put >= 0 && put < size) {
+  int32_t now = 0;
+  if (held < 0 || (held > 0 && !Delete(bridge, trap, start, Add(start, held))) ||
+      !trap([&] { now = bridge.Length(); }) || now != before - size) {
+    return false;
+  }
+  for (int32_t put = 0, refused = 0; put < size;) {
     int32_t next = 0;
-    ok = trap([&] { Send(edit, EM_SETSEL, Add(start, put), Add(start, put)); }) &&
-         trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str() + put)); }) &&
-         trap([&] { next = bridge.Length(); });
-    if (!ok || next <= now) return false;
+    if (!IsWindow(edit) || !trap([&] { Send(edit, EM_SETSEL, Add(start, put), Add(start, put)); }) ||
+        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str() + put)); }) ||
+        !trap([&] { next = bridge.Length(); }) || next < now || next - now > size - put) {
+      return false;
+    }
+    if (next == now && ++refused >= kAttempts) return false;
     put += next - now;
     now = next;
   }
-  if (!ok || now != before) return false;
   trap([&] { Send(edit, EM_SETSEL, start, Add(start, size)); });
   return true;
+}
+
+// Where the selected bytes cannot be read to be put back (an editor that hands out less than the
+// text before them), the new text goes in right after them first, and they are deleted only once
+// all of it is there: a failure then has only to take out what went in.
+void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& s, int32_t n, int32_t st,
+                          int32_t selLen, int32_t before, const std::function<void()>& send) {
+  const HWND edit = bridge.hEdit();
+  int32_t end = 0, after = 0;
+  if (!trap([&] { end = Add(st, selLen); }) || !trap([&] { Send(edit, EM_SETSEL, end, end); })) return;
+  if (!trap(send) || !trap([&] { after = bridge.Length(); })) return;
+  int32_t written = after - before;
+  if (written > 0 && written < n) written = PutRest(bridge, trap, s, n, written, written, Placement{end, true});
+  if (written < 0) return;  // reported by the trap
+  if (written < n) {
+    const EditorFault fault = written <= 0 ? EditorFault::kCannotWrite : EditorFault::kPartialTake;
+    const bool back = written <= 0 || Delete(bridge, trap, end, Add(end, written));
+    trap([&] { Send(edit, EM_SETSEL, st, end); });
+    trap.Report(MakeEditorError(back ? fault : EditorFault::kTextDamaged));
+    return;
+  }
+  if (Delete(bridge, trap, st, end)) {
+    trap([&] { Send(edit, EM_SETSEL, Add(st, n), Add(st, n)); });
+    return;
+  }
+  // The old text would not go: take the new one out again.
+  const bool back = Delete(bridge, trap, end, Add(end, n));
+  trap.Report(MakeEditorError(back ? EditorFault::kCannotWrite : EditorFault::kTextDamaged));
 }
 
 }  // namespace
@@ -78,6 +127,10 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
   std::string saved;
   bool restorable = false;
   if (exact && !trap([&] { restorable = SaveSelected(hEdit(), st, selLen, saved); })) return;
+  if (exact && !restorable) {
+    InsertBeforeDeleting(*this, trap, s, n, st, selLen, before, send);
+    return;
+  }
   // Reports the failure once, after the text has been put back as it was where that can be done.
   const auto fail = [&](EditorFault fault, int32_t held) {
     if (restorable && !PutBack(*this, trap, st, held, saved, before)) fault = EditorFault::kTextDamaged;

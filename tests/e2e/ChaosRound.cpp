@@ -45,6 +45,15 @@ bool FromCatalogue(const std::wstring& box) {
   return false;
 }
 
+// Where two texts part, for a fault that someone has to chase.
+std::string Difference(const std::string& before, const std::string& now) {
+  size_t i = 0;
+  while (i < before.size() && i < now.size() && before[i] == now[i]) ++i;
+  const size_t from = i < 8 ? 0 : i - 8;
+  return std::to_string(before.size()) + " bytes before, " + std::to_string(now.size()) + " now, parting at " +
+         std::to_string(i) + " (\"" + before.substr(from, 24) + "\" against \"" + now.substr(from, 24) + "\")";
+}
+
 bool EditorAlive(ChaosRound& r) { return r.editor->Proc().Running() && IsWindow(r.editor->Edit()); }
 
 std::string Bytes(const std::wstring& text) { return ToAnsi(FromWide(text)); }
@@ -79,7 +88,10 @@ void HandOver(ChaosRound& r, const std::wstring& answer) {
   }
   if (r.reports.size() - before != 1) r.Fault("a failed hand-over gave " + std::to_string(r.reports.size() - before) + " reports");
   if (WindowText(r.Item(IDC_TXTANS)) != answer) r.Fault("the answer was not kept after a failed hand-over");
-  if (alive && now != text && now != promised) r.Fault("the editor's text is neither as before nor as promised");
+  if (alive && now != text && now != promised) {
+    r.Fault("the editor's text is neither as before nor as promised: " + Difference(text, now) + "; report: " +
+            Bytes(r.reports.back()));
+  }
   PostMessageW(r.window, WM_CLOSE, 0, 0);
 }
 
