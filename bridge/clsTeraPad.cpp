@@ -135,9 +135,17 @@ std::wstring clsTeraPad::Text() {
       return {};
     }
     if (static_cast<int32_t>(bytes.size()) < lLen) {
-      // The editor hands out less than it holds: read it in pieces.
+      // The editor hands out less than it holds: read it in pieces. The cuts move the selection,
+      // so it is put back afterwards: a write that follows must find the user's selection.
+      Selection sel;
+      bool known = false;
+      if (!trap([&] { sel = ReadSelection(hEdit()); known = ExactSelection(hEdit(), lLen, sel); })) return {};
       std::string whole;
-      if (!ReadInPieces(*this, trap, lLen, std::move(bytes), whole)) return {};
+      const bool read = ReadInPieces(*this, trap, lLen, std::move(bytes), whole);
+      if (known && IsWindow(hEdit())) {
+        trap([&] { SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(sel.start)), sel.end); });
+      }
+      if (!read) return {};
       bytes = std::move(whole);
     }
     return ToWide(FromAnsi(bytes));

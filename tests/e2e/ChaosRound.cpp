@@ -83,7 +83,9 @@ void HandOver(ChaosRound& r, const std::wstring& answer) {
   r.outcome = !r.quorva->Running() ? "handed over" : (alive ? "hand-over reported" : "editor closed");
   if (!r.quorva->Running()) {
     if (r.reports.size() != before) r.Fault("Quorva reported and still ended");
-    if (alive && now != promised) r.Fault("Quorva ended but the editor does not hold the answer in place");
+    if (alive && now != promised) {
+      r.Fault("Quorva ended but the editor does not hold the answer in place: " + Difference(promised, now));
+    }
     return;
   }
   if (r.reports.size() - before != 1) r.Fault("a failed hand-over gave " + std::to_string(r.reports.size() - before) + " reports");

@@ -1,5 +1,6 @@
 // The "TEditor" window: answers the edit messages in CP932 byte positions, as the switches say.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "EditorState.h"
@@ -124,6 +125,21 @@ bool RollChaos(EditorState& s, UINT message) {
   return true;
 }
 
+// QUORVA_EDITOR_TRACE names a file that gets one line per edit message answered: for chasing
+// what a chaos round did.
+void Trace(const EditorState& s, UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
+  static FILE* file = [] {
+    char path[MAX_PATH] = {};
+    return GetEnvironmentVariableA("QUORVA_EDITOR_TRACE", path, MAX_PATH) ? fopen(path, "a") : nullptr;
+  }();
+  if (file == nullptr) return;
+  fprintf(file, "%04x %lld %lld -> %lld | len %zu sel %zu-%zu give %s\n", message, static_cast<long long>(wParam),
+          message == EM_REPLACESEL ? static_cast<long long>(lParam ? strlen(reinterpret_cast<const char*>(lParam)) : 0)
+                                   : static_cast<long long>(lParam),
+          static_cast<long long>(result), s.core.Length(), s.core.SelStart(), s.core.SelEnd(), s.zoo.readOnly ? "ro" : "");
+  fflush(file);
+}
+
 }  // namespace
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -138,7 +154,9 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     if (s->zoo.delayMs != 0) Sleep(s->zoo.delayMs);
   }
   if (s->zoo.Ignores(message)) return 0;
-  return OnMessage(window, *s, message, wParam, lParam);
+  const LRESULT result = OnMessage(window, *s, message, wParam, lParam);
+  if (IsEditMessage(message)) Trace(*s, message, wParam, lParam, result);
+  return result;
 }
 
 }  // namespace qeditor
