@@ -125,6 +125,48 @@ TEST_F(WholeOrNothing, FailedWritesLeaveTheTextAsItWasAndReportOnce) {
   }
 }
 
+TEST_F(WholeOrNothing, AWriteAfterAPiecewiseReadLandsOnTheUsersSelection) {
+  qeditor::Options o;
+  o.text = "abc XYZ def ghi";
+  o.giveLimit = 4;  // the read cuts pieces off the front and puts them back
+  o.selStart = 4;
+  o.selEnd = 7;
+  Open(o);
+  EXPECT_EQ(bridge->SelText(), L"XYZ");
+  bridge->SelText(L"9");
+  EXPECT_EQ(Bytes(), "abc 9 def ghi");
+  EXPECT_TRUE(reports.empty());
+}
+
+TEST_F(WholeOrNothing, WhereTheSelectedBytesCannotBeReadTheNewTextGoesInBeforeTheyGo) {
+  const struct {
+    const char* name;
+    size_t takeLimit;
+    const wchar_t* write;
+    const char* after;
+    const char16_t* report;  // nullptr: none
+  } rows[] = {
+      {"taken whole", 0, L"9", "abc 9 def", nullptr},
+      {"taken in pieces", 1, L"12345", "abc 12345 def", nullptr},
+      {"takes nothing of a double-byte answer", 1, L"１２", "abc XYZ def", kCannotWrite},
+      {"takes the first byte only", 1, L"1あ", "abc XYZ def", kPartial},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    qeditor::Options o;
+    o.text = "abc XYZ def";
+    o.giveLimit = 2;  // never the bytes up to the selection's end
+    o.takeLimit = r.takeLimit;
+    o.selStart = 4;
+    o.selEnd = 7;
+    Open(o);
+    bridge->SelText(r.write);
+    EXPECT_EQ(Bytes(), r.after);
+    ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
+    if (r.report) EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
+  }
+}
+
 // Fails every Length read from the given one on, with overflow.
 class FailingLater : public clsTeraPad {
  public:
