@@ -1,6 +1,6 @@
 // The whole program against the chaos editor, one round per seed. The default run takes the
-// first QUORVA_CHAOS_ROUNDS seeds (20 unless set: the test has two minutes); QUORVA_CHAOS_FIRST moves the first one, and
-// QUORVA_CHAOS_SEED replays a single seed.
+// first QUORVA_CHAOS_ROUNDS seeds (20 unless set: the test has two minutes); QUORVA_CHAOS_FIRST
+// moves the first one, and QUORVA_CHAOS_SEED replays a single seed.
 #include <gtest/gtest.h>
 
 #include <chrono>
