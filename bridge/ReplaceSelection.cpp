@@ -164,9 +164,11 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
   // say the same, so that no piece lands twice.
   int32_t caret = 0, selected = 0;
   if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
-  const bool caretSaysAll = selected == 0 && (exact ? caret == Add(st, n) : SameLow16(caret, st + n));
+  // A caret read only by its low 16 bits is compared by them, even where the start was settled.
+  const bool caretWhole = exact && selFull_;
+  const bool caretSaysAll = selected == 0 && (caretWhole ? caret == Add(st, n) : SameLow16(caret, st + n));
   if (caretSaysAll) return;
-  if (selected != 0 || !(exact ? caret == Add(st, took) : SameLow16(caret, st + took))) {
+  if (selected != 0 || !(caretWhole ? caret == Add(st, took) : SameLow16(caret, st + took))) {
     fail(EditorFault::kPartialTake, took);
     return;
   }

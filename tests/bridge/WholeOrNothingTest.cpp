@@ -81,6 +81,33 @@ TEST_F(WholeOrNothing, ReadsAcrossSixteenBitsExactlyOrReportOnceAndGiveNothing) 
   }
 }
 
+TEST_F(WholeOrNothing, WritesAcrossSixteenBitsGoInWholeWhateverTheWayOfEmGetSel) {
+  const std::string text = std::string(65534, 'a') + "XYZ def";
+  const struct {
+    const char* name;
+    qeditor::GetSelMode mode;
+    size_t takeLimit;
+  } rows[] = {
+      {"packed, taken whole", qeditor::GetSelMode::kPacked, 0},
+      {"packed, 3 bytes a message", qeditor::GetSelMode::kPacked, 3},
+      {"-1, 3 bytes a message", qeditor::GetSelMode::kMinusOne, 3},
+      {"addresses, 3 bytes a message", qeditor::GetSelMode::kBoth, 3},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    qeditor::Options o;
+    o.text = text;
+    o.selStart = 65534;
+    o.selEnd = 65537;
+    o.takeLimit = r.takeLimit;
+    o.zoo.getSel = r.mode;
+    Open(o);
+    bridge->SelText(L"9.00");
+    EXPECT_EQ(Bytes(), std::string(65534, 'a') + "9.00 def");
+    EXPECT_TRUE(reports.empty());
+  }
+}
+
 TEST_F(WholeOrNothing, EmptySelectionPastSixteenBitsReadsBackWhole) {
   qeditor::Options o;
   o.text = std::string(140000, 'a');
