@@ -85,9 +85,11 @@ void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16str
   int32_t end = 0, after = 0;
   if (!trap([&] { end = Add(st, selLen); }) || !trap([&] { Send(edit, EM_SETSEL, end, end); })) return;
   if (!trap(send) || !trap([&] { after = bridge.Length(); })) return;
-  int32_t written = after - before;
-  if (written > 0 && written < n) written = PutRest(bridge, trap, s, n, written, written, Placement{end, true});
-  if (written < 0) return;  // reported by the trap
+  int32_t written = after - before;  // less than nothing from an editor that has gone
+  if (written > 0 && written < n) {
+    written = PutRest(bridge, trap, s, n, written, written, Placement{end, true});
+    if (written < 0) return;  // reported by the trap
+  }
   if (written < n) {
     const EditorFault fault = written <= 0 ? EditorFault::kCannotWrite : EditorFault::kPartialTake;
     const bool back = written <= 0 || Delete(bridge, trap, end, Add(end, written));
@@ -127,7 +129,9 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
   std::string saved;
   bool restorable = false;
   if (exact && !trap([&] { restorable = SaveSelected(hEdit(), st, selLen, saved); })) return;
-  if (exact && !restorable) {
+  // Only a length that reaches past the selection can judge an insertion (under Wine an editor
+  // that hands out little also gives a short length).
+  if (exact && !restorable && before >= Add(st, selLen)) {
     InsertBeforeDeleting(*this, trap, s, n, st, selLen, before, send);
     return;
   }
