@@ -2,6 +2,7 @@
 // promised or exactly as before, with one report when it did not do what it promised.
 #include "EditorFixture.h"
 
+#include <algorithm>
 #include <optional>
 
 #include "bridge/SelectionRecovery.h"
@@ -192,6 +193,18 @@ TEST_F(WholeOrNothing, WhereTheSelectedBytesCannotBeReadTheNewTextGoesInBeforeTh
     ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
     if (r.report) EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
   }
+}
+
+TEST_F(WholeOrNothing, ATextThatWouldTakeTooManyCutsIsReportedWithoutOne) {
+  qeditor::Options o;
+  o.text = std::string(3000, 'a');
+  o.giveLimit = 3;  // a thousand cuts and as many undos
+  Open(o);
+  EXPECT_EQ(bridge->Text(), L"");
+  ASSERT_EQ(reports.size(), 1u);
+  EXPECT_NE(reports[0].Text.find(kCannotRead), std::u16string::npos);
+  EXPECT_EQ(std::count_if(Log().begin(), Log().end(), [](const Sent& s) { return s.message == WM_CLEAR; }), 0);
+  EXPECT_EQ(Bytes(), o.text);
 }
 
 // Fails every Length read from the given one on, with overflow.

@@ -157,7 +157,9 @@ bool ChaosRound::Await(const std::function<bool()>& done, DWORD timeoutMs) {
   return WaitUntil(
       [&] {
         if (HWND box = quorva->FindMessageBox()) {
-          const std::wstring text = MessageBoxText(box);
+          // A box just created may not show its text yet.
+          std::wstring text;
+          WaitUntil([&] { return !(text = MessageBoxText(box)).empty() || !IsWindow(box); }, 5000);
           reports.push_back(text);
           if (!FromCatalogue(text)) Fault("a report not from the catalogue: " + Bytes(text));
           PostMessageW(box, WM_COMMAND, IDOK, 0);
