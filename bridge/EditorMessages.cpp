@@ -27,7 +27,7 @@ Selection ReadSelection(HWND edit) {
   const bool agrees = LOWORD(s) == LOWORD(packed) && LOWORD(e) == HIWORD(packed);
   const bool beyond16 = packed == 0xFFFFFFFF && e > 0xFFFF;
   if (plausible && (agrees || beyond16)) return {static_cast<int32_t>(s), static_cast<int32_t>(e), true};
-  return {LOWORD(packed), HIWORD(packed), false};
+  return {LOWORD(packed), HIWORD(packed), false, packed != 0xFFFFFFFF};
 }
 
 std::string ReadEditBytes(HWND edit, int32_t size) {

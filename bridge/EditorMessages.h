@@ -19,7 +19,8 @@ int32_t Sub(int32_t a, int32_t b);
 struct Selection {
   int32_t start = 0;
   int32_t end = 0;
-  bool full = false;  // start and end are whole positions, not only their low 16 bits
+  bool full = false;   // start and end are whole positions, not only their low 16 bits
+  bool halves = true;  // false: the editor answered -1 and gave no halves either
 };
 Selection ReadSelection(HWND edit);
 

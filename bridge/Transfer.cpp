@@ -11,6 +11,8 @@
 namespace quorva {
 namespace {
 
+constexpr int32_t kMostPieces = 256;
+
 // Puts the caret right after the bytes already placed and says whether it is there.
 bool CaretAfter(clsTeraPad& bridge, RetryTrap& trap, const Placement& at, int32_t written, bool& failed) {
   int32_t pos = 0;
@@ -52,6 +54,12 @@ bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::stri
   // Pieces one byte shorter than what the editor hands out (as much as it surely hands out whole),
   // but at least two, so that a piece can hold a double-byte character.
   const int32_t step = std::max(static_cast<int32_t>(first.size()) - 1, 2);
+  // An editor that hands out only a few bytes would take tens of thousands of cuts: beyond this
+  // many the read is reported at once instead of keeping the user waiting.
+  if (length / step > kMostPieces) {
+    trap.Report(MakeEditorError(EditorFault::kCannotRead));
+    return false;
+  }
   std::string handed = std::move(first);
   std::vector<std::string> cuts;
   result.clear();

@@ -6,6 +6,7 @@
 #include "bridge/EditorMessages.h"
 #include "bridge/Files.h"
 #include "bridge/RetryTrap.h"
+#include "bridge/SelectionRecovery.h"
 #include "bridge/Transfer.h"
 #include "common/Ansi.h"
 #include "common/Clipboard.h"
@@ -97,6 +98,7 @@ int32_t clsTeraPad::Length() { return static_cast<int32_t>(SendMessageA(hEdit(),
 int32_t clsTeraPad::SelStart() {
   const Selection sel = ReadSelection(hEdit());
   selFull_ = sel.full;
+  lastSel_ = sel;
   return sel.start;
 }
 
@@ -133,9 +135,17 @@ std::wstring clsTeraPad::Text() {
       return {};
     }
     if (static_cast<int32_t>(bytes.size()) < lLen) {
-      // The editor hands out less than it holds: read it in pieces.
+      // The editor hands out less than it holds: read it in pieces. The cuts move the selection,
+      // so it is put back afterwards: a write that follows must find the user's selection.
+      Selection sel;
+      bool known = false;
+      if (!trap([&] { sel = ReadSelection(hEdit()); known = ExactSelection(hEdit(), lLen, sel); })) return {};
       std::string whole;
-      if (!ReadInPieces(*this, trap, lLen, std::move(bytes), whole)) return {};
+      const bool read = ReadInPieces(*this, trap, lLen, std::move(bytes), whole);
+      if (known && IsWindow(hEdit())) {
+        trap([&] { SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(sel.start)), sel.end); });
+      }
+      if (!read) return {};
       bytes = std::move(whole);
     }
     return ToWide(FromAnsi(bytes));
@@ -174,11 +184,20 @@ void clsTeraPad::Text(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::SelText() {
-  return Untrapped([&] {
-    const int32_t start = SelStart();
-    const int32_t len = SelLength();
-    // Halves of a selection across 65536 that only came packed: no range to cut the text at.
-    if (len < 0) RaiseEditorFault(EditorFault::kCannotRead);
+  return Untrapped([&]() -> std::wstring {
+    int32_t start = SelStart();
+    int32_t len = SelLength();
+    if (!selFull_) {
+      // Only 16-bit halves (or -1): used where they are whole or the editor's lines settle them.
+      Selection sel = lastSel_;
+      if (!ExactSelection(hEdit(), Length(), sel)) {
+        RetryTrap trap(reports_);
+        trap.Report(MakeEditorError(EditorFault::kCannotRead));
+        return {};
+      }
+      start = sel.start;
+      len = Sub(sel.end, sel.start);
+    }
     const std::wstring t = Text();
     return ToWide(MidAnsi(FromWide(t), Add(start, 1), len));
   });
@@ -198,48 +217,6 @@ void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
       SendMessageA(hEdit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes.c_str()));
     });
   });
-}
-
-void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
-  const std::u16string s = FromWide(sText);
-  int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
-  if (!trap([&] { n = LenAnsi(s); })) return;
-  if (!trap([&] { st = SelStart(); })) return;
-  if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
-  // Whole positions, or a text short enough for the packed halves to be whole.
-  const bool exact = selLen >= 0 && (selFull_ || before <= 0xFFFF);
-  if (!trap(send)) return;
-  if (!trap([&] { after = Length(); })) return;
-  int32_t took = 0;
-  if (!trap([&] {
-        // Judged by how much the text grew; where the selection is known only by its low 16 bits,
-        // so is the growth that a whole take would give.
-        const int32_t missing = Sub(Sub(n, Sub(after, before)), selLen);
-        took = exact ? Sub(n, missing) : Sub(n, missing & 0xFFFF);
-      })) {
-    return;
-  }
-  // Same length and the selection still there: the editor ignored the replacement.
-  int32_t left = 0;
-  if (after == before && selLen != 0 && !trap([&] { left = SelLength(); })) return;
-  if (left != 0 || (n > 0 && took <= 0)) {
-    trap.Report(MakeEditorError(EditorFault::kCannotWrite));
-    return;
-  }
-  if (took >= n) return;
-  // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
-  // holds); the caret the replacement left behind tells how much went in. Go on only where both
-  // say the same, so that no piece lands twice.
-  int32_t caret = 0, selected = 0;
-  if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
-  const bool caretSaysAll = selected == 0 && (exact ? caret == Add(st, n) : SameLow16(caret, st + n));
-  if (caretSaysAll) return;
-  if (selected != 0 || !(exact ? caret == Add(st, took) : SameLow16(caret, st + took))) {
-    trap.Report(MakeEditorError(EditorFault::kPartialTake));
-    return;
-  }
-  const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
-  if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
 }
 
 std::wstring clsTeraPad::Clip() {

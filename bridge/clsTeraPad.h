@@ -9,6 +9,8 @@
 #include <string>
 #include <variant>
 
+#include "bridge/EditorMessages.h"
+
 namespace quorva {
 
 class RetryTrap;
@@ -62,12 +64,14 @@ class clsTeraPad {
   int32_t Reports() const { return reports_; }
 
  private:
-  // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE), continues where the
-  // editor took only part of it, and reports what it did not take.
+  // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE) and continues where the
+  // editor took only part of it. What cannot be completed is taken out again and the selected
+  // bytes put back (where the selection was known exactly), then reported once.
   void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
 
-  // Whether the last selection read gave whole positions, not only their low 16 bits.
+  // Whether the last selection read gave whole positions, not only their low 16 bits; and that read.
   bool selFull_ = true;
+  Selection lastSel_;
   int32_t reports_ = 0;
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;

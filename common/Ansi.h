@@ -15,6 +15,10 @@ bool IsAnsiLeadByte(unsigned char byte);
 // wchar_t and char16_t hold the same UTF-16 code units on Windows.
 inline std::wstring ToWide(std::u16string_view s) { return std::wstring(s.begin(), s.end()); }
 inline std::u16string FromWide(std::wstring_view s) { return std::u16string(s.begin(), s.end()); }
+#else
+// wchar_t holds whole code points here: those past U+FFFF become surrogate pairs and back.
+std::wstring ToWide(std::u16string_view s);
+std::u16string FromWide(std::wstring_view s);
 #endif
 
 }  // namespace quorva

@@ -94,4 +94,31 @@ std::u16string FromAnsi(std::string_view bytes) {
 
 bool IsAnsiLeadByte(unsigned char byte) { return (byte >= 0x81 && byte <= 0x9F) || (byte >= 0xE0 && byte <= 0xFC); }
 
+std::wstring ToWide(std::u16string_view s) {
+  std::wstring out;
+  for (size_t i = 0; i < s.size(); ++i) {
+    const char32_t c = s[i];
+    if (c >= 0xD800 && c < 0xDC00 && i + 1 < s.size() && s[i + 1] >= 0xDC00 && s[i + 1] < 0xE000) {
+      out += static_cast<wchar_t>(0x10000 + ((c - 0xD800) << 10) + (s[++i] - 0xDC00));
+    } else {
+      out += static_cast<wchar_t>(c);
+    }
+  }
+  return out;
+}
+
+std::u16string FromWide(std::wstring_view s) {
+  std::u16string out;
+  for (const wchar_t w : s) {
+    const auto c = static_cast<char32_t>(w);
+    if (c > 0xFFFF && c <= 0x10FFFF) {
+      out += static_cast<char16_t>(0xD800 + ((c - 0x10000) >> 10));
+      out += static_cast<char16_t>(0xDC00 + ((c - 0x10000) & 0x3FF));
+    } else {
+      out += static_cast<char16_t>(c);
+    }
+  }
+  return out;
+}
+
 }  // namespace quorva

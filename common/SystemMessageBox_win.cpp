@@ -7,6 +7,7 @@
 #include <cwctype>
 
 #include "common/Ansi.h"
+#include "common/Boundary.h"
 #include "engine/MessageBox.h"
 
 namespace quorva {
@@ -21,12 +22,12 @@ thread_local HHOOK tHook = nullptr;
 thread_local WNDPROC tBoxProc = nullptr;
 
 void CALLBACK OnHelp(LPHELPINFO info) {
-  if (gOpener) gOpener(tHelpFile, static_cast<uint32_t>(info->dwContextId));
+  AtBoundary([&] { if (gOpener) gOpener(tHelpFile, static_cast<uint32_t>(info->dwContextId)); }, [] {});
 }
 
 // Wine's box ignores its Help button (Windows turns the click into WM_HELP), so the click is
 // answered here as Windows would: the same help request as F1.
-LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+LRESULT BoxMessage(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   if (message == WM_COMMAND && LOWORD(wParam) == IDHELP) {
     HELPINFO info{};
     info.cbSize = sizeof info;
@@ -40,15 +41,23 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
   return CallWindowProcW(tBoxProc, box, message, wParam, lParam);
 }
 
+LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
+  return AtBoundary([&] { return BoxMessage(box, message, wParam, lParam); },
+                    [&] { return CallWindowProcW(tBoxProc, box, message, wParam, lParam); });
+}
+
 // Catches the box as it is activated, before the user can press anything.
 LRESULT CALLBACK WatchForBox(int code, WPARAM wParam, LPARAM lParam) {
   const HHOOK hook = tHook;
-  if (code == HCBT_ACTIVATE) {
-    tBoxProc = reinterpret_cast<WNDPROC>(
-        SetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
-    UnhookWindowsHookEx(tHook);
-    tHook = nullptr;
-  }
+  AtBoundary(
+      [&] {
+        if (code != HCBT_ACTIVATE) return;
+        tBoxProc = reinterpret_cast<WNDPROC>(
+            SetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
+        UnhookWindowsHookEx(tHook);
+        tHook = nullptr;
+      },
+      [] {});
   return CallNextHookEx(hook, code, wParam, lParam);
 }
 

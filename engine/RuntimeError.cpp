@@ -14,6 +14,7 @@ constexpr Entry kCatalogue[] = {
     {kOverflow, u"オーバーフローしました。"},
     {kOutOfMemory, u"メモリが不足しています。"},
     {kTypeMismatch, u"型が一致しません。"},
+    {kInternalError, u"内部エラーです。"},
     {kFileNotFound, u"ファイルが見つかりません。"},
     {kDiskFull, u"ディスクの空き容量が不足しています。"},
     {kPermissionDenied, u"書き込みできません。"},

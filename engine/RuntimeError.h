@@ -13,6 +13,7 @@ enum ErrorNumber : int32_t {
   kOverflow = 6,
   kOutOfMemory = 7,
   kTypeMismatch = 13,
+  kInternalError = 51,  // a failure of the program itself, none of the others
   kFileNotFound = 53,
   kDiskFull = 61,
   kPermissionDenied = 70,

@@ -5,7 +5,9 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/Boundary.h"
 #include "ui/CalcControls.h"
+#include "ui/resource.h"
 
 namespace quorva {
 
@@ -126,7 +128,7 @@ std::vector<Named>& NamedControls() {
   return controls;
 }
 
-LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+LRESULT NamedControlMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   auto& controls = NamedControls();
   auto it = std::find_if(controls.begin(), controls.end(), [hwnd](const Named& n) { return n.Control == hwnd; });
   if (it == controls.end()) return DefWindowProcW(hwnd, msg, wParam, lParam);
@@ -146,6 +148,17 @@ LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lPa
     controls.erase(it);
   }
   return CallWindowProcW(named.Previous, hwnd, msg, wParam, lParam);
+}
+
+LRESULT CALLBACK NamedControlProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return AtBoundary([&] { return NamedControlMessage(hwnd, msg, wParam, lParam); },
+                    [&] {
+                      // The control's own procedure answers what the name could not.
+                      for (const Named& n : NamedControls()) {
+                        if (n.Control == hwnd) return CallWindowProcW(n.Previous, hwnd, msg, wParam, lParam);
+                      }
+                      return DefWindowProcW(hwnd, msg, wParam, lParam);
+                    });
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include <algorithm>
 
+#include "common/Boundary.h"
+
 namespace quorva {
 
 namespace {
@@ -187,6 +189,15 @@ LRESULT Form::OnMessage(UINT msg, WPARAM wParam, LPARAM lParam) {
 }
 
 LRESULT CALLBACK Form::WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
+  return AtBoundary([&] { return Dispatch(hwnd, msg, wParam, lParam); },
+                    [&]() -> LRESULT {
+                      // A paint that failed is not asked for again and again.
+                      if (msg == WM_PAINT) ValidateRect(hwnd, nullptr);
+                      return 0;
+                    });
+}
+
+LRESULT Form::Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_NCCREATE) {
     auto* form = static_cast<Form*>(reinterpret_cast<CREATESTRUCTW*>(lParam)->lpCreateParams);
     form->hwnd_ = hwnd;

@@ -104,7 +104,9 @@ class Form {
   void SetDpi(UINT dpi) { dpi_ = dpi; }
 
  private:
+  // The window procedure: Dispatch at the program's boundary.
   static LRESULT CALLBACK WndProc(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
+  static LRESULT Dispatch(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam);
   void OnActivate(WPARAM wParam);
   void OnSetFocus();
   void OnPaint();

@@ -1,8 +1,7 @@
 #include "ui/InPlace.h"
 
-#include <new>
-
 #include "common/Ansi.h"
+#include "common/Boundary.h"
 #include "common/UserLocale.h"
 #include "common/subTool.h"
 #include "engine/InPlace.h"
@@ -14,19 +13,17 @@
 namespace quorva {
 namespace {
 
-// The selected text, or nothing when it could not be read exactly (the bridge or this reports it).
+// The selected text, or nothing when it could not be read exactly (the bridge or the boundary
+// reports it, once).
 std::optional<std::wstring> ReadSelection(clsTeraPad& bridge) {
   const int32_t reported = bridge.Reports();
-  try {
-    std::wstring text = bridge.SelText();
-    if (bridge.Reports() != reported) return std::nullopt;
-    return text;
-  } catch (const RuntimeError& e) {
-    ErrReport(e);
-  } catch (const std::bad_alloc&) {
-    ErrReport(MakeError(kOutOfMemory));
-  }
-  return std::nullopt;
+  return AtBoundary(
+      [&]() -> std::optional<std::wstring> {
+        std::wstring text = bridge.SelText();
+        if (bridge.Reports() != reported) return std::nullopt;
+        return text;
+      },
+      [] { return std::optional<std::wstring>(); });
 }
 
 }  // namespace

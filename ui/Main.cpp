@@ -1,5 +1,6 @@
 #include "ui/Main.h"
 
+#include "common/Boundary.h"
 #include "common/subTool.h"
 #include "engine/RuntimeError.h"
 #include "ui/History.h"
@@ -17,7 +18,7 @@ namespace {
 // and its controls show.
 void CALLBACK LoadHistoryAfterPainting(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
-  if (gHistory) gHistory->Load();
+  AtBoundary([] { if (gHistory) gHistory->Load(); }, [] {});
 }
 
 }  // namespace
@@ -66,6 +67,15 @@ int RunQuorva() {
   gTeraPad.reset();
   gHistory.reset();
   return code;
+}
+
+int RunAtBoundary(const std::function<int()>& run) {
+  return AtBoundary(run, [] {
+    gCalc.reset();
+    gTeraPad.reset();
+    gHistory.reset();
+    return 1;
+  });
 }
 
 }  // namespace quorva

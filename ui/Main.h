@@ -1,5 +1,6 @@
 #pragma once
 // Start-up: the editor bridge first (while the editor is still in front), then the window.
+#include <functional>
 #include <memory>
 
 #include "bridge/clsTeraPad.h"
@@ -23,5 +24,9 @@ void Main(const StartOptions& options = {}, const WindowStart& start = {});
 // run when it is done; otherwise Main, then the message loop until the window has unloaded.
 // Returns the exit code.
 int RunQuorva();
+
+// WinMain's boundary: runs run; whatever escapes it is reported once, the window and the bridge
+// are released and the exit code is 1, so that no invisible process stays behind.
+int RunAtBoundary(const std::function<int()>& run);
 
 }  // namespace quorva

@@ -2,6 +2,7 @@
 
 #include <cstdint>
 
+#include "common/Boundary.h"
 #include "ui/Form.h"
 
 namespace quorva {
@@ -57,7 +58,9 @@ bool PreTranslate(MSG& msg) {
 }
 
 void PumpMessage(MSG& msg) {
-  if (PreTranslate(msg)) return;
+  // The form's key handlers run from here: a failure in one is reported and the key dropped, and
+  // the window goes on taking input.
+  if (AtBoundary([&] { return PreTranslate(msg); }, [] { return true; })) return;
   TranslateMessage(&msg);
   DispatchMessageW(&msg);
 }

@@ -2,6 +2,7 @@
 
 #include <commctrl.h>
 
+#include "common/Boundary.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/Controls.h"
@@ -17,7 +18,10 @@ constexpr UINT_PTR kCaretSubclass = 0x51;
 // The window's focus handling selects the whole text of a box that gains the focus; a text
 // taken from the editor is to be completed, not replaced, so the first time the focus arrives
 // the caret goes after the text once that handling is done.
-LRESULT CALLBACK CaretToEndOnFirstFocus(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
+LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR);
+constexpr auto CaretToEndOnFirstFocus = GuardedSubclass<CaretToEnd>;
+
+LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id, DWORD_PTR) {
   if (msg == WM_SETFOCUS) {
     PostMessageW(box, kCaretToEnd, 0, 0);
   } else if (msg == kCaretToEnd) {
@@ -45,7 +49,8 @@ void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& op
   if (options.Group) SetValue(form.Item(IDC_CHKGROUP), BST_CHECKED);
   if (options.Wide) SetValue(form.Item(IDC_CHKWIDE), BST_CHECKED);
   if (!options.Selection || !bridge || !bridge->hEdit()) return;
-  PutExpression(form, ExpressionFromSelection(bridge->SelText()));
+  // A read that fails is reported once, and the window opens as it would without the option.
+  PutExpression(form, ExpressionFromSelection(AtBoundary([&] { return bridge->SelText(); }, [] { return std::wstring(); })));
 }
 
 void PutExpression(frmCalc& form, const std::wstring& expression) {

@@ -10,7 +10,8 @@ namespace quorva {
 // The decimal places, grouping and width the options ask for; with /selection, the editor's
 // selected text (read through the bridge, without line breaks and tabs) in the expression box,
 // the caret after it once the box has the focus. Nothing is calculated. No editor (bridge null
-// or without an edit control), or an empty selection, leaves the box empty.
+// or without an edit control), an empty selection, or a read that fails (reported once) leaves
+// the box empty.
 void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& options);
 
 // The expression box holds expression, the caret after it once the box has the focus.

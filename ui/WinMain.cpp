@@ -4,6 +4,8 @@
 #include "ui/Main.h"
 
 int WINAPI WinMain(HINSTANCE, HINSTANCE, LPSTR, int) {
-  quorva::InstallSystemMessageBox();
-  return quorva::RunQuorva();
+  return quorva::RunAtBoundary([] {
+    quorva::InstallSystemMessageBox();
+    return quorva::RunQuorva();
+  });
 }

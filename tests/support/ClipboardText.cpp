@@ -27,12 +27,12 @@ void SetClipboardBytes(const std::string& bytes) {
   CloseClipboard();
 }
 
-ClipboardHold::ClipboardHold()
+ClipboardHold::ClipboardHold(DWORD forMs)
     : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
-  holder_ = std::thread([this] {
+  holder_ = std::thread([this, forMs] {
     const bool open = OpenClipboard(nullptr) != FALSE;
     SetEvent(opened_);
-    WaitForSingleObject(release_, INFINITE);
+    WaitForSingleObject(release_, forMs);
     if (open) CloseClipboard();
   });
   WaitForSingleObject(opened_, INFINITE);

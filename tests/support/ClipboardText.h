@@ -13,7 +13,9 @@ void SetClipboardBytes(const std::string& bytes);
 
 class ClipboardHold {
  public:
-  ClipboardHold();   // returns once the clipboard is open on the other thread
+  // Returns once the clipboard is open on the other thread; it stays open until the object goes
+  // or, as a clipboard viewer holds it, for forMs milliseconds.
+  explicit ClipboardHold(DWORD forMs = INFINITE);
   ~ClipboardHold();  // closes it again
   ClipboardHold(const ClipboardHold&) = delete;
   ClipboardHold& operator=(const ClipboardHold&) = delete;

@@ -183,6 +183,20 @@ TEST_F(StartUp, SelectionGoesIntoTheExpressionWithTheCaretAfterIt) {
   EXPECT_TRUE(boxes.Boxes.empty());
 }
 
+TEST_F(StartUp, TabAwayAndBackSelectsTheWholeExpressionAgain) {
+  editor.emplace();
+  SetWindowTextW(editor->Edit(), L"x 1+2*3 y");
+  SendMessageW(editor->Edit(), EM_SETSEL, 2, 7);
+  Start(L"/selection");
+  HWND calc = Item(IDC_TXTCALC);
+  ASSERT_TRUE(WaitFor([&] { return SelStart(calc) == 5 && SelLength(calc) == 0; })) << "the caret is not after it";
+  PressKey(VK_TAB);
+  ASSERT_TRUE(WaitFor([&] { return GetFocus() != calc; })) << "Tab did not leave the expression";
+  SendKeys({{VK_SHIFT, true}, {VK_TAB, true}, {VK_TAB, false}, {VK_SHIFT, false}});
+  EXPECT_TRUE(WaitFor([&] { return GetFocus() == calc && SelStart(calc) == 0 && SelLength(calc) == 5; }))
+      << "caret " << SelStart(calc) << ", selection " << SelLength(calc);
+}
+
 TEST_F(StartUp, SelectionWithoutAnEditorOrWithNothingSelectedStartsEmpty) {
   {
     SCOPED_TRACE("nothing selected");

@@ -1,5 +1,6 @@
 // The "TEditor" window: answers the edit messages in CP932 byte positions, as the switches say.
 #include <algorithm>
+#include <cstdio>
 #include <cstring>
 
 #include "EditorState.h"
@@ -64,6 +65,7 @@ LRESULT GetSel(const EditorState& s, WPARAM wParam, LPARAM lParam) {
 // Back to the plain editor, so that a test driver can read the true text afterwards.
 LRESULT ZooOff(EditorState& s) {
   s.zoo = Zoo{};
+  s.chaos.reset();
   s.core.SetLimit(0);
   s.closeAfter.Disarm();
   return 1;
@@ -110,6 +112,34 @@ LRESULT OnMessage(HWND window, EditorState& s, UINT message, WPARAM wParam, LPAR
   return DefWindowProcA(window, message, wParam, lParam);
 }
 
+// --chaos: this message's way of answering. False when it is not answered at all.
+bool RollChaos(EditorState& s, UINT message) {
+  const ChaosAnswer a = s.chaos->Next(message);
+  if (a.close) PostMessageW(s.main, WM_CLOSE, 0, 0);
+  if (!a.answer) return false;
+  s.zoo.getSel = s.chaos->GetSel();
+  s.zoo.readOnly = a.readOnly;
+  s.zoo.delayMs = a.delayMs;
+  s.core.SetGiveLimit(a.giveLimit);
+  s.core.SetTakeLimit(a.takeLimit);
+  return true;
+}
+
+// QUORVA_EDITOR_TRACE names a file that gets one line per edit message answered: for chasing
+// what a chaos round did.
+void Trace(const EditorState& s, UINT message, WPARAM wParam, LPARAM lParam, LRESULT result) {
+  static FILE* file = [] {
+    char path[MAX_PATH] = {};
+    return GetEnvironmentVariableA("QUORVA_EDITOR_TRACE", path, MAX_PATH) ? fopen(path, "a") : nullptr;
+  }();
+  if (file == nullptr) return;
+  fprintf(file, "%04x %lld %lld -> %lld | len %zu sel %zu-%zu give %s\n", message, static_cast<long long>(wParam),
+          message == EM_REPLACESEL ? static_cast<long long>(lParam ? strlen(reinterpret_cast<const char*>(lParam)) : 0)
+                                   : static_cast<long long>(lParam),
+          static_cast<long long>(result), s.core.Length(), s.core.SelStart(), s.core.SelEnd(), s.zoo.readOnly ? "ro" : "");
+  fflush(file);
+}
+
 }  // namespace
 
 LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
@@ -120,10 +150,13 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     const CloseAfter::Verdict verdict = s->closeAfter.Next();
     if (verdict.close) PostMessageW(s->main, WM_CLOSE, 0, 0);
     if (!verdict.answer) return 0;
+    if (s->chaos && !RollChaos(*s, message)) return 0;
     if (s->zoo.delayMs != 0) Sleep(s->zoo.delayMs);
   }
   if (s->zoo.Ignores(message)) return 0;
-  return OnMessage(window, *s, message, wParam, lParam);
+  const LRESULT result = OnMessage(window, *s, message, wParam, lParam);
+  if (IsEditMessage(message)) Trace(*s, message, wParam, lParam, result);
+  return result;
 }
 
 }  // namespace qeditor

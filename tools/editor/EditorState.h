@@ -4,8 +4,10 @@
 
 #include <cstdint>
 #include <map>
+#include <optional>
 #include <string>
 
+#include "Chaos.h"
 #include "EditorCore.h"
 #include "Zoo.h"
 
@@ -15,6 +17,7 @@ struct EditorState {
   EditorCore core;
   Zoo zoo;
   CloseAfter closeAfter;
+  std::optional<Chaos> chaos;
   std::map<UINT, int64_t> received;  // every message the "TEditor" window got, by number
   std::wstring file;
   HWND main = nullptr;

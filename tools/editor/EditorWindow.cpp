@@ -100,6 +100,7 @@ HWND CreateEditorWindow(const Options& options) {
   state->core.SetTopLine(options.topLine);
   state->zoo = options.zoo;
   state->closeAfter = CloseAfter(options.zoo.closeAfter);
+  if (options.chaos >= 0) state->chaos.emplace(static_cast<uint64_t>(options.chaos));
   // A Japanese face with the Shift-JIS character set, so the CP932 bytes draw as they are.
   state->font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
                             CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");

@@ -36,6 +36,7 @@ struct Options {
   int x = 40, y = 40, width = 560, height = 360;
   bool quitOnClose = false;   // the program ends when its window closes; tests keep running
   Zoo zoo;                    // behaviours of editors that answer otherwise
+  int64_t chaos = -1;         // --chaos SEED: every edit message answered at random; -1: off
 };
 
 // Reads a whole file as raw bytes. False when it cannot be opened or read.

@@ -32,6 +32,10 @@
 //                      answers every further one with 0 and closes its main window (under Wine
 //                      a WM_GETTEXTLENGTH from another process arrives with a WM_GETTEXT: two)
 //   --delay MS         waits MS milliseconds before answering each of those edit messages
+//   --chaos SEED       answers each edit message in a way chosen at random from the seed, within
+//                      what an edit control may do (EM_GETSEL's way, byte limits per message, an
+//                      occasional delay, read-only spells, closing at some message); without
+//                      --text or --file the seed also makes the text and the selection
 // The window comes to the foreground when it opens. Exit code 2 means a bad command line.
 //
 // A test driver finds the main window by its title (window class "QuorvaStandInEditor"), the
@@ -52,6 +56,7 @@
 #include <string>
 #include <vector>
 
+#include "Chaos.h"
 #include "EditorWindow.h"
 
 namespace {
@@ -139,6 +144,8 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
       o.zoo.closeAfter = n[0];
     } else if (name == L"--delay" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0 && n[0] <= 60000) {
       o.zoo.delayMs = static_cast<uint32_t>(n[0]);
+    } else if (name == L"--chaos" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
+      o.chaos = n[0];
     } else if (name == L"--title") {
       o.title = value;
     } else if (name == L"--pos" && ParseNumbers(value, n) && n.size() == 4) {
@@ -160,11 +167,17 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
   options.quitOnClose = true;
   const bool ok = argv != nullptr && Parse(argc, argv, options);
   LocalFree(argv);
+  if (ok && options.chaos >= 0 && options.text.empty() && options.file.empty()) {
+    const qeditor::ChaosScene scene = qeditor::MakeChaosScene(static_cast<uint64_t>(options.chaos));
+    options.text = scene.text;
+    options.selStart = static_cast<int64_t>(scene.selStart);
+    options.selEnd = static_cast<int64_t>(scene.selEnd);
+  }
   if (!ok) {
     MessageBoxW(nullptr,
                 L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--give-limit N] "
                 L"[--take-limit N] [--top LINE] [--title TEXT] [--pos X,Y,W,H] [--getsel both|packed|minus-one] "
-                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS]",
+                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS] [--chaos SEED]",
                 L"quorva-editor", MB_ICONERROR);
     return 2;
   }

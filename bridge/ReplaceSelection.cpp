@@ -1,0 +1,183 @@
+// The replacement of the selection that SelText write and Clip write share: the editor's text
+// ends exactly as promised or exactly as before, and a failure is reported once.
+#include <cstring>
+
+#include "bridge/EditorMessages.h"
+#include "bridge/RetryTrap.h"
+#include "bridge/SelectionRecovery.h"
+#include "bridge/Transfer.h"
+#include "bridge/clsTeraPad.h"
+#include "common/Ansi.h"
+#include "common/subTool.h"
+
+namespace quorva {
+namespace {
+
+LRESULT Send(HWND edit, UINT message, int64_t wParam, LPARAM lParam) {
+  return SendMessageA(edit, message, static_cast<WPARAM>(static_cast<INT_PTR>(wParam)), lParam);
+}
+
+// The selected bytes before the replacement, read from the front of the text; false when the
+// editor does not hand them out whole, or they hold a zero byte (no message could put it back).
+bool SaveSelected(HWND edit, int32_t start, int32_t length, std::string& saved) {
+  saved.clear();
+  if (length == 0) return true;
+  std::string front = ReadEditBytes(edit, Add(start, length));
+  if (front.size() != static_cast<size_t>(start) + static_cast<size_t>(length)) return false;
+  saved = front.substr(static_cast<size_t>(start));
+  return saved.find('\0') == std::string::npos;
+}
+
+// Putting back may meet an editor that refuses for a moment: a step it ignored is tried again,
+// as often as the trap runs a failing statement again.
+constexpr int kAttempts = 7;
+
+// Deletes the bytes from start to end and says whether the text lost exactly those.
+bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
+  const HWND edit = bridge.hEdit();
+  for (int attempt = 0; attempt < kAttempts && IsWindow(edit); ++attempt) {
+    int32_t was = 0, now = 0;
+    if (!trap([&] { was = bridge.Length(); }) || !trap([&] { Send(edit, EM_SETSEL, start, end); }) ||
+        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("")); }) ||
+        !trap([&] { now = bridge.Length(); })) {
+      return false;
+    }
+    if (was - now == end - start) return true;
+    if (now != was) return false;  // something else went: no second try can mend that
+  }
+  return false;
+}
+
+// Takes out the `held` bytes of the new text at start and puts the saved bytes back in their
+// place, piece by piece if the editor takes less at a time. Each step is checked by the length it
+// must give, so that a step the editor ignored is not taken for done. True when the text is as
+// before; the saved bytes are then selected, as they were.
+bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const std::string& saved,
+             int32_t before) {
+  const HWND edit = bridge.hEdit();
+  const auto size = static_cast<int32_t>(saved.size());
+  int32_t now = 0;
+  if (held < 0 || (held > 0 && !Delete(bridge, trap, start, Add(start, held))) ||
+      !trap([&] { now = bridge.Length(); }) || now != before - size) {
+    return false;
+  }
+  for (int32_t put = 0, refused = 0; put < size;) {
+    int32_t next = 0;
+    if (!IsWindow(edit) || !trap([&] { Send(edit, EM_SETSEL, Add(start, put), Add(start, put)); }) ||
+        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str() + put)); }) ||
+        !trap([&] { next = bridge.Length(); }) || next < now || next - now > size - put) {
+      return false;
+    }
+    if (next == now && ++refused >= kAttempts) return false;
+    put += next - now;
+    now = next;
+  }
+  trap([&] { Send(edit, EM_SETSEL, start, Add(start, size)); });
+  return true;
+}
+
+// Where the selected bytes cannot be read to be put back (an editor that hands out less than the
+// text before them), the new text goes in right after them first, and they are deleted only once
+// all of it is there: a failure then has only to take out what went in.
+void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& s, int32_t n, int32_t st,
+                          int32_t selLen, int32_t before, const std::function<void()>& send) {
+  const HWND edit = bridge.hEdit();
+  int32_t end = 0, after = 0;
+  if (!trap([&] { end = Add(st, selLen); }) || !trap([&] { Send(edit, EM_SETSEL, end, end); })) return;
+  if (!trap(send) || !trap([&] { after = bridge.Length(); })) return;
+  int32_t written = after - before;  // less than nothing from an editor that has gone
+  if (written > 0 && written < n) {
+    written = PutRest(bridge, trap, s, n, written, written, Placement{end, true});
+    if (written < 0) return;  // reported by the trap
+  }
+  if (written < n) {
+    const EditorFault fault = written <= 0 ? EditorFault::kCannotWrite : EditorFault::kPartialTake;
+    const bool back = written <= 0 || Delete(bridge, trap, end, Add(end, written));
+    trap([&] { Send(edit, EM_SETSEL, st, end); });
+    trap.Report(MakeEditorError(back ? fault : EditorFault::kTextDamaged));
+    return;
+  }
+  if (Delete(bridge, trap, st, end)) {
+    trap([&] { Send(edit, EM_SETSEL, Add(st, n), Add(st, n)); });
+    return;
+  }
+  // The old text would not go: take the new one out again.
+  const bool back = Delete(bridge, trap, end, Add(end, n));
+  trap.Report(MakeEditorError(back ? EditorFault::kCannotWrite : EditorFault::kTextDamaged));
+}
+
+}  // namespace
+
+void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
+  const std::u16string s = FromWide(sText);
+  int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
+  if (!trap([&] { n = LenAnsi(s); })) return;
+  if (!trap([&] { st = SelStart(); })) return;
+  if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
+  // Whole positions, or halves that are whole or that the editor's lines settle.
+  bool exact = selLen >= 0 && (selFull_ || before <= 0xFFFF);
+  if (!exact && !trap([&] {
+        Selection sel = lastSel_;
+        if (!ExactSelection(hEdit(), before, sel)) return;
+        st = sel.start;
+        selLen = Sub(sel.end, sel.start);
+        exact = true;
+      })) {
+    return;
+  }
+  // What the user had selected, so that a replacement that cannot be completed can be undone.
+  std::string saved;
+  bool restorable = false;
+  if (exact && !trap([&] { restorable = SaveSelected(hEdit(), st, selLen, saved); })) return;
+  // Only a length that reaches past the selection can judge an insertion (under Wine an editor
+  // that hands out little also gives a short length).
+  if (exact && !restorable && before >= Add(st, selLen)) {
+    InsertBeforeDeleting(*this, trap, s, n, st, selLen, before, send);
+    return;
+  }
+  // Reports the failure once, after the text has been put back as it was where that can be done.
+  const auto fail = [&](EditorFault fault, int32_t held) {
+    if (restorable && !PutBack(*this, trap, st, held, saved, before)) fault = EditorFault::kTextDamaged;
+    trap.Report(MakeEditorError(fault));
+  };
+  if (!trap(send)) return;
+  if (!trap([&] { after = Length(); })) return;
+  int32_t took = 0;
+  if (!trap([&] {
+        // Judged by how much the text grew; where the selection is known only by its low 16 bits,
+        // so is the growth that a whole take would give.
+        const int32_t missing = Sub(Sub(n, Sub(after, before)), selLen);
+        took = exact ? Sub(n, missing) : Sub(n, missing & 0xFFFF);
+      })) {
+    return;
+  }
+  // Same length and the selection still there: the editor ignored the replacement.
+  int32_t left = 0;
+  if (after == before && selLen != 0 && !trap([&] { left = SelLength(); })) return;
+  if (left != 0) {
+    trap.Report(MakeEditorError(EditorFault::kCannotWrite));
+    return;
+  }
+  if (n > 0 && took <= 0) {
+    fail(EditorFault::kCannotWrite, took);
+    return;
+  }
+  if (took >= n) return;
+  // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
+  // holds); the caret the replacement left behind tells how much went in. Go on only where both
+  // say the same, so that no piece lands twice.
+  int32_t caret = 0, selected = 0;
+  if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
+  // A caret read only by its low 16 bits is compared by them, even where the start was settled.
+  const bool caretWhole = exact && selFull_;
+  const bool caretSaysAll = selected == 0 && (caretWhole ? caret == Add(st, n) : SameLow16(caret, st + n));
+  if (caretSaysAll) return;
+  if (selected != 0 || !(caretWhole ? caret == Add(st, took) : SameLow16(caret, st + took))) {
+    fail(EditorFault::kPartialTake, took);
+    return;
+  }
+  const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
+  if (written >= 0 && written < n) fail(EditorFault::kPartialTake, written);
+}
+
+}  // namespace quorva

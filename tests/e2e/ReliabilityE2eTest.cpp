@@ -1,0 +1,121 @@
+// The three roads that once broke Quorva, end to end: a selection across 65536 from an editor that
+// gives only packed halves (it crashed at start-up), a selection on a later line of a 70 KB text
+// (it came from the wrong place), and a write that the editor takes only in part (it deleted the
+// selection). The selection comes in exactly or not at all; a failed write leaves the text alone.
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "common/Ansi.h"
+#include "tests/support/EditorProcess.h"
+#include "tests/support/Processes.h"
+#include "tests/support/TempFile.h"
+#include "tests/support/Wait.h"
+#include "ui/resource.h"
+
+namespace quorva::test {
+namespace {
+
+constexpr wchar_t kCaption[] = L"Quorva β1";
+
+// quorva.exe with its window usable, every box it showed on the way read and closed.
+struct Quorva {
+  Process process;
+  HWND window = nullptr;
+  std::vector<std::wstring> boxes;
+
+  bool Await(const std::function<bool()>& done, DWORD timeoutMs = 20000) {
+    return WaitUntil(
+        [&] {
+          if (HWND box = process.FindMessageBox()) {
+            boxes.push_back(MessageBoxText(box));
+            PostMessageW(box, WM_COMMAND, IDOK, 0);
+            WaitUntil([&] { return !IsWindow(box); }, 5000);
+            return false;
+          }
+          return done();
+        },
+        timeoutMs);
+  }
+  bool Start(const std::wstring& args) {
+    return process.Start(WindowsPath(QUORVA_EXE), args) && Await([&] {
+             window = process.FindWindowOf(kCaption);
+             return window != nullptr && IsWindowEnabled(window) && process.FindMessageBox() == nullptr;
+           });
+  }
+  HWND Item(int id) const { return GetDlgItem(window, id); }
+  void Close() {
+    PostMessageW(window, WM_CLOSE, 0, 0);
+    EXPECT_TRUE(process.WaitForExit(10000));
+    EXPECT_EQ(process.ExitCode(), 0u) << "3 is an abort";
+  }
+};
+
+std::string Line(size_t bytes, char c) { return std::string(bytes, c); }
+
+TEST(Reliability, SelectionAcrossSixteenBitsComesInExactlyOrNotAtAll) {
+  const std::string tail = ToAnsi(u" 円\r\n") + Line(900, 'z');
+  const struct {
+    const char* name;
+    const wchar_t* getsel;
+    std::string text;
+    int start, end;
+    const wchar_t* expression;  // what the box must hold
+    const wchar_t* report;      // the one report, or nullptr
+  } rows[] = {
+      {"packed halves, selection from 65535 to 65537", L"packed", Line(65535, 'a') + "12" + Line(1000, 'b'), 65535,
+       65537, L"12", nullptr},
+      {"packed halves, 12*3 on the second line of 70 KB", L"packed",
+       Line(69999, 'x') + "\r\n" + ToAnsi(u"合計 ") + "12*3" + tail, 70006, 70010, L"12*3", nullptr},
+      {"-1 past 65535, 12*3 on the second line of 70 KB", L"minus-one",
+       Line(69999, 'x') + "\r\n" + ToAnsi(u"合計 ") + "12*3" + tail, 70006, 70010, L"12*3", nullptr},
+      {"packed halves, one line of 140 KB: no way to know", L"packed",
+       Line(70006, 'x') + "12*3" + Line(70000, 'y'), 70006, 70010, L"", L"エディタから文字列を読み取れません。"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    TempFile file(L"reliability.txt", r.text);
+    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(L"--getsel ") + r.getsel +
+                                                             L" --pos 0,0,360,240 --file \"" + file.Path() +
+                                                             L"\" --sel " + std::to_wstring(r.start) + L"," +
+                                                             std::to_wstring(r.end));
+    ASSERT_TRUE(editor.Found() && editor.InFront());
+    Quorva quorva;
+    ASSERT_TRUE(quorva.Start(L"/selection")) << "no window";
+    EXPECT_EQ(WindowText(quorva.Item(IDC_TXTCALC)), r.expression);
+    if (r.report == nullptr) {
+      EXPECT_TRUE(quorva.boxes.empty()) << ToAnsi(FromWide(quorva.boxes.front()));
+    } else {
+      ASSERT_EQ(quorva.boxes.size(), 1u);
+      EXPECT_NE(quorva.boxes[0].find(r.report), std::wstring::npos) << ToAnsi(FromWide(quorva.boxes[0]));
+    }
+    EXPECT_EQ(editor.TrueText(), r.text) << "reading changed the editor's text";
+    quorva.Close();
+  }
+}
+
+TEST(Reliability, AWriteTheEditorTakesOnlyInPartLeavesItsTextAsItWas) {
+  const std::string text = ToAnsi(u"合計 1980*3 円");
+  TempFile file(L"reliability.txt", text);
+  EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE),
+                       L"--take-limit 1 --pos 0,0,360,240 --file \"" + file.Path() + L"\" --sel 5,11");
+  ASSERT_TRUE(editor.Found() && editor.InFront());
+  Quorva quorva;
+  ASSERT_TRUE(quorva.Start(L"/selection /wide")) << "no window";
+  ASSERT_EQ(WindowText(quorva.Item(IDC_TXTCALC)), L"1980*3");
+  PostMessageW(quorva.Item(IDC_CMDSUM), BM_CLICK, 0, 0);
+  ASSERT_TRUE(quorva.Await([&] { return WindowText(quorva.Item(IDC_TXTANS)) == L"５９４０．００"; }));
+  ASSERT_TRUE(quorva.Await([&] { return IsWindowEnabled(quorva.Item(IDC_CMDTERAPAD)) != FALSE; }));
+  PostMessageW(quorva.Item(IDC_CMDTERAPAD), BM_CLICK, 0, 0);
+  ASSERT_TRUE(quorva.Await([&] { return !quorva.boxes.empty() && IsWindowEnabled(quorva.window); }));
+  ASSERT_EQ(quorva.boxes.size(), 1u);
+  EXPECT_NE(quorva.boxes[0].find(L"エディタに文字列を書き込めません。"), std::wstring::npos)
+      << ToAnsi(FromWide(quorva.boxes[0]));
+  EXPECT_EQ(editor.TrueText(), text) << "the selection must be back in place";
+  EXPECT_EQ(WindowText(quorva.Item(IDC_TXTANS)), L"５９４０．００") << "the answer is kept";
+  quorva.Close();
+}
+
+}  // namespace
+}  // namespace quorva::test
