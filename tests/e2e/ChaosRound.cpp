@@ -151,6 +151,52 @@ void PlayWindow(ChaosRound& r, const ChaosRoad& road) {
   Calculate(r, Answer(r.scene.value, road.wide));
 }
 
+// /now: either Quorva ends with the answer in place, or (after one report) its window opens with
+// the expression and its answer, or empty when the selection could not be read; never a text from
+// the wrong place, and the editor's text as before or as promised.
+void PlayNow(ChaosRound& r, const ChaosRoad& road) {
+  r.quorva.emplace();
+  if (!r.quorva->Start(Program(QUORVA_EXE, L"quorva.exe"), road.args)) {
+    r.Fault("quorva.exe did not start");
+    return;
+  }
+  const std::wstring answer = Answer(r.scene.value, road.wide);
+  const std::string& text = r.scene.text;
+  const std::string written = road.append ? r.scene.expression + " = " + Bytes(answer) : Bytes(answer);
+  const std::string promised = text.substr(0, r.scene.selStart) + written + text.substr(r.scene.selEnd);
+  if (!r.Await([&] {
+        r.window = r.quorva->FindWindowOf(kCaption);
+        return !r.quorva->Running() ||
+               (r.window != nullptr && IsWindowEnabled(r.window) && r.quorva->FindMessageBox() == nullptr);
+      })) {
+    r.Fault("Quorva neither ended nor opened its window within the deadline");
+    return;
+  }
+  const bool alive = EditorAlive(r);
+  const std::string now = alive ? r.editor->TrueText() : std::string();
+  if (!r.quorva->Running()) {
+    r.outcome = "done in place";
+    if (!r.reports.empty()) r.Fault("Quorva reported and still ended");
+    if (alive && now != promised) r.Fault("the editor does not hold the answer in place: " + Difference(promised, now));
+    return;
+  }
+  if (alive && now != text && now != promised) {
+    r.Fault("the editor's text is neither as before nor as promised: " + Difference(text, now));
+  }
+  const std::wstring box = WindowText(r.Item(IDC_TXTCALC));
+  if (box.empty()) {
+    r.outcome = "selection not read";
+    if (r.reports.size() != 1 && alive) r.Fault("a selection that could not be read gave " + std::to_string(r.reports.size()) + " reports");
+  } else if (box != ToWide(FromAnsi(r.scene.expression))) {
+    r.Fault("the expression box holds text from the wrong place: " + Bytes(box));
+  } else {
+    r.outcome = "hand-over reported";
+    if (r.reports.size() != 1) r.Fault("a failed hand-over gave " + std::to_string(r.reports.size()) + " reports");
+    if (WindowText(r.Item(IDC_TXTANS)) != answer) r.Fault("the answer was not kept after a failed hand-over");
+  }
+  PostMessageW(r.window, WM_CLOSE, 0, 0);
+}
+
 }  // namespace
 
 bool ChaosRound::Await(const std::function<bool()>& done, DWORD timeoutMs) {
@@ -176,6 +222,8 @@ const std::vector<ChaosRoad>& ChaosRoads() {
       {"/selection, editor button", L"/selection", PlaySelection, false},
       {"window, editor button", L"", PlayWindow, false},
       {"/selection /wide, editor button", L"/selection /wide", PlaySelection, true},
+      {"/now", L"/now", PlayNow, false},
+      {"/now /append /wide", L"/now /append /wide", PlayNow, true, true},
   };
   return roads;
 }

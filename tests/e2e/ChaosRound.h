@@ -38,6 +38,7 @@ struct ChaosRoad {
   const wchar_t* args;  // quorva.exe's command line
   void (*play)(ChaosRound& round, const ChaosRoad& road);
   bool wide;            // the answer in full width
+  bool append = false;  // /now /append: the answer follows the expression
 };
 
 // The roads, one per seed in turn (seed modulo their number).
