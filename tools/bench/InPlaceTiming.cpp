@@ -33,6 +33,31 @@ bool Until(bool (*condition)(HWND), HWND h, DWORD timeoutMs) {
 
 }  // namespace
 
+double TimeUntil(const std::wstring& exe, const std::wstring& arguments, const std::function<bool(DWORD)>& done,
+                 PROCESS_INFORMATION& pi) {
+  LARGE_INTEGER freq, t0, t1;
+  QueryPerformanceFrequency(&freq);
+  STARTUPINFOW si = {};
+  si.cb = sizeof(si);
+  pi = {};
+  std::wstring cmd = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
+  QueryPerformanceCounter(&t0);
+  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
+  const ULONGLONG deadline = GetTickCount64() + 20000;
+  bool held = false;
+  while (!(held = done(pi.dwProcessId)) && GetTickCount64() < deadline) Sleep(1);
+  QueryPerformanceCounter(&t1);
+  return held ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart) : -1;
+}
+
+void EndProcess(PROCESS_INFORMATION& pi) {
+  if (!pi.hProcess) return;
+  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
+  CloseHandle(pi.hProcess);
+  CloseHandle(pi.hThread);
+  pi = {};
+}
+
 InPlaceTimer::InPlaceTimer(const std::wstring& editorExe) {
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
@@ -47,11 +72,7 @@ InPlaceTimer::InPlaceTimer(const std::wstring& editorExe) {
 
 InPlaceTimer::~InPlaceTimer() {
   if (main_) PostMessageW(main_, WM_CLOSE, 0, 0);
-  if (editor_.hProcess) {
-    if (WaitForSingleObject(editor_.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(editor_.hProcess, 1);
-    CloseHandle(editor_.hProcess);
-    CloseHandle(editor_.hThread);
-  }
+  EndProcess(editor_);
 }
 
 double InPlaceTimer::Measure(const std::wstring& quorvaExe) {
@@ -62,19 +83,10 @@ double InPlaceTimer::Measure(const std::wstring& quorvaExe) {
   SetForegroundWindow(main_);
   if (!Until([](HWND m) { return GetForegroundWindow() == m; }, main_, 10000)) return -1;
 
-  LARGE_INTEGER freq, t0, t1;
-  QueryPerformanceFrequency(&freq);
-  STARTUPINFOW si = {};
-  si.cb = sizeof(si);
   PROCESS_INFORMATION pi = {};
-  std::wstring cmd = L"\"" + quorvaExe + L"\" /now";
-  QueryPerformanceCounter(&t0);
-  if (!CreateProcessW(quorvaExe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-  const bool changed =
-      Until([](HWND e) { return SendMessageA(e, WM_GETTEXTLENGTH, 0, 0) != sizeof(kExpression) - 1; }, edit_, 20000);
-  QueryPerformanceCounter(&t1);
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  return changed ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart) : -1;
+  const double ms = TimeUntil(quorvaExe, L"/now", [&](DWORD) {
+    return SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0) != sizeof(kExpression) - 1;
+  }, pi);
+  EndProcess(pi);
+  return ms;
 }

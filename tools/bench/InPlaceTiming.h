@@ -2,7 +2,16 @@
 // Time from launching `quorva.exe /now` to the editor's text changed, against the stand-in editor.
 #include <windows.h>
 
+#include <functional>
 #include <string>
+
+// Starts `exe arguments` and returns the milliseconds until done(process id) holds, polled every
+// millisecond for at most 20 s; -1 when it did not start or done() never held. The process is
+// the caller's through pi (its handles to close).
+double TimeUntil(const std::wstring& exe, const std::wstring& arguments, const std::function<bool(DWORD)>& done,
+                 PROCESS_INFORMATION& pi);
+// Waits up to 10 s for a started process to end (then ends it) and closes its handles.
+void EndProcess(PROCESS_INFORMATION& pi);
 
 class InPlaceTimer {
  public:

@@ -43,23 +43,12 @@ HWND VisibleWindowOf(DWORD pid) {
 
 // Milliseconds from CreateProcess to a visible top-level window; -1 on failure.
 double TimeToWindow(const std::wstring& exe) {
-  LARGE_INTEGER freq, t0, t1;
-  QueryPerformanceFrequency(&freq);
-  STARTUPINFOW si = {};
-  si.cb = sizeof(si);
   PROCESS_INFORMATION pi = {};
-  std::wstring cmd = L"\"" + exe + L"\"";
-  QueryPerformanceCounter(&t0);
-  if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
   HWND window = nullptr;
-  const ULONGLONG deadline = GetTickCount64() + 20000;
-  while (!(window = VisibleWindowOf(pi.dwProcessId)) && GetTickCount64() < deadline) Sleep(1);
-  QueryPerformanceCounter(&t1);
+  const double ms = TimeUntil(exe, L"", [&](DWORD pid) { return (window = VisibleWindowOf(pid)) != nullptr; }, pi);
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  return window ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart) : -1;
+  EndProcess(pi);
+  return ms;
 }
 
 double Median(std::vector<double> v) {
