@@ -23,7 +23,9 @@ TEST(Clipboard, IsFilledWithAnOwnerWindowOfThisProgram) {
     WriteClipboardAnsi("x", owner);
     const HWND now = GetClipboardOwner();
     ASSERT_NE(now, nullptr) << "a clipboard without an owner";
-    if (owner) EXPECT_EQ(now, owner);
+    if (owner) {
+      EXPECT_EQ(now, owner);
+    }
     DWORD process = 0;
     GetWindowThreadProcessId(now, &process);
     EXPECT_EQ(process, GetCurrentProcessId());
