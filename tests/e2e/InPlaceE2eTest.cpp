@@ -31,6 +31,17 @@ std::wstring Switches(const Scene& s, const TempFile& file) {
          std::to_wstring(end);
 }
 
+// The scene's text in a file, and the stand-in editor opened on it.
+struct Stage {
+  explicit Stage(const Scene& s)
+      : original(ToAnsi(s.before + s.selected + s.after)),
+        file(L"inplace.txt", original),
+        editor(WindowsPath(QUORVA_EDITOR_EXE), Switches(s, file)) {}
+  std::string original;
+  TempFile file;
+  EditorProcess editor;
+};
+
 TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
   TempFolder appData(L"appdata-inplace");
   ScopedEnvironment variable(L"APPDATA", appData.Path());
@@ -57,9 +68,9 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(ToAnsi(FromWide(r.args) + u" " + r.scene.selected));
-    const std::string original = ToAnsi(r.scene.before + r.scene.selected + r.scene.after);
-    TempFile file(L"inplace.txt", original);
-    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), Switches(r.scene, file));
+    Stage stage(r.scene);
+    const std::string& original = stage.original;
+    EditorProcess& editor = stage.editor;
     ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
 
     Process quorva;
@@ -108,9 +119,9 @@ TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
-    const std::string original = ToAnsi(r.scene.before + r.scene.selected + r.scene.after);
-    TempFile file(L"inplace.txt", original);
-    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), Switches(r.scene, file));
+    Stage stage(r.scene);
+    const std::string& original = stage.original;
+    EditorProcess& editor = stage.editor;
     ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
 
     Process quorva;
