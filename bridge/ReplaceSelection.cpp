@@ -32,6 +32,16 @@ bool SaveSelected(HWND edit, int32_t start, int32_t length, std::string& saved) 
 // as often as the trap runs a failing statement again.
 constexpr int kAttempts = 7;
 
+// The whole text when the editor hands out exactly `length` bytes (asked for one more, so that
+// a length that misleads short is not taken for the whole); empty otherwise.
+std::string ReadWhole(HWND edit, int32_t length) {
+  for (int attempt = 0; attempt < kAttempts && length > 0; ++attempt) {
+    std::string text = ReadEditBytes(edit, Add(length, 1));
+    if (text.size() == static_cast<size_t>(length)) return text;
+  }
+  return {};
+}
+
 // Deletes the bytes from start to end and says whether the text lost exactly those.
 bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   const HWND edit = bridge.hEdit();
@@ -140,8 +150,25 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
     if (restorable && !PutBack(*this, trap, st, held, saved, before)) fault = EditorFault::kTextDamaged;
     trap.Report(MakeEditorError(fault));
   };
+  // Where only the halves of the selection are known, the whole text before and after the
+  // replacement can still tell where it went, and so what to put back.
+  std::string whole;
+  const bool locatable = !exact && lastSel_.halves;
+  if (locatable && !trap([&] { whole = ReadWhole(hEdit(), before); })) return;
   if (!trap(send)) return;
   if (!trap([&] { after = Length(); })) return;
+  if (!whole.empty() && !trap([&] {
+        const int32_t low = selLen & 0xFFFF;
+        const auto at = LocateChange(whole, ReadWhole(hEdit(), after), static_cast<uint16_t>(st), low, ToAnsi(s));
+        if (!at) return;
+        st = *at;
+        selLen = low;
+        exact = true;
+        saved = whole.substr(static_cast<size_t>(st), static_cast<size_t>(selLen));
+        restorable = saved.find('\0') == std::string::npos;
+      })) {
+    return;
+  }
   int32_t took = 0;
   if (!trap([&] {
         // Judged by how much the text grew; where the selection is known only by its low 16 bits,

@@ -39,6 +39,36 @@ std::optional<Selection> SettleHalves(uint16_t lowStart, uint16_t lowEnd, const 
   return Selection{*start, *end, true, true};
 }
 
+std::optional<int32_t> LocateChange(std::string_view before, std::string_view after, uint16_t lowStart,
+                                    int32_t length, std::string_view replacement) {
+  const auto cut = static_cast<int64_t>(length);
+  const int64_t put = static_cast<int64_t>(after.size()) - static_cast<int64_t>(before.size()) + cut;
+  if (cut < 0 || cut > static_cast<int64_t>(before.size()) || put < 0 ||
+      put > static_cast<int64_t>(replacement.size())) {
+    return std::nullopt;
+  }
+  // The longest common front and back: a place explains the change where the front reaches it,
+  // the back reaches the end of the cut, and what went in there is the front of the replacement.
+  size_t front = 0;
+  while (front < before.size() && front < after.size() && before[front] == after[front]) ++front;
+  size_t back = 0;
+  while (back < before.size() && back < after.size() &&
+         before[before.size() - 1 - back] == after[after.size() - 1 - back]) {
+    ++back;
+  }
+  std::optional<int32_t> found;
+  const int64_t last = static_cast<int64_t>(before.size()) - cut;
+  for (int64_t at = lowStart; at <= last; at += 0x10000) {
+    if (at > static_cast<int64_t>(front) || last - at > static_cast<int64_t>(back)) continue;
+    if (after.substr(static_cast<size_t>(at), static_cast<size_t>(put)) != replacement.substr(0, static_cast<size_t>(put))) {
+      continue;
+    }
+    if (found) return std::nullopt;
+    found = static_cast<int32_t>(at);
+  }
+  return found;
+}
+
 bool ExactSelection(HWND edit, int32_t length, Selection& sel) {
   if (sel.full) return true;
   if (sel.halves && length >= 0 && length <= 0xFFFF) return sel.start <= sel.end;

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <optional>
+#include <string_view>
 
 #include "bridge/EditorMessages.h"
 
@@ -31,5 +32,12 @@ std::optional<Selection> SettleHalves(uint16_t lowStart, uint16_t lowEnd, const 
 // is shorter than 65,536 bytes, or the editor's line answers settle them (then sel is made whole).
 // length is the text's length as the editor gives it. Sends line messages only when needed.
 bool ExactSelection(HWND edit, int32_t length, Selection& sel);
+
+// Where a replacement went, from the whole text before and after the editor took it (maybe only
+// its first bytes): the one position with the selection's low 16 bits where cutting `length`
+// bytes and putting in the front of `replacement` turns `before` into `after`. None where no
+// place or more than one place explains the change.
+std::optional<int32_t> LocateChange(std::string_view before, std::string_view after, uint16_t lowStart,
+                                    int32_t length, std::string_view replacement);
 
 }  // namespace quorva

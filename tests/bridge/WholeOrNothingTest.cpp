@@ -48,6 +48,40 @@ TEST(SelectionHalves, AreSettledOnlyWhereTheLinesLeaveOnePlace) {
   }
 }
 
+TEST(ChangeLocation, IsTheOnePlaceThatExplainsTheChange) {
+  const std::string line = std::string(70006, 'x') + "12*3" + std::string(70000, 'y');
+  const std::string repeated = std::string(70006, 'x') + "12*3" + std::string(65532, 'x') + "12*3" + "yy";
+  const auto replaced = [](std::string text, size_t at, size_t length, const std::string& with) {
+    return text.replace(at, length, with);
+  };
+  const struct {
+    const char* name;
+    std::string before, after;
+    uint16_t lowStart;
+    int32_t length;
+    std::string replacement;
+    std::optional<int32_t> expected;
+  } rows[] = {
+      {"one byte of the answer went in", line, replaced(line, 70006, 4, "3"), 70006 & 0xFFFF, 4, "36.00", 70006},
+      {"all of it went in", line, replaced(line, 70006, 4, "36.00"), 70006 & 0xFFFF, 4, "36.00", 70006},
+      {"nothing went in", line, replaced(line, 70006, 4, ""), 70006 & 0xFFFF, 4, "36.00", 70006},
+      {"the same selected bytes in both places", repeated, replaced(repeated, 70006, 4, "3"), 70006 & 0xFFFF, 4,
+       "36.00", 70006},
+      {"a text that reads the same from every place", std::string(140010, 'x'), std::string(140007, 'x'),
+       70006 & 0xFFFF, 4, "x1", std::nullopt},
+      {"what went in is not the answer's front", line, replaced(line, 70006, 4, "6"), 70006 & 0xFFFF, 4, "36.00",
+       std::nullopt},
+      {"the change is not where the halves say", line, replaced(line, 70006, 4, "3"), 70005 & 0xFFFF, 4, "36.00",
+       std::nullopt},
+      {"more went in than the answer holds", line, replaced(line, 70006, 4, "36.000"), 70006 & 0xFFFF, 4, "36.00",
+       std::nullopt},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    EXPECT_EQ(LocateChange(r.before, r.after, r.lowStart, r.length, r.replacement), r.expected);
+  }
+}
+
 using WholeOrNothing = EditorFixture;
 
 TEST_F(WholeOrNothing, ReadsAcrossSixteenBitsExactlyOrReportOnceAndGiveNothing) {
@@ -77,7 +111,9 @@ TEST_F(WholeOrNothing, ReadsAcrossSixteenBitsExactlyOrReportOnceAndGiveNothing) 
     Open(o);
     EXPECT_EQ(bridge->SelText(), r.expected);
     ASSERT_EQ(reports.size(), r.reported ? 1u : 0u);
-    if (r.reported) EXPECT_NE(reports[0].Text.find(kCannotRead), std::u16string::npos);
+    if (r.reported) {
+      EXPECT_NE(reports[0].Text.find(kCannotRead), std::u16string::npos);
+    }
     EXPECT_EQ(Bytes(), r.text);
   }
 }
@@ -128,6 +164,7 @@ TEST_F(WholeOrNothing, FailedWritesLeaveTheTextAsItWasAndReportOnce) {
     const wchar_t* write;
     const char16_t* report;
     bool putBack = true;  // false: the editor cannot take the selected bytes back either
+    qeditor::GetSelMode mode = qeditor::GetSelMode::kBoth;
   } rows[] = {
       {"takes nothing of a double-byte answer", 1, false, u"abc XYZ def", 4, 7, L"１２", kCannotWrite},
       {"takes the first byte only", 1, false, u"abc XYZ def", 4, 7, L"1あ", kPartial},
@@ -136,6 +173,10 @@ TEST_F(WholeOrNothing, FailedWritesLeaveTheTextAsItWasAndReportOnce) {
       // An editor that takes one byte a message can take no double-byte character back: that
       // is said, instead of a failure that reads as if nothing had changed.
       {"double-byte selection, one byte a message", 1, false, u"合計 漢字 円", 5, 9, L"1い", kDamaged, false},
+      // Only packed halves on one line with two places for them: the change itself tells where.
+      {"packed halves on one long line, the first byte only", 1, false,
+       std::u16string(70006, u'x') + u"12*3" + std::u16string(70000, u'y'), 70006, 70010, L"1あ", kPartial, true,
+       qeditor::GetSelMode::kPacked},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(r.name);
@@ -143,11 +184,14 @@ TEST_F(WholeOrNothing, FailedWritesLeaveTheTextAsItWasAndReportOnce) {
     o.text = A(r.text);
     o.takeLimit = r.takeLimit;
     o.zoo.readOnly = r.readOnly;
+    o.zoo.getSel = r.mode;
     o.selStart = r.start;
     o.selEnd = r.end;
     Open(o);
     bridge->SelText(r.write);
-    if (r.putBack) EXPECT_EQ(Bytes(), A(r.text));
+    if (r.putBack) {
+      EXPECT_EQ(Bytes(), A(r.text));
+    }
     ASSERT_EQ(reports.size(), 1u);
     EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
   }
@@ -191,7 +235,9 @@ TEST_F(WholeOrNothing, WhereTheSelectedBytesCannotBeReadTheNewTextGoesInBeforeTh
     bridge->SelText(r.write);
     EXPECT_EQ(Bytes(), r.after);
     ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
-    if (r.report) EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
+    if (r.report) {
+      EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
+    }
   }
 }
 
