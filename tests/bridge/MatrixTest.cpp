@@ -5,8 +5,10 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <cctype>
 #include <functional>
 #include <future>
+#include <ostream>
 #include <string>
 #include <thread>
 
@@ -111,62 +113,83 @@ bool Says(const MessageBoxRecorder& boxes, const char16_t* text) {
   return boxes.Boxes.size() == 1 && boxes.Boxes[0].Text.find(text) != std::u16string::npos;
 }
 
-TEST(Matrix, EveryMemberAgainstEveryEditor) {
-  for (const Peer& peer : kPeers) {
-    for (const Member& m : kMembers) {
-      if (peer.shortLength && m.kind == Kind::kRead) continue;
-      SCOPED_TRACE(std::string(m.name) + " / " + peer.name);
-      TempFile file(L"matrix.txt", "file text");
-      EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(peer.switches) + L" --text \"abc XYZ def\" --sel 4,7");
-      ASSERT_TRUE(editor.Found()) << "running " << editor.Proc().Running() << ", exit code " << editor.Proc().ExitCode();
-      MessageBoxRecorder boxes;
-      clsTeraPad bridge;
-      bridge.hWin(editor.Main());
-      bridge.hEdit(editor.Edit());
-      std::wstring result;
-      ASSERT_TRUE(WithinDeadline([&] { result = m.call(bridge, file.Path()); }, 20000)) << "no answer in time";
-      EXPECT_EQ(bridge.Reports(), static_cast<int32_t>(boxes.Boxes.size()));
+// One test for each editor, so that each has its own deadline and a failure names the editor.
+class Matrix : public testing::TestWithParam<Peer> {};
 
-      // A member that needs no more messages than the editor answers sees no difference (a closed
-      // window answers 0; creating the bridge took two).
-      const LRESULT answered = peer.closes ? editor.Send(kEditorAnswered) : 0;
-      if (peer.closes && (answered == 0 || answered >= kCloseAfter)) {
-        // Gone after a few messages: whatever the member could not finish is reported, once.
-        ASSERT_TRUE(editor.Closed()) << "the editor did not close";
-        EXPECT_LE(boxes.Boxes.size(), 1u);
-        if (m.kind == Kind::kWrite) {
-          EXPECT_TRUE(Says(boxes, kCannotWrite) || Says(boxes, kPartial)) << ToAnsi(boxes.Texts());
-        }
-        if (m.kind == Kind::kRead && !boxes.Boxes.empty()) {
-          EXPECT_EQ(result, L"");
-        }
-        continue;
-      }
+void PrintTo(const Peer& peer, std::ostream* out) { *out << peer.name; }
 
-      std::string text = m.text;
-      if (m.kind == Kind::kWrite && peer.readOnly) {
-        text = kText;
-        EXPECT_TRUE(Says(boxes, kCannotWrite)) << ToAnsi(boxes.Texts());
-      } else if (m.kind == Kind::kSend && (peer.readOnly || peer.noClear)) {
-        text = kText;  // Edit sends; what the editor makes of it is the editor's
-        EXPECT_TRUE(boxes.Boxes.empty()) << ToAnsi(boxes.Texts());
-      } else {
-        EXPECT_TRUE(boxes.Boxes.empty()) << ToAnsi(boxes.Texts());
-        EXPECT_EQ(result, m.result);
+std::string TestName(const testing::TestParamInfo<Peer>& info) {
+  std::string name;
+  bool upper = true;
+  for (const char* c = info.param.name; *c; ++c) {
+    const auto ch = static_cast<unsigned char>(*c);
+    if (!isalnum(ch)) {
+      upper = true;
+      continue;
+    }
+    name += upper ? static_cast<char>(toupper(ch)) : *c;
+    upper = false;
+  }
+  return name;
+}
+
+TEST_P(Matrix, EveryMemberAgainstTheEditor) {
+  const Peer& peer = GetParam();
+  for (const Member& m : kMembers) {
+    if (peer.shortLength && m.kind == Kind::kRead) continue;
+    SCOPED_TRACE(std::string(m.name) + " / " + peer.name);
+    TempFile file(L"matrix.txt", "file text");
+    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(peer.switches) + L" --text \"abc XYZ def\" --sel 4,7");
+    ASSERT_TRUE(editor.Found()) << "running " << editor.Proc().Running() << ", exit code " << editor.Proc().ExitCode();
+    MessageBoxRecorder boxes;
+    clsTeraPad bridge;
+    bridge.hWin(editor.Main());
+    bridge.hEdit(editor.Edit());
+    std::wstring result;
+    ASSERT_TRUE(WithinDeadline([&] { result = m.call(bridge, file.Path()); }, 20000)) << "no answer in time";
+    EXPECT_EQ(bridge.Reports(), static_cast<int32_t>(boxes.Boxes.size()));
+
+    // A member that needs no more messages than the editor answers sees no difference (a closed
+    // window answers 0; creating the bridge took two).
+    const LRESULT answered = peer.closes ? editor.Send(kEditorAnswered) : 0;
+    if (peer.closes && (answered == 0 || answered >= kCloseAfter)) {
+      // Gone after a few messages: whatever the member could not finish is reported, once.
+      ASSERT_TRUE(editor.Closed()) << "the editor did not close";
+      EXPECT_LE(boxes.Boxes.size(), 1u);
+      if (m.kind == Kind::kWrite) {
+        EXPECT_TRUE(Says(boxes, kCannotWrite) || Says(boxes, kPartial)) << ToAnsi(boxes.Texts());
       }
-      EXPECT_EQ(editor.TrueText(), text);
-      if (m.kind == Kind::kSelect) {
-        DWORD start = 0, end = 0;
-        editor.TrueSelection(start, end);
-        EXPECT_EQ(start, m.selStart);
-        EXPECT_EQ(end, m.selEnd);
+      if (m.kind == Kind::kRead && !boxes.Boxes.empty()) {
+        EXPECT_EQ(result, L"");
       }
-      if (std::string(m.name) == "File write") {
-        EXPECT_EQ(file.Bytes(), "\x90\x56");
-      }
+      continue;
+    }
+
+    std::string text = m.text;
+    if (m.kind == Kind::kWrite && peer.readOnly) {
+      text = kText;
+      EXPECT_TRUE(Says(boxes, kCannotWrite)) << ToAnsi(boxes.Texts());
+    } else if (m.kind == Kind::kSend && (peer.readOnly || peer.noClear)) {
+      text = kText;  // Edit sends; what the editor makes of it is the editor's
+      EXPECT_TRUE(boxes.Boxes.empty()) << ToAnsi(boxes.Texts());
+    } else {
+      EXPECT_TRUE(boxes.Boxes.empty()) << ToAnsi(boxes.Texts());
+      EXPECT_EQ(result, m.result);
+    }
+    EXPECT_EQ(editor.TrueText(), text);
+    if (m.kind == Kind::kSelect) {
+      DWORD start = 0, end = 0;
+      editor.TrueSelection(start, end);
+      EXPECT_EQ(start, m.selStart);
+      EXPECT_EQ(end, m.selEnd);
+    }
+    if (std::string(m.name) == "File write") {
+      EXPECT_EQ(file.Bytes(), "\x90\x56");
     }
   }
 }
+
+INSTANTIATE_TEST_SUITE_P(Editors, Matrix, testing::ValuesIn(kPeers), TestName);
 
 }  // namespace
 }  // namespace quorva::test
