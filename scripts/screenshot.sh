@@ -19,7 +19,7 @@ convert "$shot" -strip docs/quorva.png
 echo "screenshot: docs/quorva.png"
 
 # The guide's pictures: the editor's first lines, and the calculator window as it opens and after Enter.
-shots=$build/tests/e2e
+shots=$build/shots
 rm -f "$shots"/selection-0-*.bmp "$shots"/option-box.bmp
 scripts/with-xvfb.sh ctest --test-dir "$build" -R '^e2e\.StartedWithOptions\.(SelectedExpressionIsReplacedByItsValue|BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt)$' >/dev/null
 mkdir -p docs/ja/images
