@@ -6,12 +6,12 @@
 #include "common/Ansi.h"
 #include "engine/RuntimeError.h"
 #include "tests/support/Wait.h"
+#include "ui/CalcControls.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {
 namespace {
 
-constexpr wchar_t kCaption[] = L"Quorva β1";
 constexpr DWORD kRoundMs = 60000;
 
 // The programs under test; QUORVA_CHAOS_BIN names a folder with copies of both, so that a long

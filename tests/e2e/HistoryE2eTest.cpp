@@ -6,6 +6,7 @@
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
+#include "ui/CalcControls.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {
@@ -18,7 +19,7 @@ class HistoryAcrossRuns : public ::testing::Test {
   void Start(const std::wstring& args) {
     quorva.emplace();
     ASSERT_TRUE(quorva->Start(kQuorva, args));
-    ASSERT_TRUE(WaitUntil([&] { return (window = quorva->FindWindowOf(L"Quorva β1")) != nullptr; })) << "no window";
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva->FindWindowOf(kCaption)) != nullptr; })) << "no window";
     ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window && FocusOf(window) == Item(IDC_TXTCALC); }))
         << "focus did not reach txtCalc";
   }

@@ -10,12 +10,11 @@
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
+#include "ui/CalcControls.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {
 namespace {
-
-constexpr wchar_t kCaption[] = L"Quorva β1";
 
 int Bytes(const std::u16string& text) { return static_cast<int>(ToAnsi(text).size()); }
 

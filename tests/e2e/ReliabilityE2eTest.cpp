@@ -12,12 +12,11 @@
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
+#include "ui/CalcControls.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {
 namespace {
-
-constexpr wchar_t kCaption[] = L"Quorva β1";
 
 // quorva.exe with its window usable, every box it showed on the way read and closed.
 struct Quorva {
