@@ -3,6 +3,7 @@
 #include <cstring>
 
 #include "bridge/EditorMessages.h"
+#include "bridge/Patience.h"
 #include "bridge/RetryTrap.h"
 #include "bridge/SelectionRecovery.h"
 #include "bridge/Transfer.h"
@@ -28,8 +29,7 @@ bool SaveSelected(HWND edit, int32_t start, int32_t length, std::string& saved) 
   return saved.find('\0') == std::string::npos;
 }
 
-// Putting back may meet an editor that refuses for a moment: a step it ignored is tried again,
-// as often as the trap runs a failing statement again.
+// How often a read that came out short is tried again.
 constexpr int kAttempts = 7;
 
 // The whole text when the editor hands out exactly `length` bytes (asked for one more, so that
@@ -45,7 +45,7 @@ std::string ReadWhole(HWND edit, int32_t length) {
 // Deletes the bytes from start to end and says whether the text lost exactly those.
 bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   const HWND edit = bridge.hEdit();
-  for (int attempt = 0; attempt < kAttempts && IsWindow(edit); ++attempt) {
+  for (Patience patience; IsWindow(edit);) {
     int32_t was = 0, now = 0;
     if (!trap([&] { was = bridge.Length(); }) || !trap([&] { Send(edit, EM_SETSEL, start, end); }) ||
         !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("")); }) ||
@@ -54,6 +54,7 @@ bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
     }
     if (was - now == end - start) return true;
     if (now != was) return false;  // something else went: no second try can mend that
+    if (!patience.Again()) return false;
   }
   return false;
 }
@@ -71,14 +72,16 @@ bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, c
       !trap([&] { now = bridge.Length(); }) || now != before - size) {
     return false;
   }
-  for (int32_t put = 0, refused = 0; put < size;) {
+  Patience patience;
+  for (int32_t put = 0; put < size;) {
     int32_t next = 0;
     if (!IsWindow(edit) || !trap([&] { Send(edit, EM_SETSEL, Add(start, put), Add(start, put)); }) ||
         !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str() + put)); }) ||
         !trap([&] { next = bridge.Length(); }) || next < now || next - now > size - put) {
       return false;
     }
-    if (next == now && ++refused >= kAttempts) return false;
+    if (next == now && !patience.Again()) return false;
+    if (next != now) patience.Progress();
     put += next - now;
     now = next;
   }

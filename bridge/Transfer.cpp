@@ -6,6 +6,7 @@
 #include <vector>
 
 #include "bridge/EditorMessages.h"
+#include "bridge/Patience.h"
 #include "common/Ansi.h"
 
 namespace quorva {
@@ -35,6 +36,7 @@ int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text,
                 int32_t piece, const Placement& at) {
   // At least two bytes a piece, so that one can hold a double-byte character.
   piece = std::max(piece, 2);
+  Patience patience;
   while (n > written) {
     bool failed = false;
     if (!CaretAfter(bridge, trap, at, written, failed)) return failed ? -1 : written;
@@ -42,8 +44,10 @@ int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text,
     if (!trap([&] { before = bridge.Length(); })) return -1;
     if (!trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(MidAnsi(text, Add(written, 1), piece))); })) return -1;
     if (!trap([&] { after = bridge.Length(); })) return -1;
-    // A pass that adds nothing ends the loop instead of repeating it forever.
-    if (after <= before) break;
+    // A pass that adds nothing is tried again for a while, not forever.
+    if (after < before || (after == before && !patience.Again())) break;
+    if (after == before) continue;
+    patience.Progress();
     written = Add(written, after - before);
   }
   return std::min(written, n);

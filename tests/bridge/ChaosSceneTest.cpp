@@ -43,7 +43,9 @@ TEST(ChaosScene, EverySeedGivesAWholeExpressionOnCharacterBoundaries) {
       ASSERT_EQ(x.giveLimit, y.giveLimit);
       ASSERT_EQ(x.answer, y.answer);
       // The WM_GETTEXT that measures for a WM_GETTEXTLENGTH hands out everything.
-      if (i % 3 == 1) EXPECT_EQ(x.giveLimit, 0u);
+      if (i % 3 == 1) {
+        EXPECT_EQ(x.giveLimit, 0u);
+      }
       spell = spell || x.readOnly;
       limit = limit || x.giveLimit != 0 || x.takeLimit != 0;
     }

@@ -241,6 +241,37 @@ TEST_F(WholeOrNothing, WhereTheSelectedBytesCannotBeReadTheNewTextGoesInBeforeTh
   }
 }
 
+// An editor busy for a moment after the first change takes the rest, or the selection back, once
+// it is ready again: giving up at its first refusal would leave the text neither way.
+TEST_F(WholeOrNothing, AnEditorBusyForAMomentGetsTheWholeAnswerOrTheSelectionBack) {
+  const struct {
+    const char* name;
+    size_t takeLimit;
+    const wchar_t* write;
+    const char* after;
+    const char16_t* report;  // nullptr: none
+  } rows[] = {
+      {"busy while the rest goes in", 2, L"9.00", "abc 9.00 def", nullptr},
+      {"busy while the selection goes back", 1, L"１２", "abc XYZ def", kCannotWrite},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.name);
+    qeditor::Options o;
+    o.text = "abc XYZ def";
+    o.takeLimit = r.takeLimit;
+    o.zoo.busy = 10;
+    o.selStart = 4;
+    o.selEnd = 7;
+    Open(o);
+    bridge->SelText(r.write);
+    EXPECT_EQ(Bytes(), r.after);
+    ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
+    if (r.report) {
+      EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
+    }
+  }
+}
+
 TEST_F(WholeOrNothing, ATextThatWouldTakeTooManyCutsIsReportedWithoutOne) {
   qeditor::Options o;
   o.text = std::string(3000, 'a');

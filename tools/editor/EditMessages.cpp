@@ -153,7 +153,7 @@ LRESULT CALLBACK EditProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     if (s->chaos && !RollChaos(*s, message)) return 0;
     if (s->zoo.delayMs != 0) Sleep(s->zoo.delayMs);
   }
-  if (s->zoo.Ignores(message)) return 0;
+  if (s->zoo.Ignores(message) || s->zoo.Busy(message)) return 0;
   const LRESULT result = OnMessage(window, *s, message, wParam, lParam);
   if (IsEditMessage(message)) Trace(*s, message, wParam, lParam, result);
   return result;

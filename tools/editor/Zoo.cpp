@@ -31,6 +31,25 @@ bool Zoo::Ignores(unsigned message) const {
   return false;
 }
 
+bool Zoo::Busy(unsigned message) {
+  switch (message) {
+    case EM_REPLACESEL:
+    case WM_SETTEXT:
+    case WM_CUT:
+    case WM_PASTE:
+    case WM_CHAR:
+    case WM_CLEAR: break;
+    default: return false;
+  }
+  if (busy <= 0 || busyLeft == 0) return false;
+  if (busyLeft < 0) {
+    busyLeft = busy;
+    return false;
+  }
+  --busyLeft;
+  return true;
+}
+
 bool IsEditMessage(unsigned message) {
   switch (message) {
     case WM_GETTEXT:

@@ -21,9 +21,14 @@ struct Zoo {
   bool noUndo = false;     // EM_UNDO does nothing and answers 0
   int64_t closeAfter = -1; // answers this many edit messages, then closes; -1: never
   uint32_t delayMs = 0;    // pause before answering each edit message
+  int64_t busy = 0;        // after the first message that changes the text, this many more are ignored
+  int64_t busyLeft = -1;   // of those, still to ignore; -1: the first has not come yet
 
   // True when the message is to be ignored and answered 0 (typing counts as editing).
   bool Ignores(unsigned message) const;
+  // --busy: true when the message would change the text and comes while the editor is busy, as
+  // one does for a moment after a change (saving, say). Counts the messages it ignores.
+  bool Busy(unsigned message);
 };
 
 struct GetSelAnswer {

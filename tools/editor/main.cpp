@@ -32,6 +32,8 @@
 //                      answers every further one with 0 and closes its main window (under Wine
 //                      a WM_GETTEXTLENGTH from another process arrives with a WM_GETTEXT: two)
 //   --delay MS         waits MS milliseconds before answering each of those edit messages
+//   --busy N           after the first message that changes the text, ignores the next N that
+//                      would (answering 0), as an editor busy for a moment
 //   --chaos SEED       answers each edit message in a way chosen at random from the seed, within
 //                      what an edit control may do (EM_GETSEL's way, byte limits per message, an
 //                      occasional delay, read-only spells, closing at some message); without
@@ -144,6 +146,8 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
       o.zoo.closeAfter = n[0];
     } else if (name == L"--delay" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0 && n[0] <= 60000) {
       o.zoo.delayMs = static_cast<uint32_t>(n[0]);
+    } else if (name == L"--busy" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
+      o.zoo.busy = n[0];
     } else if (name == L"--chaos" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
       o.chaos = n[0];
     } else if (name == L"--title") {
@@ -177,7 +181,7 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     MessageBoxW(nullptr,
                 L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--give-limit N] "
                 L"[--take-limit N] [--top LINE] [--title TEXT] [--pos X,Y,W,H] [--getsel both|packed|minus-one] "
-                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS] [--chaos SEED]",
+                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS] [--busy N] [--chaos SEED]",
                 L"quorva-editor", MB_ICONERROR);
     return 2;
   }
