@@ -49,6 +49,7 @@ const Peer kPeers[] = {
     {"takes 3 bytes a message", L"--take-limit 3"},
     {"packed only, takes 3 bytes", L"--getsel packed --take-limit 3"},
     {"slow", L"--delay 10"},
+    {"busy for a moment, takes 3 bytes", L"--busy 5 --take-limit 3"},
     {"closes after 4 messages", L"--close-after 4", false, false, true},  // kCloseAfter
     {"hands out 5 bytes a message", L"--give-limit 5", false, false, false, true},
 };
@@ -140,7 +141,8 @@ TEST_P(Matrix, EveryMemberAgainstTheEditor) {
     SCOPED_TRACE(std::string(m.name) + " / " + peer.name);
     TempFile file(L"matrix.txt", "file text");
     EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(peer.switches) + L" --text \"abc XYZ def\" --sel 4,7");
-    ASSERT_TRUE(editor.Found()) << "running " << editor.Proc().Running() << ", exit code " << editor.Proc().ExitCode();
+    ASSERT_TRUE(editor.Found()) << "running " << editor.Proc().Running() << ", exit code " << editor.Proc().ExitCode()
+                                << ", start error " << editor.Proc().StartError();
     MessageBoxRecorder boxes;
     clsTeraPad bridge;
     bridge.hWin(editor.Main());

@@ -2,6 +2,8 @@
 
 #include <vector>
 
+#include "tests/support/Wait.h"
+
 namespace quorva::test {
 
 std::wstring WindowsPath(const char* unixPath) {
@@ -27,7 +29,14 @@ bool Process::Start(const std::wstring& exe, const std::wstring& arguments) {
   buf.push_back(0);
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
-  return CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_) != 0;
+  // Under Wine on a busy machine starting a process can fail now and then (seen with a parallel
+  // build beside the suite): it is tried again until it starts or the deadline passes.
+  startError_ = 0;
+  return WaitUntil([&] {
+    if (CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) return true;
+    startError_ = GetLastError();
+    return false;
+  }, 10000, [] {});  // nothing of this thread's is dispatched while it waits
 }
 
 bool Process::WaitForExit(DWORD timeoutMs) { return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }

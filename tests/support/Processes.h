@@ -18,6 +18,8 @@ class Process {
   ~Process();  // ends the process if it is still running
 
   bool Start(const std::wstring& exe, const std::wstring& arguments);
+  // The system's error of the last failed attempt to start, 0 if none failed.
+  DWORD StartError() const { return startError_; }
   DWORD Id() const { return info_.dwProcessId; }
   bool WaitForExit(DWORD timeoutMs);
   // Whether the process has finished starting: its first thread waits for input with none left.
@@ -31,6 +33,7 @@ class Process {
 
  private:
   PROCESS_INFORMATION info_ = {};
+  DWORD startError_ = 0;
 };
 
 std::wstring WindowText(HWND window);          // WM_GETTEXT, Unicode
