@@ -3,6 +3,8 @@
 #include "EditorFixture.h"
 
 #include <algorithm>
+#include <functional>
+#include <initializer_list>
 #include <optional>
 
 #include "bridge/SelectionRecovery.h"
@@ -82,7 +84,37 @@ TEST(ChangeLocation, IsTheOnePlaceThatExplainsTheChange) {
   }
 }
 
-using WholeOrNothing = EditorFixture;
+// A write over "XYZ" in "abc XYZ def" that an editor takes so many bytes a message, with the
+// switch a table adds: what the text is afterwards and the one report, if any.
+struct WriteRow {
+  const char* name;
+  size_t takeLimit;
+  const wchar_t* write;
+  const char* after;
+  const char16_t* report;  // nullptr: none
+};
+
+class WholeOrNothing : public EditorFixture {
+ protected:
+  void ExpectWrites(std::initializer_list<WriteRow> rows, const std::function<void(qeditor::Options&)>& editor) {
+    for (const auto& r : rows) {
+      SCOPED_TRACE(r.name);
+      qeditor::Options o;
+      o.text = "abc XYZ def";
+      o.takeLimit = r.takeLimit;
+      o.selStart = 4;
+      o.selEnd = 7;
+      editor(o);
+      Open(o);
+      bridge->SelText(r.write);
+      EXPECT_EQ(Bytes(), r.after);
+      ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
+      if (r.report) {
+        EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
+      }
+    }
+  }
+};
 
 TEST_F(WholeOrNothing, ReadsAcrossSixteenBitsExactlyOrReportOnceAndGiveNothing) {
   const std::string first = std::string(69999, 'x') + "\r\n" + A(u"合計 ");
@@ -211,65 +243,25 @@ TEST_F(WholeOrNothing, AWriteAfterAPiecewiseReadLandsOnTheUsersSelection) {
 }
 
 TEST_F(WholeOrNothing, WhereTheSelectedBytesCannotBeReadTheNewTextGoesInBeforeTheyGo) {
-  const struct {
-    const char* name;
-    size_t takeLimit;
-    const wchar_t* write;
-    const char* after;
-    const char16_t* report;  // nullptr: none
-  } rows[] = {
-      {"taken whole", 0, L"9", "abc 9 def", nullptr},
-      {"taken in pieces", 1, L"12345", "abc 12345 def", nullptr},
-      {"takes nothing of a double-byte answer", 1, L"１２", "abc XYZ def", kCannotWrite},
-      {"takes the first byte only", 1, L"1あ", "abc XYZ def", kPartial},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    qeditor::Options o;
-    o.text = "abc XYZ def";
-    o.giveLimit = 2;  // never the bytes up to the selection's end
-    o.takeLimit = r.takeLimit;
-    o.selStart = 4;
-    o.selEnd = 7;
-    Open(o);
-    bridge->SelText(r.write);
-    EXPECT_EQ(Bytes(), r.after);
-    ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
-    if (r.report) {
-      EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
-    }
-  }
+  ExpectWrites(
+      {
+          {"taken whole", 0, L"9", "abc 9 def", nullptr},
+          {"taken in pieces", 1, L"12345", "abc 12345 def", nullptr},
+          {"takes nothing of a double-byte answer", 1, L"１２", "abc XYZ def", kCannotWrite},
+          {"takes the first byte only", 1, L"1あ", "abc XYZ def", kPartial},
+      },
+      [](qeditor::Options& o) { o.giveLimit = 2; });  // never the bytes up to the selection's end
 }
 
 // An editor busy for a moment after the first change takes the rest, or the selection back, once
 // it is ready again: giving up at its first refusal would leave the text neither way.
 TEST_F(WholeOrNothing, AnEditorBusyForAMomentGetsTheWholeAnswerOrTheSelectionBack) {
-  const struct {
-    const char* name;
-    size_t takeLimit;
-    const wchar_t* write;
-    const char* after;
-    const char16_t* report;  // nullptr: none
-  } rows[] = {
-      {"busy while the rest goes in", 2, L"9.00", "abc 9.00 def", nullptr},
-      {"busy while the selection goes back", 1, L"１２", "abc XYZ def", kCannotWrite},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    qeditor::Options o;
-    o.text = "abc XYZ def";
-    o.takeLimit = r.takeLimit;
-    o.zoo.busy = 10;
-    o.selStart = 4;
-    o.selEnd = 7;
-    Open(o);
-    bridge->SelText(r.write);
-    EXPECT_EQ(Bytes(), r.after);
-    ASSERT_EQ(reports.size(), r.report ? 1u : 0u);
-    if (r.report) {
-      EXPECT_NE(reports[0].Text.find(r.report), std::u16string::npos) << A(reports[0].Text);
-    }
-  }
+  ExpectWrites(
+      {
+          {"busy while the rest goes in", 2, L"9.00", "abc 9.00 def", nullptr},
+          {"busy while the selection goes back", 1, L"１２", "abc XYZ def", kCannotWrite},
+      },
+      [](qeditor::Options& o) { o.zoo.busy = 10; });
 }
 
 TEST_F(WholeOrNothing, ATextThatWouldTakeTooManyCutsIsReportedWithoutOne) {

@@ -14,34 +14,30 @@ GetSelAnswer AnswerGetSel(GetSelMode mode, size_t start, size_t end) {
   return {true, packed};
 }
 
-bool Zoo::Ignores(unsigned message) const {
+namespace {
+
+// The messages that change the text (typing included).
+bool ChangesText(unsigned message) {
   switch (message) {
     case EM_REPLACESEL:
     case WM_SETTEXT:
     case WM_CUT:
     case WM_PASTE:
     case WM_CHAR:
-      return readOnly;
-    case WM_CLEAR:
-      return readOnly || noClear;
-    case EM_UNDO:
-    case EM_CANUNDO:
-      return noUndo;
+    case WM_CLEAR: return true;
   }
   return false;
 }
 
+}  // namespace
+
+bool Zoo::Ignores(unsigned message) const {
+  if (ChangesText(message)) return readOnly || (message == WM_CLEAR && noClear);
+  return (message == EM_UNDO || message == EM_CANUNDO) && noUndo;
+}
+
 bool Zoo::Busy(unsigned message) {
-  switch (message) {
-    case EM_REPLACESEL:
-    case WM_SETTEXT:
-    case WM_CUT:
-    case WM_PASTE:
-    case WM_CHAR:
-    case WM_CLEAR: break;
-    default: return false;
-  }
-  if (busy <= 0 || busyLeft == 0) return false;
+  if (busy <= 0 || busyLeft == 0 || !ChangesText(message)) return false;
   if (busyLeft < 0) {
     busyLeft = busy;
     return false;
