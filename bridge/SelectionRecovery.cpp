@@ -60,9 +60,8 @@ std::optional<int32_t> LocateChange(std::string_view before, std::string_view af
   const int64_t last = static_cast<int64_t>(before.size()) - cut;
   for (int64_t at = lowStart; at <= last; at += 0x10000) {
     if (at > static_cast<int64_t>(front) || last - at > static_cast<int64_t>(back)) continue;
-    if (after.substr(static_cast<size_t>(at), static_cast<size_t>(put)) != replacement.substr(0, static_cast<size_t>(put))) {
-      continue;
-    }
+    const auto went = after.substr(static_cast<size_t>(at), static_cast<size_t>(put));
+    if (went != replacement.substr(0, static_cast<size_t>(put))) continue;
     if (found) return std::nullopt;
     found = static_cast<int32_t>(at);
   }
