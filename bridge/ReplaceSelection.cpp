@@ -14,19 +14,15 @@
 namespace quorva {
 namespace {
 
-LRESULT Send(HWND edit, UINT message, int64_t wParam, LPARAM lParam) {
-  return SendMessageA(edit, message, static_cast<WPARAM>(static_cast<INT_PTR>(wParam)), lParam);
-}
-
-// The selected bytes before the replacement, read from the front of the text; false when the
-// editor does not hand them out whole, or they hold a zero byte (no message could put it back).
-bool SaveSelected(HWND edit, int32_t start, int32_t length, std::string& saved) {
+// The selected units before the replacement, read from the front of the text; false when the
+// editor does not hand them out whole, or they hold a zero (no message could put it back).
+bool SaveSelected(const EditorControl& control, int32_t start, int32_t length, Units& saved) {
   saved.clear();
   if (length == 0) return true;
-  std::string front = ReadEditBytes(edit, Add(start, length));
+  Units front = control.Read(Add(start, length));
   if (front.size() != static_cast<size_t>(start) + static_cast<size_t>(length)) return false;
   saved = front.substr(static_cast<size_t>(start));
-  return saved.find('\0') == std::string::npos;
+  return saved.find(u'\0') == Units::npos;
 }
 
 // How often a read that came out short is tried again.
@@ -34,9 +30,9 @@ constexpr int kAttempts = 7;
 
 // The whole text when the editor hands out exactly `length` bytes (asked for one more, so that
 // a length that misleads short is not taken for the whole); empty otherwise.
-std::string ReadWhole(HWND edit, int32_t length) {
+Units ReadWhole(const EditorControl& control, int32_t length) {
   for (int attempt = 0; attempt < kAttempts && length > 0; ++attempt) {
-    std::string text = ReadEditBytes(edit, Add(length, 1));
+    Units text = control.Read(Add(length, 1));
     if (text.size() == static_cast<size_t>(length)) return text;
   }
   return {};
@@ -45,10 +41,11 @@ std::string ReadWhole(HWND edit, int32_t length) {
 // Deletes the bytes from start to end and says whether the text lost exactly those.
 bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   const HWND edit = bridge.hEdit();
+  const EditorControl& control = bridge.Control();
   for (Patience patience; IsWindow(edit);) {
     int32_t was = 0, now = 0;
-    if (!trap([&] { was = bridge.Length(); }) || !trap([&] { Send(edit, EM_SETSEL, start, end); }) ||
-        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>("")); }) ||
+    if (!trap([&] { was = bridge.Length(); }) || !trap([&] { control.Send(EM_SETSEL, start, end); }) ||
+        !trap([&] { control.Replace(Units(), false); }) ||
         !trap([&] { now = bridge.Length(); })) {
       return false;
     }
@@ -63,9 +60,10 @@ bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
 // place, piece by piece if the editor takes less at a time. Each step is checked by the length it
 // must give, so that a step the editor ignored is not taken for done. True when the text is as
 // before; the saved bytes are then selected, as they were.
-bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const std::string& saved,
+bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const Units& saved,
              int32_t before) {
   const HWND edit = bridge.hEdit();
+  const EditorControl& control = bridge.Control();
   const auto size = static_cast<int32_t>(saved.size());
   int32_t now = 0;
   if (held < 0 || (held > 0 && !Delete(bridge, trap, start, Add(start, held))) ||
@@ -75,8 +73,8 @@ bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, c
   Patience patience;
   for (int32_t put = 0; put < size;) {
     int32_t next = 0;
-    if (!IsWindow(edit) || !trap([&] { Send(edit, EM_SETSEL, Add(start, put), Add(start, put)); }) ||
-        !trap([&] { Send(edit, EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(saved.c_str() + put)); }) ||
+    if (!IsWindow(edit) || !trap([&] { control.Send(EM_SETSEL, Add(start, put), Add(start, put)); }) ||
+        !trap([&] { control.Replace(saved.substr(static_cast<size_t>(put)), false); }) ||
         !trap([&] { next = bridge.Length(); }) || next < now || next - now > size - put) {
       return false;
     }
@@ -85,18 +83,18 @@ bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, c
     put += next - now;
     now = next;
   }
-  trap([&] { Send(edit, EM_SETSEL, start, Add(start, size)); });
+  trap([&] { control.Send(EM_SETSEL, start, Add(start, size)); });
   return true;
 }
 
 // Where the selected bytes cannot be read to be put back (an editor that hands out less than the
 // text before them), the new text goes in right after them first, and they are deleted only once
 // all of it is there: a failure then has only to take out what went in.
-void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& s, int32_t n, int32_t st,
+void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const Units& s, int32_t n, int32_t st,
                           int32_t selLen, int32_t before, const std::function<void()>& send) {
-  const HWND edit = bridge.hEdit();
+  const EditorControl& control = bridge.Control();
   int32_t end = 0, after = 0;
-  if (!trap([&] { end = Add(st, selLen); }) || !trap([&] { Send(edit, EM_SETSEL, end, end); })) return;
+  if (!trap([&] { end = Add(st, selLen); }) || !trap([&] { control.Send(EM_SETSEL, end, end); })) return;
   if (!trap(send) || !trap([&] { after = bridge.Length(); })) return;
   int32_t written = after - before;  // less than nothing from an editor that has gone
   if (written > 0 && written < n) {
@@ -106,12 +104,12 @@ void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16str
   if (written < n) {
     const EditorFault fault = written <= 0 ? EditorFault::kCannotWrite : EditorFault::kPartialTake;
     const bool back = written <= 0 || Delete(bridge, trap, end, Add(end, written));
-    trap([&] { Send(edit, EM_SETSEL, st, end); });
+    trap([&] { control.Send(EM_SETSEL, st, end); });
     trap.Report(MakeEditorError(back ? fault : EditorFault::kTextDamaged));
     return;
   }
   if (Delete(bridge, trap, st, end)) {
-    trap([&] { Send(edit, EM_SETSEL, Add(st, n), Add(st, n)); });
+    trap([&] { control.Send(EM_SETSEL, Add(st, n), Add(st, n)); });
     return;
   }
   // The old text would not go: take the new one out again.
@@ -122,9 +120,9 @@ void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const std::u16str
 }  // namespace
 
 void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
-  const std::u16string s = FromWide(sText);
+  Units s;
   int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
-  if (!trap([&] { n = LenAnsi(s); })) return;
+  if (!trap([&] { s = Control().Encode(FromWide(sText)); n = static_cast<int32_t>(s.size()); })) return;
   if (!trap([&] { st = SelStart(); })) return;
   if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
   // Whole positions, or halves that are whole or that the editor's lines settle.
@@ -139,9 +137,9 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
     return;
   }
   // What the user had selected, so that a replacement that cannot be completed can be undone.
-  std::string saved;
+  Units saved;
   bool restorable = false;
-  if (exact && !trap([&] { restorable = SaveSelected(hEdit(), st, selLen, saved); })) return;
+  if (exact && !trap([&] { restorable = SaveSelected(Control(), st, selLen, saved); })) return;
   // Only a length that reaches past the selection can judge an insertion (under Wine an editor
   // that hands out little also gives a short length).
   if (exact && !restorable && before >= Add(st, selLen)) {
@@ -155,20 +153,20 @@ void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, co
   };
   // Where only the halves of the selection are known, the whole text before and after the
   // replacement can still tell where it went, and so what to put back.
-  std::string whole;
+  Units whole;
   const bool locatable = !exact && lastSel_.halves;
-  if (locatable && !trap([&] { whole = ReadWhole(hEdit(), before); })) return;
+  if (locatable && !trap([&] { whole = ReadWhole(Control(), before); })) return;
   if (!trap(send)) return;
   if (!trap([&] { after = Length(); })) return;
   if (!whole.empty() && !trap([&] {
         const int32_t low = selLen & 0xFFFF;
-        const auto at = LocateChange(whole, ReadWhole(hEdit(), after), static_cast<uint16_t>(st), low, ToAnsi(s));
+        const auto at = LocateChange(whole, ReadWhole(Control(), after), static_cast<uint16_t>(st), low, s);
         if (!at) return;
         st = *at;
         selLen = low;
         exact = true;
         saved = whole.substr(static_cast<size_t>(st), static_cast<size_t>(selLen));
-        restorable = saved.find('\0') == std::string::npos;
+        restorable = saved.find(u'\0') == Units::npos;
       })) {
     return;
   }

@@ -1,6 +1,7 @@
 #include "bridge/SelectionRecovery.h"
 
 #include <algorithm>
+#include <string>
 
 namespace quorva {
 namespace {
@@ -41,6 +42,16 @@ std::optional<Selection> SettleHalves(uint16_t lowStart, uint16_t lowEnd, const 
 
 std::optional<int32_t> LocateChange(std::string_view before, std::string_view after, uint16_t lowStart,
                                     int32_t length, std::string_view replacement) {
+  const auto widen = [](std::string_view b) {
+    std::u16string u;
+    for (const char c : b) u += static_cast<char16_t>(static_cast<unsigned char>(c));
+    return u;
+  };
+  return LocateChange(widen(before), widen(after), lowStart, length, widen(replacement));
+}
+
+std::optional<int32_t> LocateChange(std::u16string_view before, std::u16string_view after, uint16_t lowStart,
+                                    int32_t length, std::u16string_view replacement) {
   const auto cut = static_cast<int64_t>(length);
   const int64_t put = static_cast<int64_t>(after.size()) - static_cast<int64_t>(before.size()) + cut;
   if (cut < 0 || cut > static_cast<int64_t>(before.size()) || put < 0 ||

@@ -35,8 +35,11 @@ bool ExactSelection(HWND edit, int32_t length, Selection& sel);
 
 // Where a replacement went, from the whole text before and after the editor took it (maybe only
 // its first bytes): the one position with the selection's low 16 bits where cutting `length`
-// bytes and putting in the front of `replacement` turns `before` into `after`. None where no
+// units and putting in the front of `replacement` turns `before` into `after`. None where no
 // place or more than one place explains the change.
+std::optional<int32_t> LocateChange(std::u16string_view before, std::u16string_view after, uint16_t lowStart,
+                                    int32_t length, std::u16string_view replacement);
+// The same for texts of bytes.
 std::optional<int32_t> LocateChange(std::string_view before, std::string_view after, uint16_t lowStart,
                                     int32_t length, std::string_view replacement);
 

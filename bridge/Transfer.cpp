@@ -32,7 +32,7 @@ bool CaretAfter(clsTeraPad& bridge, RetryTrap& trap, const Placement& at, int32_
 
 }  // namespace
 
-int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text, int32_t n, int32_t written,
+int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const Units& text, int32_t n, int32_t written,
                 int32_t piece, const Placement& at) {
   // At least two bytes a piece, so that one can hold a double-byte character.
   piece = std::max(piece, 2);
@@ -42,7 +42,12 @@ int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text,
     if (!CaretAfter(bridge, trap, at, written, failed)) return failed ? -1 : written;
     int32_t before = 0, after = 0;
     if (!trap([&] { before = bridge.Length(); })) return -1;
-    if (!trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(MidAnsi(text, Add(written, 1), piece))); })) return -1;
+    if (!trap([&] {
+          EditorControl& control = bridge.Control();
+          bridge.Edit(EM_REPLACESEL, ToWide(control.Decode(control.Mid(text, written, piece))));
+        })) {
+      return -1;
+    }
     if (!trap([&] { after = bridge.Length(); })) return -1;
     // A pass that adds nothing is tried again for a while, not forever.
     if (after < before || (after == before && !patience.Again())) break;
@@ -53,8 +58,9 @@ int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const std::u16string& text,
   return std::min(written, n);
 }
 
-bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::string first, std::string& result) {
+bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, Units first, Units& result) {
   const HWND edit = bridge.hEdit();
+  EditorControl& control = bridge.Control();
   // Pieces one byte shorter than what the editor hands out (as much as it surely hands out whole),
   // but at least two, so that a piece can hold a double-byte character.
   const int32_t step = std::max(static_cast<int32_t>(first.size()) - 1, 2);
@@ -64,15 +70,15 @@ bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::stri
     trap.Report(MakeEditorError(EditorFault::kCannotRead));
     return false;
   }
-  std::string handed = std::move(first);
-  std::vector<std::string> cuts;
+  Units handed = std::move(first);
+  std::vector<Units> cuts;
   result.clear();
   result.reserve(static_cast<size_t>(length));
   bool ok = true;
   bool unread = false;  // the editor did not hand out or give up what it should have
   for (int32_t left = length; ok && left > 0;) {
     int32_t len = 0, before = 0, after = 0;
-    ok = trap([&] { SendMessageA(edit, EM_SETSEL, 0, step); }) && trap([&] { len = bridge.SelLength(); }) &&
+    ok = trap([&] { control.Send(EM_SETSEL, 0, step); }) && trap([&] { len = bridge.SelLength(); }) &&
          trap([&] { before = bridge.Length(); });
     if (!ok) break;
     // A piece that the editor did not hand out whole would be lost from the result.
@@ -89,7 +95,7 @@ bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::stri
     }
     result.append(handed, 0, static_cast<size_t>(len));
     left = after;
-    if (left > 0) ok = trap([&] { handed = ReadEditBytes(edit, left); });
+    if (left > 0) ok = trap([&] { handed = control.Read(left); });
   }
   if (result.size() != static_cast<size_t>(length) || !IsWindow(edit)) unread = true;
   // Put back exactly the cuts that were made, most recent first. An editor without undo gets the
@@ -101,8 +107,8 @@ bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, std::stri
     trap([&] { bridge.Edit(EM_UNDO, -1); });
     trap([&] { after = bridge.Length(); });
     if (after - before == static_cast<int32_t>(cut->size())) continue;
-    trap([&] { SendMessageA(edit, EM_SETSEL, 0, 0); });
-    trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(FromAnsi(*cut))); });
+    trap([&] { control.Send(EM_SETSEL, 0, 0); });
+    trap([&] { bridge.Edit(EM_REPLACESEL, ToWide(control.Decode(*cut))); });
     trap([&] { after = bridge.Length(); });
     damaged = damaged || after - before != static_cast<int32_t>(cut->size());
   }

@@ -5,6 +5,7 @@
 
 #include "bridge/EditorMessages.h"
 #include "bridge/Files.h"
+#include "bridge/FindEditor.h"
 #include "bridge/RetryTrap.h"
 #include "bridge/SelectionRecovery.h"
 #include "bridge/Transfer.h"
@@ -28,6 +29,18 @@ std::wstring AsText(const clsTeraPad::Any& v) {
   return std::to_wstring(std::get<int32_t>(v));
 }
 
+// Counts the calls of members in progress, so that only the outermost settles the control.
+class Depth {
+ public:
+  explicit Depth(int& depth) : depth_(++depth) {}
+  ~Depth() { --depth_; }
+  Depth(const Depth&) = delete;
+  Depth& operator=(const Depth&) = delete;
+
+ private:
+  int& depth_;
+};
+
 }  // namespace
 
 clsTeraPad::clsTeraPad() {
@@ -38,15 +51,35 @@ clsTeraPad::clsTeraPad() {
   if (FindWindowA(nullptr, "Program Manager") == fg) return;
   if (FindWindowA("Shell_TrayWnd", nullptr) == fg) return;
   hWin_ = fg;
-  hEdit_ = FindWindowExA(fg, nullptr, "TEditor", "");
-  nowLineTop_ = static_cast<int32_t>(SendMessageA(hEdit_, EM_GETFIRSTVISIBLELINE, 0, 0));
-  nowLine_ = static_cast<int32_t>(SendMessageA(hEdit_, EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+  hEdit_ = FindEditControl(fg);
+  control_ = EditorControl(hEdit_);
+  // Known before any position is used; a call finds out again where this could not.
+  control_.Settle();
+  nowLineTop_ = static_cast<int32_t>(control_.Send(EM_GETFIRSTVISIBLELINE));
+  nowLine_ = static_cast<int32_t>(control_.Send(EM_LINEFROMCHAR, -1));
 }
 
 HWND clsTeraPad::hWin() const { return hWin_; }
 void clsTeraPad::hWin(HWND value) { hWin_ = value; }
 HWND clsTeraPad::hEdit() const { return hEdit_; }
-void clsTeraPad::hEdit(HWND value) { hEdit_ = value; }
+void clsTeraPad::hEdit(HWND value) {
+  hEdit_ = value;
+  control_ = EditorControl(value);
+  control_.Settle();
+}
+
+EditorControl& clsTeraPad::Control() {
+  if (control_.Hwnd() != hEdit()) control_ = EditorControl(hEdit());
+  return control_;
+}
+
+bool clsTeraPad::Ready(RetryTrap& trap, EditorFault fault) {
+  if (depth_ > 1 || Control().Settled()) return true;
+  bool settled = false;
+  if (!trap([&] { settled = Control().Settle(); })) return false;
+  if (!settled) trap.Report(MakeEditorError(fault));
+  return settled;
+}
 std::wstring clsTeraPad::Path() const { return Untrapped([&] { return path_; }); }
 void clsTeraPad::Path(const std::wstring& value) {
   Untrapped([&] { path_ = value; });
@@ -65,26 +98,26 @@ void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
       case WM_COPY:
       case WM_PASTE:
       case WM_CLEAR:
-        trap([&] { SendMessageA(hEdit(), static_cast<UINT>(lMode), 0, 0); });
+        trap([&] { Control().Send(static_cast<UINT>(lMode)); });
         return;
       case EM_SETSEL: {
         int32_t n = 0;
         if (!trap([&] { n = AsInteger(vAny); })) return;
         if (n <= 0) {
-          trap([&] { SendMessageA(hEdit(), EM_SETSEL, 0, -1); });
+          trap([&] { Control().Send(EM_SETSEL, 0, -1); });
           return;
         }
         int32_t s = 0, e = 0;
-        if (!trap([&] { s = static_cast<int32_t>(SendMessageA(hEdit(), EM_LINEINDEX, static_cast<WPARAM>(n), 0)); })) return;
-        if (!trap([&] { e = static_cast<int32_t>(SendMessageA(hEdit(), EM_LINEINDEX, static_cast<WPARAM>(Add(n, 1)), 0)); })) return;
-        trap([&] { SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(s)), Sub(e, 1)); });
+        if (!trap([&] { s = static_cast<int32_t>(Control().Send(EM_LINEINDEX, n)); })) return;
+        if (!trap([&] { e = static_cast<int32_t>(Control().Send(EM_LINEINDEX, Add(n, 1))); })) return;
+        trap([&] { Control().Send(EM_SETSEL, s, Sub(e, 1)); });
         return;
       }
       case EM_REPLACESEL: {
-        std::string bytes;
-        if (!trap([&] { bytes = ToAnsi(FromWide(AsText(vAny))); })) return;
-        // wParam 0: the replacement is not undoable.
-        trap([&] { SendMessageA(hEdit(), EM_REPLACESEL, 0, reinterpret_cast<LPARAM>(bytes.c_str())); });
+        Units units;
+        if (!trap([&] { units = Control().Encode(FromWide(AsText(vAny))); })) return;
+        // Not undoable, as the editor's own undo of a cut must stay the cut's.
+        trap([&] { Control().Replace(units, false); });
         return;
       }
       default:
@@ -93,7 +126,7 @@ void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
   });
 }
 
-int32_t clsTeraPad::Length() { return static_cast<int32_t>(SendMessageA(hEdit(), WM_GETTEXTLENGTH, 0, 0)); }
+int32_t clsTeraPad::Length() { return Control().Length(); }
 
 int32_t clsTeraPad::SelStart() {
   const Selection sel = ReadSelection(hEdit());
@@ -103,7 +136,7 @@ int32_t clsTeraPad::SelStart() {
 }
 
 void clsTeraPad::SelStart(int32_t lSel) {
-  SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(lSel)), lSel);
+  Control().Send(EM_SETSEL, lSel, lSel);
 }
 
 int32_t clsTeraPad::SelLength() {
@@ -118,17 +151,19 @@ int32_t clsTeraPad::SelLength() {
 void clsTeraPad::SelLength(int32_t lSel) {
   Untrapped([&] {
     const int32_t start = SelStart();
-    SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(start)), Add(start, lSel));
+    Control().Send(EM_SETSEL, start, Add(start, lSel));
   });
 }
 
 std::wstring clsTeraPad::Text() {
   RetryTrap trap(reports_);
+  const Depth depth(depth_);
   return Trapped(trap, [&]() -> std::wstring {
+    if (!Ready(trap, EditorFault::kCannotRead)) return {};
     int32_t lLen = 0;
-    std::string bytes;
+    Units bytes;
     if (!trap([&] { lLen = Length(); })) return {};
-    if (!trap([&] { bytes = ReadEditBytes(hEdit(), lLen); })) return {};
+    if (!trap([&] { bytes = Control().Read(lLen); })) return {};
     // An editor that has gone away answers like an empty one: that is no text to return.
     if (hEdit() != nullptr && !IsWindow(hEdit())) {
       trap.Report(MakeEditorError(EditorFault::kCannotRead));
@@ -140,24 +175,24 @@ std::wstring clsTeraPad::Text() {
       Selection sel;
       bool known = false;
       if (!trap([&] { sel = ReadSelection(hEdit()); known = ExactSelection(hEdit(), lLen, sel); })) return {};
-      std::string whole;
+      Units whole;
       const bool read = ReadInPieces(*this, trap, lLen, std::move(bytes), whole);
-      if (known && IsWindow(hEdit())) {
-        trap([&] { SendMessageA(hEdit(), EM_SETSEL, static_cast<WPARAM>(static_cast<INT_PTR>(sel.start)), sel.end); });
-      }
+      if (known && IsWindow(hEdit())) trap([&] { Control().Send(EM_SETSEL, sel.start, sel.end); });
       if (!read) return {};
       bytes = std::move(whole);
     }
-    return ToWide(FromAnsi(bytes));
+    return ToWide(Control().Decode(bytes));
   });
 }
 
 void clsTeraPad::Text(const std::wstring& sText) {
   RetryTrap trap(reports_);
+  const Depth depth(depth_);
   Trapped(trap, [&] {
-    const std::u16string s = FromWide(sText);
+    if (!Ready(trap, EditorFault::kCannotWrite)) return;
+    Units s;
     int32_t n = 0, before = 0, done = 0, left = 0;
-    if (!trap([&] { n = LenAnsi(s); })) return;
+    if (!trap([&] { s = Control().Encode(FromWide(sText)); n = static_cast<int32_t>(s.size()); })) return;
     if (!trap([&] { before = Length(); })) return;
     if (!trap([&] { Edit(EM_SETSEL, -1); })) return;
     if (!trap([&] { Edit(EM_REPLACESEL, sText); })) return;
@@ -184,7 +219,10 @@ void clsTeraPad::Text(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::SelText() {
+  const Depth depth(depth_);
   return Untrapped([&]() -> std::wstring {
+    RetryTrap ready(reports_);
+    if (!Ready(ready, EditorFault::kCannotRead)) return {};
     int32_t start = SelStart();
     int32_t len = SelLength();
     if (!selFull_) {
@@ -198,24 +236,37 @@ std::wstring clsTeraPad::SelText() {
       start = sel.start;
       len = Sub(sel.end, sel.start);
     }
-    const std::wstring t = Text();
-    return ToWide(MidAnsi(FromWide(t), Add(start, 1), len));
+    const int32_t reported = Reports();
+    const Units t = Control().Encode(FromWide(Text()));
+    if (Reports() != reported) return {};
+    // A selection past the text's end: the editor handed out less than its text, however
+    // whole the read looked. No part of it is taken for the selection.
+    if (static_cast<int64_t>(t.size()) < int64_t{start} + len) {
+      RetryTrap trap(reports_);
+      trap.Report(MakeEditorError(EditorFault::kCannotRead));
+      return {};
+    }
+    return ToWide(Control().Decode(Control().Mid(t, start, len)));
   });
 }
 
 void clsTeraPad::SelText(const std::wstring& sText) {
   RetryTrap trap(reports_);
-  Trapped(trap, [&] { ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); }); });
+  const Depth depth(depth_);
+  Trapped(trap, [&] {
+    if (!Ready(trap, EditorFault::kCannotWrite)) return;
+    ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); });
+  });
 }
 
 void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
   RetryTrap trap(reports_);
+  const Depth depth(depth_);
   Trapped(trap, [&] {
-    std::string bytes;
-    if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
-    ReplaceSelection(trap, sText, [&] {
-      SendMessageA(hEdit(), EM_REPLACESEL, TRUE, reinterpret_cast<LPARAM>(bytes.c_str()));
-    });
+    if (!Ready(trap, EditorFault::kCannotWrite)) return;
+    Units units;
+    if (!trap([&] { units = Control().Encode(FromWide(sText)); })) return;
+    ReplaceSelection(trap, sText, [&] { Control().Replace(units, true); });
   });
 }
 
@@ -231,12 +282,13 @@ std::wstring clsTeraPad::Clip() {
 
 void clsTeraPad::Clip(const std::wstring& sText) {
   RetryTrap trap(reports_);
+  const Depth depth(depth_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
     if (!trap([&] { WriteClipboardAnsi(bytes); })) return;
     // Without an editor the text is only put on the clipboard, as before.
-    if (hEdit() == nullptr) return;
+    if (hEdit() == nullptr || !Ready(trap, EditorFault::kCannotWrite)) return;
     // The paste is checked like a replacement: an editor that pastes only part gets the rest.
     ReplaceSelection(trap, sText, [&] { Edit(WM_PASTE, -1); });
   });
@@ -264,12 +316,12 @@ void clsTeraPad::File(const std::wstring& sText) {
 }
 
 int32_t clsTeraPad::Line() {
-  return static_cast<int32_t>(SendMessageA(hEdit(), EM_LINEFROMCHAR, static_cast<WPARAM>(-1), 0));
+  return static_cast<int32_t>(Control().Send(EM_LINEFROMCHAR, -1));
 }
 
 void clsTeraPad::Line(int32_t lLine) {
   const auto lineIndex = [this](int32_t line) {
-    return static_cast<int32_t>(SendMessageA(hEdit(), EM_LINEINDEX, static_cast<WPARAM>(static_cast<INT_PTR>(line)), 0));
+    return static_cast<int32_t>(Control().Send(EM_LINEINDEX, line));
   };
   Untrapped([&] {
     if (lLine >= 0) {

@@ -1,7 +1,8 @@
 #pragma once
 // The bridge to the outside editor: found once at creation (the foreground window and its direct
-// "TEditor" child), then driven by window messages in ANSI byte positions. Members call each other
-// through this public interface; they are virtual so that a test can put a failure in between.
+// "TEditor" child, or else its focused edit control), then driven by window messages in the
+// control's own unit and character set (EditorControl). Members call each other through this
+// public interface; they are virtual so that a test can put a failure in between.
 #include <windows.h>
 
 #include <cstdint>
@@ -9,7 +10,9 @@
 #include <string>
 #include <variant>
 
+#include "bridge/EditorControl.h"
 #include "bridge/EditorMessages.h"
+#include "engine/RuntimeError.h"
 
 namespace quorva {
 
@@ -20,7 +23,9 @@ class clsTeraPad {
   // The second argument of Edit: a number or a text.
   using Any = std::variant<int32_t, std::wstring>;
 
-  // Records the foreground window as the editor, unless it is the desktop or the taskbar.
+  // Records the foreground window as the editor, unless it is the desktop or the taskbar; its
+  // edit control is its direct "TEditor" child, or else its focused control where that is an
+  // edit control (Edit and its superclasses, RichEdit, a deeper "TEditor").
   clsTeraPad();
   virtual ~clsTeraPad() = default;
   clsTeraPad(const clsTeraPad&) = delete;
@@ -63,16 +68,25 @@ class clsTeraPad {
   // How many errors the members have reported so far: a caller tells a write that failed by it.
   int32_t Reports() const { return reports_; }
 
+  // How hEdit counts and speaks; made anew whenever hEdit changes.
+  EditorControl& Control();
+
  private:
   // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE) and continues where the
   // editor took only part of it. What cannot be completed is taken out again and the selected
   // bytes put back (where the selection was known exactly), then reported once.
   void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
 
+  // Settles how the control counts, once per call from outside (members called inside it use the
+  // same); reports the fault and gives false where its answers cannot settle it.
+  bool Ready(RetryTrap& trap, EditorFault fault);
+
   // Whether the last selection read gave whole positions, not only their low 16 bits; and that read.
   bool selFull_ = true;
   Selection lastSel_;
   int32_t reports_ = 0;
+  int depth_ = 0;  // calls of members in progress
+  EditorControl control_;
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;
   std::wstring path_;

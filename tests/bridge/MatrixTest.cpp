@@ -168,7 +168,9 @@ TEST_P(Matrix, EveryMemberAgainstTheEditor) {
     }
 
     std::string text = m.text;
-    if (m.kind == Kind::kWrite && peer.readOnly) {
+    if (m.kind == Kind::kWrite && (peer.readOnly || peer.shortLength)) {
+      // A length short of where the editor's lines end leaves its positions unsettled: nothing
+      // is written.
       text = kText;
       EXPECT_TRUE(Says(boxes, kCannotWrite)) << ToAnsi(boxes.Texts());
     } else if (m.kind == Kind::kSend && (peer.readOnly || peer.noClear)) {

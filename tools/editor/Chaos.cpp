@@ -67,6 +67,13 @@ ChaosScene MakeChaosScene(uint64_t seed) {
   return scene;
 }
 
+ChaosKind MakeChaosKind(uint64_t seed) {
+  // Its own stream, so that the scene and the answers of a seed stay what they were.
+  std::mt19937_64 rng(Mix(seed) ^ 0x6B1Dull);
+  const int pick = std::uniform_int_distribution<int>(0, 2)(rng);
+  return ChaosKind{pick != 0, pick == 2};
+}
+
 Chaos::Chaos(uint64_t seed) : rng_(Mix(seed) ^ 0xC4A05ull) {
   const int mode = OneIn(3) ? 0 : (OneIn(2) ? 1 : 2);
   getSel_ = mode == 0 ? GetSelMode::kBoth : (mode == 1 ? GetSelMode::kPacked : GetSelMode::kMinusOne);
@@ -102,7 +109,8 @@ ChaosAnswer Chaos::Next(unsigned message) {
     a.readOnly = true;
   }
   if (OneIn(60)) a.delayMs = std::uniform_int_distribution<uint32_t>(1, 20)(rng_);
-  a.giveLimit = measuring ? 0 : Limit(8, 4096);
+  // Now and then only a few bytes, as little as one.
+  a.giveLimit = measuring ? 0 : Limit(8, OneIn(4) ? 7 : 4096);
   a.takeLimit = Limit(6, 8);
   return a;
 }

@@ -1,7 +1,8 @@
 #pragma once
 // --chaos SEED: an editor that answers every edit message within the edit-control contract, but
 // at random from the seed: how EM_GETSEL answers, byte limits that change from message to message,
-// an occasional delay, refusal (read-only) for a while, closing at some message. The seed also
+// an occasional delay, refusal (read-only) for a while, closing at some message; and whether it
+// counts bytes or characters, as an ANSI or a Unicode window. The seed also
 // makes the text it starts with. Plain C++, so that a test computes the same scene from the seed.
 #include <cstddef>
 #include <cstdint>
@@ -23,6 +24,13 @@ struct ChaosScene {
   long long value = 0;     // what the expression comes to
 };
 ChaosScene MakeChaosScene(uint64_t seed);
+
+// How the editor of a seed counts and speaks: bytes or characters, an ANSI or a Unicode window.
+struct ChaosKind {
+  bool chars = false;
+  bool unicode = false;
+};
+ChaosKind MakeChaosKind(uint64_t seed);
 
 // How the editor answers one edit message.
 struct ChaosAnswer {

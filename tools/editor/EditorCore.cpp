@@ -114,4 +114,28 @@ int64_t EditorCore::LineFromChar(int64_t pos) const {
   return static_cast<int64_t>(std::count(text_.begin(), text_.begin() + static_cast<std::ptrdiff_t>(p), '\n'));
 }
 
+int64_t EditorCore::LineLength(int64_t pos) const {
+  const auto begin = static_cast<size_t>(LineIndex(LineFromChar(pos < 0 ? 0 : pos)));
+  size_t end = text_.find('\n', begin);
+  if (end == std::string::npos) return static_cast<int64_t>(text_.size() - begin);
+  if (end > begin && text_[end - 1] == '\r') --end;
+  return static_cast<int64_t>(end - begin);
+}
+
+int64_t EditorCore::CharsAt(size_t bytePos) const {
+  int64_t chars = 0;
+  for (size_t i = 0; i < bytePos && i < text_.size(); ++chars) {
+    i += IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size() ? 2 : 1;
+  }
+  return chars;
+}
+
+size_t EditorCore::ByteAt(int64_t charPos) const {
+  size_t i = 0;
+  for (int64_t n = 0; n < charPos && i < text_.size(); ++n) {
+    i += IsLeadByte(static_cast<unsigned char>(text_[i])) && i + 1 < text_.size() ? 2 : 1;
+  }
+  return std::min(i, text_.size());
+}
+
 }  // namespace qeditor

@@ -56,6 +56,13 @@ class EditorCore {
   int64_t LineIndex(int64_t line) const;
   int64_t LineFromChar(int64_t pos) const;
   size_t LineCount() const;
+  // EM_LINELENGTH: the length of the line that holds a position, without its line break.
+  int64_t LineLength(int64_t pos) const;
+
+  // For an editor that counts characters: how many come before a byte position, and the byte
+  // position of a character position (past the end: the end).
+  int64_t CharsAt(size_t bytePos) const;
+  size_t ByteAt(int64_t charPos) const;
 
   // EM_GETFIRSTVISIBLELINE: set by the window when it scrolls.
   void SetTopLine(size_t line) { top_ = line; }

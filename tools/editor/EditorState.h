@@ -26,6 +26,9 @@ struct EditorState {
   int lineHeight = 16;
   int reloads = 0;
   bool quitOnClose = false;
+  bool chars = false;    // positions count characters, not bytes
+  bool unicode = false;  // a Unicode window: W messages, positions in characters
+  WNDPROC realProc = nullptr;  // --real: the system control's own window procedure
 };
 
 EditorState* StateOf(HWND window);

@@ -3,6 +3,7 @@
 #include <memory>
 
 #include "EditorState.h"
+#include "RealControl.h"
 
 namespace qeditor {
 namespace {
@@ -46,6 +47,34 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
   return DefWindowProcW(window, message, wParam, lParam);
 }
 
+bool RegisterMainClass(HINSTANCE instance) {
+  static const bool registered = [instance] {
+    WNDCLASSW main{};
+    main.lpfnWndProc = MainProc;
+    main.hInstance = instance;
+    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
+    main.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    main.lpszClassName = kMainClass;
+    return RegisterClassW(&main) != 0;
+  }();
+  return registered;
+}
+
+// A Unicode "TEditor" is registered with the W call, so that the system sees a Unicode window.
+bool RegisterUnicodeEditClass(HINSTANCE instance) {
+  static const bool registered = [instance] {
+    WNDCLASSW edit{};
+    edit.style = CS_HREDRAW | CS_VREDRAW;
+    edit.lpfnWndProc = EditProc;
+    edit.hInstance = instance;
+    edit.hCursor = LoadCursorW(nullptr, IDC_IBEAM);
+    edit.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
+    edit.lpszClassName = L"TEditor";
+    return RegisterClassW(&edit) != 0;
+  }();
+  return registered;
+}
+
 bool RegisterClasses(HINSTANCE instance) {
   static const bool registered = [instance] {
     WNDCLASSA edit{};
@@ -55,13 +84,7 @@ bool RegisterClasses(HINSTANCE instance) {
     edit.hCursor = LoadCursorA(nullptr, reinterpret_cast<LPCSTR>(IDC_IBEAM));
     edit.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
     edit.lpszClassName = kEditClass;
-    WNDCLASSW main{};
-    main.lpfnWndProc = MainProc;
-    main.hInstance = instance;
-    main.hCursor = LoadCursorW(nullptr, IDC_ARROW);
-    main.hbrBackground = GetSysColorBrush(COLOR_WINDOW);
-    main.lpszClassName = kMainClass;
-    return RegisterClassA(&edit) != 0 && RegisterClassW(&main) != 0;
+    return RegisterClassA(&edit) != 0;
   }();
   return registered;
 }
@@ -87,7 +110,9 @@ bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
 
 HWND CreateEditorWindow(const Options& options) {
   HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterClasses(instance)) return nullptr;
+  if (!RegisterMainClass(instance)) return nullptr;
+  const bool real = !options.real.empty();
+  if (!real && !(options.unicode ? RegisterUnicodeEditClass(instance) : RegisterClasses(instance))) return nullptr;
   auto state = std::make_unique<EditorState>();
   state->file = options.file;
   state->quitOnClose = options.quitOnClose;
@@ -99,6 +124,8 @@ HWND CreateEditorWindow(const Options& options) {
   state->core.SetSel(options.selStart, options.selEnd);
   state->core.SetTopLine(options.topLine);
   state->zoo = options.zoo;
+  state->unicode = options.unicode;
+  state->chars = options.unitChars || options.unicode;
   state->closeAfter = CloseAfter(options.zoo.closeAfter);
   if (options.chaos >= 0) state->chaos.emplace(static_cast<uint64_t>(options.chaos));
   // A Japanese face with the Shift-JIS character set, so the CP932 bytes draw as they are.
@@ -115,13 +142,20 @@ HWND CreateEditorWindow(const Options& options) {
   RECT rc{};
   GetClientRect(main, &rc);
   // The child's own caption stays empty: FindWindowExA(parent, NULL, "TEditor", "") must match it.
-  s->edit = CreateWindowExA(0, kEditClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
-                            nullptr, instance, nullptr);
+  if (real) {
+    s->edit = CreateRealControl(main, options, *s);
+  } else if (options.unicode) {
+    s->edit = CreateWindowExW(0, L"TEditor", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
+                              nullptr, instance, nullptr);
+  } else {
+    s->edit = CreateWindowExA(0, kEditClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
+                              nullptr, instance, nullptr);
+  }
   if (s->edit == nullptr) {
     DestroyWindow(main);
     return nullptr;
   }
-  SetWindowLongPtrW(s->edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
+  if (!real) SetWindowLongPtrW(s->edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
   return main;
 }
 

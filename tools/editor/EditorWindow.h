@@ -37,12 +37,15 @@ struct Options {
   bool quitOnClose = false;   // the program ends when its window closes; tests keep running
   Zoo zoo;                    // behaviours of editors that answer otherwise
   int64_t chaos = -1;         // --chaos SEED: every edit message answered at random; -1: off
+  bool unitChars = false;     // --unit chars: positions count characters (the length stays bytes)
+  bool unicode = false;       // --unicode: a Unicode window, W messages, positions in characters
+  std::wstring real;          // --real KIND: the system's own control instead of the core
 };
 
 // Reads a whole file as raw bytes. False when it cannot be opened or read.
 bool ReadFileBytes(const std::wstring& path, std::string& bytes);
 
-// Registers the window classes once per process and creates the main window with its "TEditor"
+// Registers the window classes once per process (one kind of "TEditor" a process) and creates the main window with its "TEditor"
 // child, filled from the options. Returns the main window, or nullptr.
 HWND CreateEditorWindow(const Options& options);
 

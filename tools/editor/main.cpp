@@ -34,6 +34,16 @@
 //   --delay MS         waits MS milliseconds before answering each of those edit messages
 //   --busy N           after the first message that changes the text, ignores the next N that
 //                      would (answering 0), as an editor busy for a moment
+//   --unit chars       answers every position in characters (UTF-16 units), as the system's ANSI
+//                      edit control does under Wine; WM_GETTEXTLENGTH still counts bytes
+//   --unicode          a Unicode window (registered with the W call) answering the W messages:
+//                      text as UTF-16, positions and length in characters. The text is still kept
+//                      as CP932, so a character outside it cannot be stored (--real edit-unicode can)
+//   --real KIND        the system's own control in place of the stand-in's core: "edit" (a
+//                      superclass of EDIT named "TEditor", ANSI), "edit-unicode" (the same,
+//                      Unicode), "richedit" (a RICHEDIT50W child, found as the focused control).
+//                      --sel then counts in the control's own positions; the zoo's switches and
+//                      the limits do not apply to it
 //   --chaos SEED       answers each edit message in a way chosen at random from the seed, within
 //                      what an edit control may do (EM_GETSEL's way, byte limits per message, an
 //                      occasional delay, read-only spells, closing at some message); without
@@ -60,6 +70,7 @@
 
 #include "Chaos.h"
 #include "EditorWindow.h"
+#include "RealControl.h"
 
 namespace {
 
@@ -126,6 +137,10 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring name = argv[i];
     if (ParseFlag(name, o.zoo)) continue;
+    if (name == L"--unicode") {
+      o.unicode = true;
+      continue;
+    }
     if (i + 1 >= argc) return false;
     const std::wstring value = argv[++i];
     if (name == L"--text") {
@@ -150,6 +165,10 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
       o.zoo.busy = n[0];
     } else if (name == L"--chaos" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
       o.chaos = n[0];
+    } else if (name == L"--unit" && (value == L"chars" || value == L"bytes")) {
+      o.unitChars = value == L"chars";
+    } else if (name == L"--real" && qeditor::IsRealKind(value)) {
+      o.real = value;
     } else if (name == L"--title") {
       o.title = value;
     } else if (name == L"--pos" && ParseNumbers(value, n) && n.size() == 4) {
@@ -177,11 +196,18 @@ int WINAPI wWinMain(HINSTANCE, HINSTANCE, PWSTR, int show) {
     options.selStart = static_cast<int64_t>(scene.selStart);
     options.selEnd = static_cast<int64_t>(scene.selEnd);
   }
+  if (ok && options.chaos >= 0) {
+    // The seed also picks how the editor counts and speaks, unless the switches said.
+    const qeditor::ChaosKind kind = qeditor::MakeChaosKind(static_cast<uint64_t>(options.chaos));
+    options.unitChars = options.unitChars || kind.chars;
+    options.unicode = options.unicode || kind.unicode;
+  }
   if (!ok) {
     MessageBoxW(nullptr,
                 L"quorva-editor [--text TEXT] [--file PATH] [--sel START[,END]] [--limit N] [--give-limit N] "
                 L"[--take-limit N] [--top LINE] [--title TEXT] [--pos X,Y,W,H] [--getsel both|packed|minus-one] "
-                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS] [--busy N] [--chaos SEED]",
+                L"[--read-only] [--no-clear] [--no-undo] [--close-after N] [--delay MS] [--busy N] [--chaos SEED] "
+                L"[--unit chars|bytes] [--unicode] [--real edit|edit-unicode|richedit]",
                 L"quorva-editor", MB_ICONERROR);
     return 2;
   }
