@@ -12,6 +12,8 @@ EditorProcess::EditorProcess(const std::wstring& exe, const std::wstring& switch
   if (!process_.Start(exe, L"--title \"" + title + L"\" " + switches)) return;
   if (!WaitUntil([&] { return (main_ = process_.FindWindowOf(title)) != nullptr; }, 30000)) return;
   edit_ = FindWindowExW(main_, nullptr, L"TEditor", nullptr);
+  // --real richedit: the system's control under its own class name.
+  if (edit_ == nullptr) edit_ = GetWindow(main_, GW_CHILD);
 }
 
 bool EditorProcess::InFront() {
@@ -43,6 +45,14 @@ std::string EditorProcess::TrueText() const {
   Send(kEditorZooOff);
   std::string buffer(static_cast<size_t>(Send(WM_GETTEXTLENGTH)) + 1, '\0');
   buffer.resize(static_cast<size_t>(Send(WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()))));
+  return buffer;
+}
+
+std::wstring EditorProcess::TrueTextW() const {
+  Send(kEditorZooOff);
+  std::wstring buffer(static_cast<size_t>(SendMessageW(edit_, WM_GETTEXTLENGTH, 0, 0)) + 1, L'\0');
+  buffer.resize(static_cast<size_t>(
+      SendMessageW(edit_, WM_GETTEXT, buffer.size(), reinterpret_cast<LPARAM>(buffer.data()))));
   return buffer;
 }
 

@@ -42,6 +42,8 @@ class EditorProcess {
   bool AnswersWithin(DWORD deadlineMs, LRESULT& result, UINT message, WPARAM wParam = 0, LPARAM lParam = 0) const;
   // What the editor really holds, with every switch off first (and so for good).
   std::string TrueText() const;
+  // The same as UTF-16, read with the W messages (all of a Unicode control's text).
+  std::wstring TrueTextW() const;
   // The selection as the editor holds it, with every switch off.
   void TrueSelection(DWORD& start, DWORD& end) const;
   // Whether the editor closed within the deadline.

@@ -143,7 +143,9 @@ HWND CreateEditorWindow(const Options& options) {
   GetClientRect(main, &rc);
   // The child's own caption stays empty: FindWindowExA(parent, NULL, "TEditor", "") must match it.
   if (real) {
-    s->edit = CreateRealControl(main, options, *s);
+    Options withText = options;
+    withText.text = s->core.Text();  // from the file, where there was no --text
+    s->edit = CreateRealControl(main, withText, *s);
   } else if (options.unicode) {
     s->edit = CreateWindowExW(0, L"TEditor", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
                               nullptr, instance, nullptr);

@@ -26,6 +26,7 @@ constexpr UINT kReceivedMessage = WM_APP + 5;
 
 struct Options {
   std::string text;           // initial text, CP932 bytes
+  std::wstring wideText;      // the same as given, for a real Unicode control (beyond CP932)
   std::wstring file;          // loaded at start when given (and text is empty); F5 reloads it
   int64_t selStart = 0;       // initial selection, byte positions as EM_SETSEL takes them
   int64_t selEnd = 0;

@@ -92,7 +92,7 @@ HWND CreateRealControl(HWND main, const Options& o, EditorState& state) {
   state.chars = true;
   if (state.font) SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
   if (unicode) {
-    SetWindowTextW(edit, ToWide(o.text).c_str());
+    SetWindowTextW(edit, (o.wideText.empty() ? ToWide(o.text) : o.wideText).c_str());
   } else {
     SetWindowTextA(edit, o.text.c_str());
   }

@@ -144,7 +144,8 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
     if (i + 1 >= argc) return false;
     const std::wstring value = argv[++i];
     if (name == L"--text") {
-      o.text = ToCp932(Unescape(value));
+      o.wideText = Unescape(value);
+      o.text = ToCp932(o.wideText);
     } else if (name == L"--file") {
       o.file = value;
     } else if (name == L"--sel" && ParseNumbers(value, n) && n.size() <= 2) {
