@@ -152,5 +152,57 @@ TEST(RealEditors, EveryControlGetsThePromisedTextAndOneUndoGivesItBack) {
   }
 }
 
+// The window's road: the selection comes in with /selection, Enter, and the editor button
+// writes the answer over it, in the control's own unit.
+TEST(RealEditors, TheEditorButtonWritesOverTheSelectionOfEveryControl) {
+  TempFolder appData(L"appdata-real-button");
+  ScopedEnvironment variable(L"APPDATA", appData.Path());
+  const Scene s = {"button", L"/selection /places:0", u"合計 ", u"1,234*1.08", u" 円", u"1333"};
+  for (const Control& c : kControls) {
+    SCOPED_TRACE(c.name);
+    Stage stage(c, s);
+    ASSERT_TRUE(stage.InFront()) << "editor not in front";
+    Process quorva;
+    ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), s.args));
+    HWND window = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; }, 20000)) << "no window";
+    const auto item = [&](int id) { return GetDlgItem(window, id); };
+    ASSERT_TRUE(WaitUntil([&] { return WindowText(item(IDC_TXTCALC)) == L"1,234*1.08"; })) << "the selection did not come in";
+    ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == window && FocusOf(window) == item(IDC_TXTCALC); }));
+    PressKey(VK_RETURN);
+    ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(item(IDC_CMDTERAPAD)) != FALSE; })) << "exchange disabled";
+    HWND box = nullptr;
+    ASSERT_TRUE(ClickWindow(item(IDC_CMDTERAPAD), [&] {
+      return !quorva.Running() || (box = quorva.FindMessageBox()) != nullptr || FocusOf(window) == item(IDC_CMDTERAPAD);
+    }));
+    ASSERT_TRUE(quorva.WaitForExit(20000)) << "Quorva did not end; "
+                                           << (box ? ToAnsi(FromWide(MessageBoxText(box))) : "no message box");
+    EXPECT_EQ(stage.Text(), ToWide(s.before + s.want + s.after));
+  }
+}
+
+// An editor that hands out less than its text, whatever its length says, gives no selection to
+// calculate: one report, an empty expression box, the editor's text as it was.
+TEST(RealEditors, AShortReadIsReportedAndNotTakenForTheSelection) {
+  TempFile file(L"short.txt", ToAnsi(u"1+2合計"));
+  EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), L"--give-limit 2 --sel 0,3 --file \"" + file.Path() + L"\"");
+  ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
+  Process quorva;
+  ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L"/selection"));
+  HWND box = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (box = quorva.FindMessageBox()) != nullptr; }, 20000)) << "no report";
+  EXPECT_NE(MessageBoxText(box).find(L"エディタから文字列を読み取れません。"), std::wstring::npos)
+      << ToAnsi(FromWide(MessageBoxText(box)));
+  PostMessageW(box, WM_COMMAND, IDOK, 0);
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; }, 20000)) << "no window";
+  ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(window) && quorva.FindMessageBox() == nullptr; }))
+      << "a second report";
+  EXPECT_EQ(WindowText(GetDlgItem(window, IDC_TXTCALC)), L"");
+  EXPECT_EQ(editor.TrueText(), ToAnsi(u"1+2合計"));
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(quorva.WaitForExit(10000));
+}
+
 }  // namespace
 }  // namespace quorva::test
