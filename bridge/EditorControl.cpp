@@ -74,7 +74,8 @@ UnitVerdict JudgeUnit(const UnitEvidence& e) {
     if (e.end == e.length) return {true, true, own, false};
     return {};
   }
-  if (e.chars == e.charsBreakOne && (e.unicode || e.bytes == e.chars)) return {true, true, own, false};
+  // Nothing in the text tells the ways of counting apart: any of them gives the same positions.
+  if (e.bytes == e.chars && e.chars == e.charsBreakOne) return {true, true, own, false};
   if (!e.unicode && e.end == e.bytes) return {true, false, PositionUnit::kBytes, false};
   if (e.end == e.chars) return {true, false, PositionUnit::kChars, false};
   if (e.end == e.charsBreakOne) return {true, false, PositionUnit::kChars, true};

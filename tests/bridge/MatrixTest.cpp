@@ -34,6 +34,9 @@ struct Peer {
   bool noClear = false;
   bool closes = false;  // closes itself after a few messages
   bool shortLength = false;  // answers WM_GETTEXTLENGTH with less than it holds
+  // RichEdit: selecting all takes in the hidden mark that ends its last paragraph, and under Wine
+  // its WM_PASTE replaces the whole text, not the selection; the bridge can then only say so.
+  bool richEdit = false;
 };
 
 // Across processes Wine measures WM_GETTEXTLENGTH through WM_GETTEXT, so an editor that hands
@@ -52,6 +55,11 @@ const Peer kPeers[] = {
     {"busy for a moment, takes 3 bytes", L"--busy 5 --take-limit 3"},
     {"closes after 4 messages", L"--close-after 4", false, false, true},  // kCloseAfter
     {"hands out 5 bytes a message", L"--give-limit 5", false, false, false, true},
+    {"counts characters", L"--unit chars"},
+    {"a Unicode window", L"--unicode"},
+    {"the system's EDIT", L"--real edit"},
+    {"the system's EDIT, Unicode", L"--real edit-unicode"},
+    {"RichEdit", L"--real richedit", false, false, false, false, true},
 };
 
 enum class Kind {
@@ -168,6 +176,11 @@ TEST_P(Matrix, EveryMemberAgainstTheEditor) {
     }
 
     std::string text = m.text;
+    const bool paste = std::string(m.name) == "Clip write";
+    if (paste && peer.richEdit) {
+      EXPECT_TRUE(Says(boxes, u"エディタの文字列を元に戻せませんでした。")) << ToAnsi(boxes.Texts());
+      continue;
+    }
     if (m.kind == Kind::kWrite && (peer.readOnly || peer.shortLength)) {
       // A length short of where the editor's lines end leaves its positions unsettled: nothing
       // is written.
@@ -185,7 +198,8 @@ TEST_P(Matrix, EveryMemberAgainstTheEditor) {
       DWORD start = 0, end = 0;
       editor.TrueSelection(start, end);
       EXPECT_EQ(start, m.selStart);
-      EXPECT_EQ(end, m.selEnd);
+      const bool all = std::string(m.name) == "Edit, select all";
+      EXPECT_EQ(end, m.selEnd + (all && peer.richEdit ? 1 : 0));
     }
     if (std::string(m.name) == "File write") {
       EXPECT_EQ(file.Bytes(), "\x90\x56");

@@ -118,7 +118,8 @@ const Scene kScenes[] = {
     {"an expression inside a line", L"/now", u"合計 ", u"1,234*1.08", u" 円", u"1332.72"},
     {"append", L"/now /append", u"前\r\n", u"2*3", u"\r\n後", u"2*3 = 6.00"},
     {"past 65535", L"/now", u"あ" + Repeat(u'a', 65534) + u"\r\n", u"1+2", u" b", u"3.00"},
-    {"beyond code page 932", L"/now", u"€é한😀 ", u"2*3", u" 😀é", u"6.00", true},
+    {"beyond code page 932 around", L"/now", u"€é한😀 ", u"2*3", u" 😀é", u"6.00", true},
+    {"beyond code page 932 inside", L"/now", u"€ ", u"2*3\r\n😀 メモ é\r\n4*5", u" 한", u"6.00\r\n😀 メモ é\r\n20.00", true},
 };
 
 TEST(RealEditors, EveryControlGetsThePromisedTextAndOneUndoGivesItBack) {
