@@ -119,93 +119,108 @@ void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const Units& s, i
 
 }  // namespace
 
-void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
-  Units s;
-  int32_t n = 0, st = 0, before = 0, selLen = 0, after = 0;
-  if (!trap([&] { s = Control().Encode(FromWide(sText)); n = static_cast<int32_t>(s.size()); })) return;
-  if (!trap([&] { st = SelStart(); })) return;
-  if (!trap([&] { before = Length(); selLen = SelLength(); })) return;
+// One replacement of the selection, in its phases: the selection settled, what can be put back
+// saved, the text sent and the change measured, then the rest put in or the text put back.
+class clsTeraPad::Replacement {
+ public:
+  Replacement(clsTeraPad& bridge, RetryTrap& trap, const std::function<void()>& send)
+      : b_(bridge), trap_(trap), send_(send) {}
+
+  void Run(const std::wstring& sText) {
+    if (!SettleSelection(sText) || !SaveSelected()) return;
+    // Only a length that reaches past the selection can judge an insertion (under Wine an editor
+    // that hands out little also gives a short length).
+    if (exact_ && !restorable_ && before_ >= Add(st_, selLen_)) {
+      InsertBeforeDeleting(b_, trap_, s_, n_, st_, selLen_, before_, send_);
+      return;
+    }
+    if (SendAndMeasure()) Finish();
+  }
+
+ private:
   // Whole positions, or halves that are whole or that the editor's lines settle.
-  bool exact = selLen >= 0 && (selFull_ || before <= 0xFFFF);
-  if (!exact && !trap([&] {
-        Selection sel = lastSel_;
-        if (!ExactSelection(hEdit(), before, sel)) return;
-        st = sel.start;
-        selLen = Sub(sel.end, sel.start);
-        exact = true;
-      })) {
-    return;
+  bool SettleSelection(const std::wstring& sText) {
+    if (!trap_([&] { s_ = b_.Control().Encode(FromWide(sText)); n_ = static_cast<int32_t>(s_.size()); })) return false;
+    if (!trap_([&] { st_ = b_.SelStart(); })) return false;
+    if (!trap_([&] { before_ = b_.Length(); selLen_ = b_.SelLength(); })) return false;
+    exact_ = selLen_ >= 0 && (b_.selFull_ || before_ <= 0xFFFF);
+    return exact_ || trap_([&] {
+             Selection sel = b_.lastSel_;
+             if (!ExactSelection(b_.hEdit(), before_, sel)) return;
+             st_ = sel.start;
+             selLen_ = Sub(sel.end, sel.start);
+             exact_ = true;
+           });
   }
+
   // What the user had selected, so that a replacement that cannot be completed can be undone.
-  Units saved;
-  bool restorable = false;
-  if (exact && !trap([&] { restorable = SaveSelected(Control(), st, selLen, saved); })) return;
-  // Only a length that reaches past the selection can judge an insertion (under Wine an editor
-  // that hands out little also gives a short length).
-  if (exact && !restorable && before >= Add(st, selLen)) {
-    InsertBeforeDeleting(*this, trap, s, n, st, selLen, before, send);
-    return;
+  bool SaveSelected() {
+    return !exact_ || trap_([&] { restorable_ = quorva::SaveSelected(b_.Control(), st_, selLen_, saved_); });
   }
+
+  // Sends the text and measures how much went in. Where only the halves of the selection are
+  // known, the whole text before and after tells where it went, and so what to put back.
+  bool SendAndMeasure() {
+    Units whole;
+    if (!exact_ && b_.lastSel_.halves && !trap_([&] { whole = ReadWhole(b_.Control(), before_); })) return false;
+    if (!trap_(send_) || !trap_([&] { after_ = b_.Length(); })) return false;
+    if (!whole.empty() && !trap_([&] {
+          const int32_t low = selLen_ & 0xFFFF;
+          const auto at = LocateChange(whole, ReadWhole(b_.Control(), after_), static_cast<uint16_t>(st_), low, s_);
+          if (!at) return;
+          st_ = *at;
+          selLen_ = low;
+          exact_ = true;
+          saved_ = whole.substr(static_cast<size_t>(st_), static_cast<size_t>(selLen_));
+          restorable_ = saved_.find(u'\0') == Units::npos;
+        })) {
+      return false;
+    }
+    return trap_([&] {
+      // Judged by how much the text grew; where the selection is known only by its low 16 bits,
+      // so is the growth that a whole take would give.
+      const int32_t missing = Sub(Sub(n_, Sub(after_, before_)), selLen_);
+      took_ = exact_ ? Sub(n_, missing) : Sub(n_, missing & 0xFFFF);
+    });
+  }
+
+  void Finish() {
+    // Same length and the selection still there: the editor ignored the replacement.
+    int32_t left = 0;
+    if (after_ == before_ && selLen_ != 0 && !trap_([&] { left = b_.SelLength(); })) return;
+    if (left != 0) return trap_.Report(MakeEditorError(EditorFault::kCannotWrite));
+    if (n_ > 0 && took_ <= 0) return Fail(EditorFault::kCannotWrite, took_);
+    if (took_ >= n_) return;
+    // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
+    // holds); the caret the replacement left behind tells how much went in. Go on only where both
+    // say the same, so that no piece lands twice.
+    int32_t caret = 0, selected = 0;
+    if (!trap_([&] { caret = b_.SelStart(); selected = b_.SelLength(); })) return;
+    // A caret read only by its low 16 bits is compared by them, even where the start was settled.
+    const bool caretWhole = exact_ && b_.selFull_;
+    const auto at = [&](int32_t count) { return caretWhole ? caret == Add(st_, count) : SameLow16(caret, st_ + count); };
+    if (selected == 0 && at(n_)) return;
+    if (selected != 0 || !at(took_)) return Fail(EditorFault::kPartialTake, took_);
+    const int32_t written = PutRest(b_, trap_, s_, n_, took_, took_, Placement{st_, exact_});
+    if (written >= 0 && written < n_) Fail(EditorFault::kPartialTake, written);
+  }
+
   // Reports the failure once, after the text has been put back as it was where that can be done.
-  const auto fail = [&](EditorFault fault, int32_t held) {
-    if (restorable && !PutBack(*this, trap, st, held, saved, before)) fault = EditorFault::kTextDamaged;
-    trap.Report(MakeEditorError(fault));
-  };
-  // Where only the halves of the selection are known, the whole text before and after the
-  // replacement can still tell where it went, and so what to put back.
-  Units whole;
-  const bool locatable = !exact && lastSel_.halves;
-  if (locatable && !trap([&] { whole = ReadWhole(Control(), before); })) return;
-  if (!trap(send)) return;
-  if (!trap([&] { after = Length(); })) return;
-  if (!whole.empty() && !trap([&] {
-        const int32_t low = selLen & 0xFFFF;
-        const auto at = LocateChange(whole, ReadWhole(Control(), after), static_cast<uint16_t>(st), low, s);
-        if (!at) return;
-        st = *at;
-        selLen = low;
-        exact = true;
-        saved = whole.substr(static_cast<size_t>(st), static_cast<size_t>(selLen));
-        restorable = saved.find(u'\0') == Units::npos;
-      })) {
-    return;
+  void Fail(EditorFault fault, int32_t held) {
+    if (restorable_ && !PutBack(b_, trap_, st_, held, saved_, before_)) fault = EditorFault::kTextDamaged;
+    trap_.Report(MakeEditorError(fault));
   }
-  int32_t took = 0;
-  if (!trap([&] {
-        // Judged by how much the text grew; where the selection is known only by its low 16 bits,
-        // so is the growth that a whole take would give.
-        const int32_t missing = Sub(Sub(n, Sub(after, before)), selLen);
-        took = exact ? Sub(n, missing) : Sub(n, missing & 0xFFFF);
-      })) {
-    return;
-  }
-  // Same length and the selection still there: the editor ignored the replacement.
-  int32_t left = 0;
-  if (after == before && selLen != 0 && !trap([&] { left = SelLength(); })) return;
-  if (left != 0) {
-    trap.Report(MakeEditorError(EditorFault::kCannotWrite));
-    return;
-  }
-  if (n > 0 && took <= 0) {
-    fail(EditorFault::kCannotWrite, took);
-    return;
-  }
-  if (took >= n) return;
-  // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
-  // holds); the caret the replacement left behind tells how much went in. Go on only where both
-  // say the same, so that no piece lands twice.
-  int32_t caret = 0, selected = 0;
-  if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
-  // A caret read only by its low 16 bits is compared by them, even where the start was settled.
-  const bool caretWhole = exact && selFull_;
-  const bool caretSaysAll = selected == 0 && (caretWhole ? caret == Add(st, n) : SameLow16(caret, st + n));
-  if (caretSaysAll) return;
-  if (selected != 0 || !(caretWhole ? caret == Add(st, took) : SameLow16(caret, st + took))) {
-    fail(EditorFault::kPartialTake, took);
-    return;
-  }
-  const int32_t written = PutRest(*this, trap, s, n, took, took, Placement{st, exact});
-  if (written >= 0 && written < n) fail(EditorFault::kPartialTake, written);
+
+  clsTeraPad& b_;
+  RetryTrap& trap_;
+  const std::function<void()>& send_;
+  Units s_, saved_;
+  int32_t n_ = 0, st_ = 0, before_ = 0, selLen_ = 0, after_ = 0, took_ = 0;
+  bool exact_ = false, restorable_ = false;
+};
+
+void clsTeraPad::ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send) {
+  Replacement(*this, trap, send).Run(sText);
 }
 
 }  // namespace quorva

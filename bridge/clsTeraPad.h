@@ -76,6 +76,7 @@ class clsTeraPad {
   // editor took only part of it. What cannot be completed is taken out again and the selected
   // bytes put back (where the selection was known exactly), then reported once.
   void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
+  class Replacement;  // its phases
 
   // Settles how the control counts, once per call from outside (members called inside it use the
   // same); reports the fault and gives false where its answers cannot settle it.
