@@ -138,6 +138,16 @@ bool EditorControl::Settle() {
   return true;
 }
 
+bool EditorControl::Recheck(std::u16string_view sent) {
+  if (settled_ || !judged_) return false;
+  const bool telling = ToAnsi(sent).size() != sent.size() || sent.find_first_of(u"\r\n") != std::u16string_view::npos;
+  if (!telling) return false;
+  const PositionUnit unit = unit_;
+  const bool breakIsOne = breakIsOne_;
+  Settle();
+  return unit != unit_ || breakIsOne != breakIsOne_;
+}
+
 LRESULT EditorControl::Send(UINT message, int64_t wParam, LPARAM lParam) const {
   const auto w = static_cast<WPARAM>(static_cast<INT_PTR>(wParam));
   return unicode_ ? SendMessageW(edit_, message, w, lParam) : SendMessageA(edit_, message, w, lParam);

@@ -60,6 +60,11 @@ class EditorControl {
   // Whether the last answers are good for any text: they settled it, or they did not contradict
   // a "TEditor", which counts bytes unless it says otherwise.
   bool Settled() const { return settled_ || (judged_ && contractBytes_); }
+  // After part of `sent` went in, where only a text that could not tell the ways of counting
+  // apart had been judged: asks again, now that the control may hold characters that can. True
+  // when the unit or the line model turned out otherwise; positions and counts made before in
+  // units of the text are then to be made again.
+  bool Recheck(std::u16string_view sent);
 
   // A message that carries no text, in the window's character set; the one place where a
   // position becomes a message argument.

@@ -140,7 +140,8 @@ class clsTeraPad::Replacement {
  private:
   // Whole positions, or halves that are whole or that the editor's lines settle.
   bool SettleSelection(const std::wstring& sText) {
-    if (!trap_([&] { s_ = b_.Control().Encode(FromWide(sText)); n_ = static_cast<int32_t>(s_.size()); })) return false;
+    text_ = FromWide(sText);
+    if (!trap_([&] { s_ = b_.Control().Encode(text_); n_ = static_cast<int32_t>(s_.size()); })) return false;
     if (!trap_([&] { st_ = b_.SelStart(); })) return false;
     if (!trap_([&] { before_ = b_.Length(); selLen_ = b_.SelLength(); })) return false;
     exact_ = selLen_ >= 0 && (b_.selFull_ || before_ <= 0xFFFF);
@@ -191,6 +192,17 @@ class clsTeraPad::Replacement {
     if (left != 0) return trap_.Report(MakeEditorError(EditorFault::kCannotWrite));
     if (n_ > 0 && took_ <= 0) return Fail(EditorFault::kCannotWrite, took_);
     if (took_ >= n_) return;
+    // What went in may be the first text that tells how the control counts.
+    if (!trap_([&] {
+          if (!b_.Control().Recheck(text_)) return;
+          s_ = b_.Control().Encode(text_);
+          n_ = static_cast<int32_t>(s_.size());
+          after_ = b_.Length();
+          took_ = Sub(n_, Sub(Sub(n_, Sub(after_, before_)), selLen_));
+        })) {
+      return;
+    }
+    if (took_ >= n_) return;
     // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
     // holds); the caret the replacement left behind tells how much went in. Go on only where both
     // say the same, so that no piece lands twice.
@@ -214,6 +226,7 @@ class clsTeraPad::Replacement {
   clsTeraPad& b_;
   RetryTrap& trap_;
   const std::function<void()>& send_;
+  std::u16string text_;
   Units s_, saved_;
   int32_t n_ = 0, st_ = 0, before_ = 0, selLen_ = 0, after_ = 0, took_ = 0;
   bool exact_ = false, restorable_ = false;

@@ -204,6 +204,17 @@ void clsTeraPad::Text(const std::wstring& sText) {
       return;
     }
     if (done < n) {
+      // What went in may be the first text that tells how the control counts.
+      if (!trap([&] {
+            if (!Control().Recheck(FromWide(sText))) return;
+            s = Control().Encode(FromWide(sText));
+            n = static_cast<int32_t>(s.size());
+            done = Length();
+          })) {
+        return;
+      }
+    }
+    if (done < n) {
       // A length that misleads must not make a piece land twice: the caret tells what went in.
       int32_t caret = 0, selected = 0;
       if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;

@@ -55,7 +55,10 @@ const Peer kPeers[] = {
     {"busy for a moment, takes 3 bytes", L"--busy 5 --take-limit 3"},
     {"closes after 4 messages", L"--close-after 4", false, false, true},  // kCloseAfter
     {"hands out 5 bytes a message", L"--give-limit 5", false, false, false, true},
+    {"hands out 1 byte a message", L"--give-limit 1", false, false, false, true},
+    {"hands out 3 bytes a message", L"--give-limit 3", false, false, false, true},
     {"counts characters", L"--unit chars"},
+    {"counts characters, takes 3 bytes", L"--unit chars --take-limit 3"},
     {"a Unicode window", L"--unicode"},
     {"the system's EDIT", L"--real edit"},
     {"the system's EDIT, Unicode", L"--real edit-unicode"},
