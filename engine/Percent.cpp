@@ -22,7 +22,6 @@ std::u16string RewritePercent(const std::u16string& t, const NumberLocale& local
   std::vector<Level> levels{{0}};
   size_t operand = 0;        // in the output: where the current operand begins
   size_t group = kNone;      // in the output: the "(" of the bracket pair that the output ends with
-  bool afterPercent = false;
   for (size_t i = 0; i < t.size(); ++i) {
     const char16_t c = t[i];
     if (c == u'(') {
@@ -42,9 +41,9 @@ std::u16string RewritePercent(const std::u16string& t, const NumberLocale& local
       operand = out.size();
       group = kNone;
     } else if (c == u'%') {
-      const size_t from = !afterPercent && group != kNone && operand == out.size() ? group : operand;
+      const size_t from = group != kNone && operand == out.size() ? group : operand;
       const bool last = i + 1 == t.size() || t[i + 1] == u')' || detail::IsOperatorAt(t, i + 1, locale.Decimal);
-      if (afterPercent || from == out.size() || !last) {
+      if ((i > 0 && t[i - 1] == u'%') || from == out.size() || !last) {
         out += c;  // "%5", "5%%", "5%3": not a percentage
         continue;
       }
@@ -62,15 +61,12 @@ std::u16string RewritePercent(const std::u16string& t, const NumberLocale& local
         out.resize(from);
         out += u'(' + share + u"/100)";
       }
-      afterPercent = true;
       group = kNone;
       operand = out.size();
-      continue;
     } else {
       out += c;
       group = kNone;
     }
-    afterPercent = false;
   }
   return out;
 }
