@@ -41,6 +41,8 @@ struct Stage {
   EditorProcess editor;
 };
 
+constexpr char16_t kMemo[] = u"交通費 1,200×2 =\r\nホテル \\8,500\r\n小計\r\n資料 ￥1,280+10% =\r\n616万1500円\r\n合計：";
+
 TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
   TempFolder appData(L"appdata-inplace");
   ScopedEnvironment variable(L"APPDATA", appData.Path());
@@ -64,6 +66,15 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
       {L"/now", {u"", u"1+1", u"", L"--take-limit 3"}, u"2.00"},  // taken in pieces
       // Only the packed 16-bit halves of a selection across 65536: the editor's lines settle it.
       {L"/now", {std::u16string(65534, u'a'), u"1+2", u" b", L"--getsel packed"}, u"3.00"},
+      // A memo: labels, amounts as written (the yen sign that code page 932 types is "\\"), a
+      // subtotal and a total.
+      {L"/now /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
+       u"交通費 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,408\r\n6,161,500円\r\n合計：6,173,808"},
+      {L"/now /append /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
+       u"交通費 1,200×2 = 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,280+10% = ￥1,408\r\n"
+       u"616万1500円 = 6,161,500円\r\n合計：6,173,808"},
+      {L"/now /places:0 /round:down", {u"", u"1,980×1.08", u""}, u"2138"},
+      {L"/now /places:0 /round:up", {u"", u"1,980×1.08\r\n100×1.1", u""}, u"2139\r\n110"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(ToAnsi(FromWide(r.args) + u" " + r.scene.selected));
