@@ -93,6 +93,8 @@ TEST(MemoLines, TotalLinesAddUpTheLinesAboveThem) {
       {u"1\r\n2\r\n計 ＝", kReplace, u"1\r\n2\r\n計 ＝ 3", 3},
       {u"1\r\n2\r\nsum:", kReplace, u"1\r\n2\r\nsum: 3", 3},
       {u"1,000\r\n-250\n合計", kReplace, u"1,000\r\n-250\n合計 750", 3},
+      {u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計", kReplace,
+       u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計 102", 2},  // a figure after a label is an amount
       {u"合計", kReplace, u"合計", 0},                 // nothing above
       {u"メモ\r\n合計", kReplace, u"メモ\r\n合計", 0},
       {u"100\r\n合計額", kReplace, u"100\r\n合計額", 1},  // not only a total word

@@ -112,8 +112,10 @@ TEST(Memo, WhatIsNoAmountOrPercentageStaysAsBefore) {
       {u"万", u""},
       {u"1万万", u""},
       {u"万5", u""},
-      {u"1万億", u""},                    // the large units fall from left to right
-      {u"1百千万", u""},                  // and so do 千 and 百
+      {u"1万億", u""},
+      {u"1万2億", u""},                   // the large units fall from left to right
+      {u"1百2千万", u""},                 // and so do 千 and 百
+      {u"1百千万", u""},
       {u"5千", u""},                      // 千 and 百 only inside a large unit
       {u"\u00A5", u""},
       {u"\u00A5+1", u"", kTypeMismatch},
