@@ -107,7 +107,7 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
 std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected) {
   std::u16string text = u"次の起動オプションは使えないため、無視しました。\r";
   for (const std::wstring& arg : rejected) text += u"\r    " + FromWide(arg);
-  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append\r    /round:half   /round:down (切り捨て)   /round:up (切り上げ)";
+  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append\r    /round:half   /round:down   /round:up";
   return text;
 }
 
