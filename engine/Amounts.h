@@ -12,7 +12,8 @@ namespace quorva {
 // A character that only a memo's notation uses: no expression without one gives an answer.
 // Inline, because Calculate asks it of every character.
 inline bool IsMemoChar(char16_t c) {
-  if (c < 0xA5) return c == u'%' || c == u'$' || c == u'\\';
+  if (c < 0x80) return (c == u'%') | (c == u'$') | (c == u'\\');
+  if (c == u'\u00D7') return false;  // the multiplication sign, the most common of the others
   return c == u'\u00A5' || c == u'\uFFE5' || c == u'\u5186' || c == u'\u4E07' || c == u'\u5104' ||
          c == u'\u5146' || c == u'\u5343' || c == u'\u767E';  // ¥ ￥ 円 万 億 兆 千 百
 }
