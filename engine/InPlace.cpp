@@ -169,6 +169,11 @@ InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const L
       r.Text += line.Break;
       continue;
     }
+    if (!core.empty() && WrittenTotalOf(core)) {
+      sinceTotal.clear();  // a total from an earlier run: the lines below start afresh
+      (r.Text += line.Text) += line.Break;
+      continue;
+    }
     WorkedLine w = WorkLine(line.Text, mode, answerOf);
     r.Text += w.Text ? *w.Text : line.Text;
     r.Text += line.Break;

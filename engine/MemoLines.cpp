@@ -52,6 +52,17 @@ std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
   return std::nullopt;
 }
 
+std::optional<TotalKind> WrittenTotalOf(std::u16string_view core) {
+  // A total word with its punctuation is a few characters long.
+  for (size_t k = 1; k < core.size() && k <= 12; ++k) {
+    std::u16string_view sum = core.substr(k);
+    while (!sum.empty() && IsBlank(sum.front())) sum.remove_prefix(1);
+    if (sum.empty() || !LooksLikeAmount(sum)) continue;
+    if (const std::optional<TotalKind> kind = TotalWordOf(core.substr(0, k))) return kind;
+  }
+  return std::nullopt;
+}
+
 std::u16string WithTotal(std::u16string_view line, std::u16string_view sum) {
   size_t e = line.size();
   while (e > 0 && IsBlank(line[e - 1])) --e;

@@ -23,6 +23,10 @@ enum class TotalKind {
 // and any case, maybe followed by one of ":" "：" "=" "＝".
 std::optional<TotalKind> TotalWordOf(std::u16string_view core);
 
+// A total line that already holds its sum ("合計 1,560", "小計：¥2,400"), as /now left it: it
+// adds nothing to the next total, and a subtotal counts from it.
+std::optional<TotalKind> WrittenTotalOf(std::u16string_view core);
+
 // The total line with its sum written after the word, in the user's punctuation:
 // "合計" -> "合計 1,560", "合計 =" -> "合計 = 1,560", "合計：" -> "合計：1,560".
 std::u16string WithTotal(std::u16string_view line, std::u16string_view sum);

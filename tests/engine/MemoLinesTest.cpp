@@ -95,6 +95,11 @@ TEST(MemoLines, TotalLinesAddUpTheLinesAboveThem) {
       {u"1,000\r\n-250\n合計", kReplace, u"1,000\r\n-250\n合計 750", 3},
       {u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計", kReplace,
        u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計 102", 2},  // a figure after a label is an amount
+      // Worked once more, with a total below: the totals written the first time add nothing.
+      {u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300\r\nd 5\r\n小計\r\n合計", kReplace,
+       u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300\r\nd 5\r\n小計 5\r\n合計 1,305", 2},
+      {u"\u00A5360\r\n合計：\u00A5360\r\n\u00A5160\r\nsum = 160\r\n合計", kReplace,
+       u"\u00A5360\r\n合計：\u00A5360\r\n\u00A5160\r\nsum = 160\r\n合計 \u00A5520", 3},
       {u"合計", kReplace, u"合計", 0},                 // nothing above
       {u"メモ\r\n合計", kReplace, u"メモ\r\n合計", 0},
       {u"100\r\n合計額", kReplace, u"100\r\n合計額", 1},  // not only a total word
