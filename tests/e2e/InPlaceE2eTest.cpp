@@ -75,6 +75,11 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
       {L"/now /append /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
        u"交通費 1,200×2 = 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,280+10% = ￥1,408\r\n"
        u"616万1500円 = 6,161,500円\r\n合計：6,173,808", L"memo-append"},
+      {L"/now /places:0 /group",
+       {u"", u"1000+8%\r\n1000-10%\r\n1000+200+10%\r\n(1000+200)×10%\r\n1000×8%\r\n50÷25%\r\n8%\r\n"
+             u"\\1,200×3\r\n￥1,200×3\r\n1,200円×3\r\n$19.99×2\r\n3万5千\r\n1.5万\r\n2億", u""},
+       u"1,080\r\n900\r\n1,320\r\n120\r\n80\r\n200\r\n0\r\n\\3,600\r\n￥3,600\r\n3,600円\r\n$40\r\n35,000\r\n"
+       u"15,000\r\n200,000,000"},
       {L"/now /places:0 /round:down", {u"", u"1,980×1.08", u""}, u"2138"},
       {L"/now /places:0 /round:up", {u"", u"1,980×1.08\r\n100×1.1", u""}, u"2139\r\n110"},
   };
