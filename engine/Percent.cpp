@@ -1,5 +1,6 @@
 #include "Percent.h"
 
+#include <cstdint>
 #include <vector>
 
 #include "Evaluator.h"
@@ -10,62 +11,77 @@ namespace {
 constexpr size_t kNone = std::u16string::npos;
 
 struct Level {
-  size_t start;             // in the output: where the level's text begins
-  size_t lastAdd = kNone;   // in the output: its last "+" or "_"
+  size_t start;            // where the level's text begins
+  size_t lastAdd = kNone;  // its last "+" or "_"
+};
+
+// What a character becomes.
+enum Mark : uint8_t {
+  kAsIs,
+  kShareSign,     // the "+" or "_" before a share: ")×(100" and the sign
+  kFractionMark,  // a "%" that makes a fraction: "/100)"
+  kShareMark,     // a "%" that makes a share: ")/100"
 };
 
 }  // namespace
 
+// Two passes, so that the text is only ever appended to: the first decides every "%" and counts
+// the brackets that open before each character, the second writes. Rewriting in place would copy
+// everything before a share once per share.
 std::u16string RewritePercent(const std::u16string& t, const NumberLocale& locale) {
-  std::u16string out;
-  out.reserve(t.size() + 16);
+  if (t.find(u'%') == std::u16string::npos) return t;
+  const size_t n = t.size();
+  std::vector<Mark> marks(n, kAsIs);
+  std::vector<uint32_t> opens(n + 1, 0);
   std::vector<Level> levels{{0}};
-  size_t operand = 0;        // in the output: where the current operand begins
-  size_t group = kNone;      // in the output: the "(" of the bracket pair that the output ends with
-  for (size_t i = 0; i < t.size(); ++i) {
+  size_t operand = 0;    // where the current operand begins
+  size_t group = kNone;  // the "(" of the bracket pair that ends right before the operand
+  for (size_t i = 0; i < n; ++i) {
     const char16_t c = t[i];
     if (c == u'(') {
-      out += c;
-      levels.push_back({out.size()});
-      operand = out.size();
+      levels.push_back({i + 1});
+      operand = i + 1;
       group = kNone;
     } else if (c == u')') {
       if (levels.size() == 1) return t;  // out of order: the evaluator rejects the text as it is
       group = levels.back().start - 1;
       levels.pop_back();
-      out += c;
-      operand = out.size();
+      operand = i + 1;
     } else if (detail::IsOperatorAt(t, i, locale.Decimal)) {
-      if (detail::IsAddChar(c)) levels.back().lastAdd = out.size();
-      out += c;
-      operand = out.size();
+      if (detail::IsAddChar(c)) levels.back().lastAdd = i;
+      operand = i + 1;
       group = kNone;
     } else if (c == u'%') {
-      const size_t from = group != kNone && operand == out.size() ? group : operand;
-      const bool last = i + 1 == t.size() || t[i + 1] == u')' || detail::IsOperatorAt(t, i + 1, locale.Decimal);
-      if ((i > 0 && t[i - 1] == u'%') || from == out.size() || !last) {
-        out += c;  // "%5", "5%%", "5%3": not a percentage
-        continue;
-      }
+      const size_t from = group != kNone && operand == i ? group : operand;
+      const bool last = i + 1 == n || t[i + 1] == u')' || detail::IsOperatorAt(t, i + 1, locale.Decimal);
+      if ((i > 0 && t[i - 1] == u'%') || from == i || !last) continue;  // "%5", "5%%", "5%3": no percentage
       Level& level = levels.back();
       const bool wholeTerm = level.lastAdd != kNone && from == level.lastAdd + 1 && level.lastAdd > level.start &&
-                             (i + 1 == t.size() || t[i + 1] == u')' || detail::IsAddChar(t[i + 1]));
-      const std::u16string share = out.substr(from);
+                             (i + 1 == n || t[i + 1] == u')' || detail::IsAddChar(t[i + 1]));
       if (wholeTerm) {
-        const std::u16string before = out.substr(level.start, level.lastAdd - level.start);
-        const char16_t sign = out[level.lastAdd];
-        out.resize(level.start);
-        out += u'(' + before + u")\u00D7(100" + sign + share + u")/100";
+        ++opens[level.start];
+        marks[level.lastAdd] = kShareSign;
+        marks[i] = kShareMark;
         level.lastAdd = kNone;
       } else {
-        out.resize(from);
-        out += u'(' + share + u"/100)";
+        ++opens[from];
+        marks[i] = kFractionMark;
       }
       group = kNone;
-      operand = out.size();
+      operand = i + 1;
     } else {
-      out += c;
       group = kNone;
+    }
+  }
+  std::u16string out;
+  out.reserve(n + 16);
+  for (size_t i = 0; i < n; ++i) {
+    out.append(opens[i], u'(');
+    switch (marks[i]) {
+      case kShareSign: (out += u")\u00D7(100") += t[i]; break;
+      case kFractionMark: out += u"/100)"; break;
+      case kShareMark: out += u")/100"; break;
+      default: out += t[i];
     }
   }
   return out;

@@ -179,5 +179,13 @@ TEST(Memo, RoundingComesAfterTheFifteenDigits) {
   }
 }
 
+// Each share is of everything before it, so a long memo line must not copy its text once per
+// share.
+TEST(Memo, ALongChainOfSharesIsOneNumber) {
+  std::u16string text = u"1000";
+  for (int i = 0; i < 200'000; ++i) text += i % 2 ? u"+0%" : u"-0%*1";
+  EXPECT_EQ(Utf8(Calculate(text)), "1000");
+}
+
 }  // namespace
 }  // namespace quorva
