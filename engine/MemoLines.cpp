@@ -42,8 +42,9 @@ size_t LabelEnd(std::u16string_view core) {
 }
 
 std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
+  if (core.size() > 12) return std::nullopt;  // longer than any total word with its punctuation
   size_t e = core.size();
-  if (e > 0 && IsPunctuation(HalfWidthOf(core[e - 1])) ) --e;
+  if (e > 0 && IsPunctuation(HalfWidthOf(core[e - 1]))) --e;
   while (e > 0 && IsBlank(core[e - 1])) --e;
   std::u16string word;
   for (size_t i = 0; i < e; ++i) word += Lower(HalfWidthOf(core[i]));
@@ -53,12 +54,12 @@ std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
 }
 
 std::optional<TotalKind> WrittenTotalOf(std::u16string_view core) {
-  // A total word with its punctuation is a few characters long.
   for (size_t k = 1; k < core.size() && k <= 12; ++k) {
+    const std::optional<TotalKind> kind = TotalWordOf(core.substr(0, k));
+    if (!kind) continue;
     std::u16string_view sum = core.substr(k);
     while (!sum.empty() && IsBlank(sum.front())) sum.remove_prefix(1);
-    if (sum.empty() || !LooksLikeAmount(sum)) continue;
-    if (const std::optional<TotalKind> kind = TotalWordOf(core.substr(0, k))) return kind;
+    if (!sum.empty() && LooksLikeAmount(sum)) return kind;
   }
   return std::nullopt;
 }
