@@ -9,16 +9,24 @@
 namespace quorva {
 namespace {
 
-// The magnitude rounded half away from zero to `places` decimals, as the digits of
-// |value| * 10^places. Works on the value's 15 significant decimal digits, so that ‹1.005›
-// rounds up as the user reads it rather than as binary64 stores it.
-std::string RoundedDigits(double magnitude, int places) {
+// Whether the dropped digits carry into the last kept one.
+bool CarriesUp(const std::string& digits, size_t dropped, Rounding rounding) {
+  if (rounding == Rounding::kDown) return false;
+  if (rounding == Rounding::kHalf) return dropped < digits.size() && digits[dropped] >= '5';
+  return digits.find_first_not_of('0', dropped) != std::string::npos;
+}
+
+// The magnitude rounded to `places` decimals, as the digits of |value| * 10^places. Works on the
+// value's 15 significant decimal digits, so that ‹1.005› rounds up as the user reads it rather
+// than as binary64 stores it, and ‹100×1.1› rounded up stays 110.
+std::string RoundedDigits(double magnitude, int places, Rounding rounding) {
   if (magnitude == 0) return "0";
   char raw[15];
   const int exponent = detail::ScientificDigits15(magnitude, raw);
   const std::string digits(raw, sizeof raw);
   long long kept = static_cast<long long>(exponent) + 1 + places;  // integer digits of magnitude*10^places
-  if (kept <= 0) return (kept == 0 && digits[0] >= '5') ? "1" : "0";
+  if (kept < 0) return rounding == Rounding::kUp ? "1" : "0";
+  if (kept == 0) return CarriesUp(digits, 0, rounding) ? "1" : "0";
   std::string out;
   if (kept >= static_cast<long long>(digits.size())) {
     out = digits;
@@ -26,7 +34,7 @@ std::string RoundedDigits(double magnitude, int places) {
     return out;
   }
   out = digits.substr(0, static_cast<size_t>(kept));
-  if (digits[static_cast<size_t>(kept)] >= '5') {
+  if (CarriesUp(digits, static_cast<size_t>(kept), rounding)) {
     int i = static_cast<int>(out.size()) - 1;
     for (; i >= 0 && out[i] == '9'; --i) out[i] = '0';
     if (i < 0) out.insert(out.begin(), '1');
@@ -38,14 +46,14 @@ std::string RoundedDigits(double magnitude, int places) {
 }  // namespace
 
 std::u16string FormatAnswer(std::u16string_view result, std::u16string_view decimalPlacesText, bool group,
-                            bool wide, const NumberLocale& locale) {
+                            bool wide, const NumberLocale& locale, Rounding rounding) {
   double value = 0;
   if (detail::ParseNumber(result, locale, false, value) != 0) return u"";
   int places = std::clamp(locale.DefaultDigits, 0, 9);
   if (decimalPlacesText.size() == 1 && decimalPlacesText[0] >= u'0' && decimalPlacesText[0] <= u'9')
     places = decimalPlacesText[0] - u'0';
 
-  std::string digits = RoundedDigits(value < 0 ? -value : value, places);
+  std::string digits = RoundedDigits(value < 0 ? -value : value, places, rounding);
   if (digits.size() < static_cast<size_t>(places) + 1) digits.insert(0, places + 1 - digits.size(), '0');
   size_t intLength = digits.size() - static_cast<size_t>(places);
   bool allZero = digits.find_first_not_of('0') == std::string::npos;

@@ -1,6 +1,8 @@
 #include "InPlace.h"
 
+#include "Amounts.h"
 #include "FormatAnswer.h"
+#include "MemoLines.h"
 #include "RuntimeError.h"
 #include "mainProc.h"
 
@@ -26,7 +28,7 @@ bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
 
 std::u16string AnswerOf(std::u16string& text, const AnswerFormat& format, const NumberLocale& locale) {
   const std::u16string result = Calculate(text, locale);
-  return FormatAnswer(result, format.Places, format.Group, format.Wide, locale);
+  return FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
 }
 
 std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, const AnswerFormat& format,
@@ -35,7 +37,7 @@ std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, cons
   try {
     const std::u16string result = CalculateSilently(text, messages, locale);
     if (!messages.empty()) return std::nullopt;
-    std::u16string answer = FormatAnswer(result, format.Places, format.Group, format.Wide, locale);
+    std::u16string answer = FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
     if (answer.empty()) return std::nullopt;
     return answer;
   } catch (const RuntimeError&) {
@@ -82,24 +84,106 @@ std::u16string WithAnswer(std::u16string_view line, std::u16string_view answer, 
   return out;
 }
 
+namespace {
+
+// What a line above a total line adds to it.
+struct LineValue {
+  std::u16string Answer;
+  Notation Notes;
+};
+
+// What one line that is not a total line comes to.
+struct WorkedLine {
+  std::optional<std::u16string> Text;  // the new line, when it got an answer
+  std::u16string Expression, Answer;   // the expression that gave the value, and the value
+};
+
+WorkedLine WorkLine(std::u16string_view line, InPlaceMode mode, const LineAnswerer& answerOf) {
+  const Parts p = SplitBlanks(line);
+  WorkedLine w;
+  if (p.Core.empty()) return w;
+  if (std::optional<std::u16string> answer = answerOf(p.Core)) {
+    w.Text = WithAnswer(line, WithNotation(*answer, NotationOf(p.Core)), mode);
+    w.Expression = p.Core;
+    w.Answer = std::move(*answer);
+    return w;
+  }
+  const size_t k = LabelEnd(p.Core);
+  if (k == 0 || k == std::u16string_view::npos) return w;
+  const std::u16string_view expression = p.Core.substr(k);
+  const bool asks = IsEquals(p.Core.back());
+  // Without an equals sign the line stays; a lone amount after its label still counts in a total.
+  if (!asks && !LooksLikeAmount(expression)) return w;
+  std::optional<std::u16string> answer = answerOf(expression);
+  if (!answer) return w;
+  if (asks) {
+    const size_t labelEnd = p.Lead.size() + k;
+    w.Text = std::u16string(line.substr(0, labelEnd)) +
+             WithAnswer(line.substr(labelEnd), WithNotation(*answer, NotationOf(expression)), mode);
+  }
+  w.Expression = expression;
+  w.Answer = std::move(*answer);
+  return w;
+}
+
+// The sum of the values, with their notation when they all share one.
+std::optional<std::u16string> TotalOf(const std::vector<LineValue>& values, const LineAnswerer& answerOf,
+                                      std::u16string& expression) {
+  if (values.empty()) return std::nullopt;
+  expression.clear();
+  for (const LineValue& v : values) {
+    if (!expression.empty()) expression += u'+';
+    expression += v.Answer;
+  }
+  std::optional<std::u16string> sum = answerOf(expression);
+  if (!sum) return std::nullopt;
+  Notation shared = values.front().Notes;
+  for (const LineValue& v : values)
+    if (!(v.Notes == shared)) shared = {};
+  return WithNotation(*sum, shared);
+}
+
+}  // namespace
+
 InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf) {
   InPlaceResult r;
   r.Text.reserve(selection.size() + 16);
+  std::vector<LineValue> all, sinceTotal;  // values of the lines above that are not total lines
+  auto answered = [&](std::u16string_view expression, std::u16string_view answer) {
+    if (r.Answered++ > 0) return;
+    r.Expression = expression;
+    r.Answer = answer;
+  };
   for (const Line& line : SplitLines(selection)) {
     const std::u16string_view core = SplitBlanks(line.Text).Core;
-    std::optional<std::u16string> answer;
-    if (!core.empty()) answer = answerOf(core);
-    if (answer) {
-      r.Text += WithAnswer(line.Text, *answer, mode);
-      r.Expressions.emplace_back(core);
-      if (r.Answered++ == 0) {
-        r.Expression = core;
-        r.Answer = *answer;
+    if (const std::optional<TotalKind> kind = core.empty() ? std::nullopt : TotalWordOf(core)) {
+      std::u16string expression;
+      if (std::optional<std::u16string> sum =
+              TotalOf(*kind == TotalKind::kSubtotal ? sinceTotal : all, answerOf, expression)) {
+        r.Text += WithTotal(line.Text, *sum);
+        answered(expression, *sum);
+      } else {
+        r.Text += line.Text;
       }
-    } else {
-      r.Text += line.Text;
+      sinceTotal.clear();
+      r.Text += line.Break;
+      continue;
     }
+    if (!core.empty() && WrittenTotalOf(core)) {
+      sinceTotal.clear();  // a total from an earlier run: the lines below start afresh
+      (r.Text += line.Text) += line.Break;
+      continue;
+    }
+    WorkedLine w = WorkLine(line.Text, mode, answerOf);
+    r.Text += w.Text ? *w.Text : line.Text;
     r.Text += line.Break;
+    if (w.Answer.empty()) continue;
+    const LineValue value{w.Answer, NotationOf(w.Expression)};
+    all.push_back(value);
+    sinceTotal.push_back(value);
+    if (!w.Text) continue;
+    r.Expressions.push_back(w.Expression);
+    answered(w.Expression, w.Answer);
   }
   return r;
 }

@@ -7,16 +7,18 @@
 #include <string_view>
 #include <vector>
 
+#include "FormatAnswer.h"
 #include "NumberLocale.h"
 
 namespace quorva {
 
 // How an answer is written: the decimal-places text (one digit "0".."9", anything else the
-// locale's default), grouping and full width.
+// locale's default), grouping, full width and the rounding of the last place.
 struct AnswerFormat {
   std::u16string Places;
   bool Group = false;
   bool Wide = false;
+  Rounding Round = Rounding::kHalf;
 };
 
 // Calculate, then format: the one road from an expression to the text of its answer. `text` and
@@ -58,6 +60,10 @@ struct InPlaceResult {
 
 // Works the selection line by line. answerOf gives a line's answer, or nothing when the line is
 // not an expression; a line without one stays exactly as it was, and so do the line breaks.
+// Beyond that, the memo rules: an answer keeps the currency sign and 円 of its expression; a line
+// that ends with an equals sign may start with a label, which stays; a total line (MemoLines.h)
+// gets the sum of the values above it: the answers, and the amounts of lines that hold only an
+// amount after an optional label.
 using LineAnswerer = std::function<std::optional<std::u16string>(std::u16string_view)>;
 InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf);
 

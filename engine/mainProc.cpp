@@ -4,10 +4,12 @@
 #include <iterator>
 #include <string_view>
 
+#include "Amounts.h"
 #include "Evaluator.h"
 #include "MessageBox.h"
 #include "NumberCore.h"
 #include "NumberText.h"
+#include "Percent.h"
 #include "RuntimeError.h"
 #include "Width.h"
 
@@ -115,10 +117,12 @@ std::u16string CalculateSilently(std::u16string& text, std::u16string& messages,
   // The display form ("_" shown as "-") is only built when the expression is rejected.
   size_t opens = 0, closes = 0;
   bool pairFound[std::size(kPairChecks)] = {};
+  bool memo = false;
   for (size_t i = 0; i < work.size(); ++i) {
     char16_t c = work[i];
     opens += c == u'(';
     closes += c == u')';
+    memo |= IsMemoChar(c);
     if (i == 0 || (c != u'\u00D7' && c != u'/' && c != u'^')) continue;
     char16_t before = work[i - 1] == u'_' ? u'-' : work[i - 1];
     for (size_t k = 0; k < std::size(kPairChecks); ++k)
@@ -138,6 +142,9 @@ std::u16string CalculateSilently(std::u16string& text, std::u16string& messages,
     return u"";
   }
 
+  // Amounts and percentages are written as plain numbers first; an expression without them is
+  // evaluated exactly as it always was.
+  if (memo) work = RewritePercent(RewriteAmounts(work, locale), locale);
   std::u16string result = EvalText(work, locale);
   return IsNumeric(result, locale) ? result : u"";
 }

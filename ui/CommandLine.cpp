@@ -83,6 +83,12 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
       appendArg = arg;
     } else if (option && SameName(name, L"nohistory")) {
       options.NoHistory = true;
+    } else if (option && SameName(name, L"round:half")) {
+      options.Round = Rounding::kHalf;
+    } else if (option && SameName(name, L"round:down")) {
+      options.Round = Rounding::kDown;
+    } else if (option && SameName(name, L"round:up")) {
+      options.Round = Rounding::kUp;
     } else if (option && name.size() == 8 && SameName(name.substr(0, 7), L"places:") && name[7] >= L'0' &&
                name[7] <= L'9') {
       options.Places = name[7];
@@ -101,7 +107,7 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
 std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected) {
   std::u16string text = u"次の起動オプションは使えないため、無視しました。\r";
   for (const std::wstring& arg : rejected) text += u"\r    " + FromWide(arg);
-  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append";
+  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append\r    /round:half   /round:down   /round:up";
   return text;
 }
 

@@ -9,12 +9,17 @@
 //                needs the user)
 //   /append      with /now: the answer follows the expression ("1+2 = 3.00")
 //   /nohistory   neither read nor write the history file
+//   /round:half  the answer's last decimal place rounded half away from zero (as without it),
+//   /round:down  toward zero (切り捨て), /round:up away from zero (切り上げ); in the window and
+//                with /now
 // Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
 // starts exactly as it always has.
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
+
+#include "engine/FormatAnswer.h"
 
 namespace quorva {
 
@@ -26,6 +31,7 @@ struct StartOptions {
   bool Now = false;
   bool Append = false;
   bool NoHistory = false;
+  Rounding Round = Rounding::kHalf;
   std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
 };
 

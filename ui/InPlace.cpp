@@ -56,6 +56,7 @@ std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& op
   if (options.Places) format.Places = std::u16string(1, static_cast<char16_t>(*options.Places));
   format.Group = options.Group;
   format.Wide = options.Wide;
+  format.Round = options.Round;
   const NumberLocale locale = UserNumberLocale();
   const InPlaceResult work =
       WorkLines(FromWide(*selection), options.Append ? InPlaceMode::kAppend : InPlaceMode::kReplace,

@@ -48,6 +48,7 @@ void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& op
   if (options.Places) SetText(form.Item(IDC_TXTAFTER), std::wstring(1, *options.Places));
   if (options.Group) SetValue(form.Item(IDC_CHKGROUP), BST_CHECKED);
   if (options.Wide) SetValue(form.Item(IDC_CHKWIDE), BST_CHECKED);
+  form.SetRounding(options.Round);
   if (!options.Selection || !bridge || !bridge->hEdit()) return;
   // A read that fails is reported once, and the window opens as it would without the option.
   PutExpression(form, ExpressionFromSelection(AtBoundary([&] { return bridge->SelText(); }, [] { return std::wstring(); })));

@@ -7,7 +7,7 @@
 
 namespace quorva {
 
-// The decimal places, grouping and width the options ask for; with /selection, the editor's
+// The decimal places, grouping, width and rounding the options ask for; with /selection, the editor's
 // selected text (read through the bridge, without line breaks and tabs) in the expression box,
 // the caret after it once the box has the focus. Nothing is calculated. No editor (bridge null
 // or without an edit control), an empty selection, or a read that fails (reported once) leaves

@@ -129,7 +129,7 @@ void frmCalc::cmdSum_Click() {
   std::u16string answer;
   try {
     const AnswerFormat format{FromWide(GetText(Item(IDC_TXTAFTER))), GetValue(Item(IDC_CHKGROUP)) == BST_CHECKED,
-                              GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED};
+                              GetValue(Item(IDC_CHKWIDE)) == BST_CHECKED, rounding_};
     answer = AnswerOf(text, format, locale_);
   } catch (const RuntimeError& e) {
     // An expression that cannot be evaluated (overflow, invalid argument, type mismatch) gives

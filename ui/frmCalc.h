@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/Handles.h"
+#include "engine/FormatAnswer.h"
 #include "engine/NumberLocale.h"
 #include "ui/CalcControls.h"
 #include "ui/ExpressionRecall.h"
@@ -38,6 +39,8 @@ class frmCalc final : public Form {
     return nullptr;
   }
   const NumberLocale& Locale() const { return locale_; }
+  // How the calculate command rounds the answer's last place (/round).
+  void SetRounding(Rounding rounding) { rounding_ = rounding; }
 
  protected:
   void Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) override;
@@ -78,6 +81,7 @@ class frmCalc final : public Form {
   std::unique_ptr<clsForm> clsFrm;
   std::function<void()> onUnloaded_;
   NumberLocale locale_;
+  Rounding rounding_ = Rounding::kHalf;
   Font fontDefault_, fontBold_, fontFixed_;
   std::array<Bitmap, kPictureCount> pictures_;
   std::array<Bitmap, kPictureCount> greyed_;  // the pictures as disabled buttons show them

@@ -8,6 +8,7 @@
 #include "common/Ansi.h"
 #include "tests/support/EditorProcess.h"
 #include "tests/support/Processes.h"
+#include "tests/support/Screens.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
 #include "ui/CalcControls.h"  // kCaption
@@ -41,13 +42,16 @@ struct Stage {
   EditorProcess editor;
 };
 
+constexpr char16_t kMemo[] = u"交通費 1,200×2 =\r\nホテル \\8,500\r\n小計\r\n資料 ￥1,280+10% =\r\n616万1500円\r\n合計：";
+
 TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
   TempFolder appData(L"appdata-inplace");
   ScopedEnvironment variable(L"APPDATA", appData.Path());
   const struct {
     const wchar_t* args;
     Scene scene;
-    std::u16string want;  // the new selection
+    std::u16string want;      // the new selection
+    const wchar_t* shots = nullptr;  // the guide's pictures of the editor, before and after
   } rows[] = {
       {L"/now", {u"合計 ", u"1,234*1.08", u" 円"}, u"1332.72"},
       {L"/now /append", {u"合計 ", u"1,234*1.08", u" 円"}, u"1,234*1.08 = 1332.72"},
@@ -64,6 +68,20 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
       {L"/now", {u"", u"1+1", u"", L"--take-limit 3"}, u"2.00"},  // taken in pieces
       // Only the packed 16-bit halves of a selection across 65536: the editor's lines settle it.
       {L"/now", {std::u16string(65534, u'a'), u"1+2", u" b", L"--getsel packed"}, u"3.00"},
+      // A memo: labels, amounts as written (the yen sign that code page 932 types is "\\"), a
+      // subtotal and a total.
+      {L"/now /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
+       u"交通費 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,408\r\n6,161,500円\r\n合計：6,173,808", L"memo-now"},
+      {L"/now /append /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
+       u"交通費 1,200×2 = 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,280+10% = ￥1,408\r\n"
+       u"616万1500円 = 6,161,500円\r\n合計：6,173,808", L"memo-append"},
+      {L"/now /places:0 /group",
+       {u"", u"1000+8%\r\n1000-10%\r\n1000+200+10%\r\n(1000+200)×10%\r\n1000×8%\r\n50÷25%\r\n8%\r\n"
+             u"\\1,200×3\r\n￥1,200×3\r\n1,200円×3\r\n$19.99×2\r\n3万5千\r\n1.5万\r\n2億", u""},
+       u"1,080\r\n900\r\n1,320\r\n120\r\n80\r\n200\r\n0\r\n\\3,600\r\n￥3,600\r\n3,600円\r\n$40\r\n35,000\r\n"
+       u"15,000\r\n200,000,000"},
+      {L"/now /places:0 /round:down", {u"", u"1,980×1.08", u""}, u"2138"},
+      {L"/now /places:0 /round:up", {u"", u"1,980×1.08\r\n100×1.1", u""}, u"2139\r\n110"},
   };
   for (const auto& r : rows) {
     SCOPED_TRACE(ToAnsi(FromWide(r.args) + u" " + r.scene.selected));
@@ -71,6 +89,7 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
     const std::string& original = stage.original;
     EditorProcess& editor = stage.editor;
     ASSERT_TRUE(editor.Found() && editor.InFront()) << "editor not in front";
+    if (r.shots) ShotOncePainted(editor.Main(), std::wstring(r.shots) + L"-0-before.bmp");
 
     Process quorva;
     ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), r.args));
@@ -87,6 +106,7 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
     const DWORD caret = static_cast<DWORD>(Bytes(r.scene.before + r.want));
     EXPECT_EQ(start, caret) << "the caret is not after the answer";
     EXPECT_EQ(end, caret);
+    if (r.shots) ShotOncePainted(editor.Main(), std::wstring(r.shots) + L"-1-after.bmp");
     if (r.scene.switches.empty()) {  // an editor that took it whole undoes it in one step
       editor.Send(EM_UNDO);
       EXPECT_EQ(editor.TrueText(), original) << "one undo does not give the selection back";

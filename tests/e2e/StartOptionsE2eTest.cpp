@@ -17,14 +17,6 @@ namespace {
 const std::wstring kQuorva = WindowsPath(QUORVA_EXE);
 const std::wstring kEditor = WindowsPath(QUORVA_EDITOR_EXE);
 
-// A window as the user sees it, once it has painted.
-void Shot(HWND window, const std::wstring& file) {
-  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
-  DWORD_PTR ignored;  // answered after the paint requests: the window has drawn itself
-  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
-  SaveWindowShot(window, ShotPath(file));
-}
-
 class StartedWithOptions : public ::testing::Test {
  protected:
   // The stand-in editor in front, its text in the ANSI code page with a selection in bytes.
@@ -75,18 +67,18 @@ TEST_F(StartedWithOptions, SelectedExpressionIsReplacedByItsValue) {
         << "the caret is not after the expression";
     EXPECT_EQ(WindowText(Item(IDC_TXTANS)), L"") << "nothing is calculated before Enter";
     const std::wstring shot = L"selection-" + std::to_wstring(&r - rows) + L"-";
-    Shot(editorWindow, shot + L"0-editor.bmp");
-    Shot(window, shot + L"1-started.bmp");
+    ShotOncePainted(editorWindow, shot + L"0-editor.bmp");
+    ShotOncePainted(window, shot + L"1-started.bmp");
 
     PressKey(VK_RETURN);
     ASSERT_TRUE(WaitUntil([&] { return WindowText(Item(IDC_TXTANS)) == r.Answer; }))
         << "answer: " << testing::PrintToString(WindowText(Item(IDC_TXTANS)));
     ASSERT_TRUE(WaitUntil([&] { return IsWindowEnabled(Item(IDC_CMDTERAPAD)) != FALSE; }));
-    Shot(window, shot + L"2-calculated.bmp");
+    ShotOncePainted(window, shot + L"2-calculated.bmp");
     ASSERT_TRUE(ClickWindow(Item(IDC_CMDTERAPAD), [&] { return !quorva->Running() || FocusOf(window) == Item(IDC_CMDTERAPAD); }));
     EXPECT_TRUE(quorva->WaitForExit(10000)) << "Quorva did not end";
     EXPECT_EQ(AnsiWindowText(editorEdit), ToAnsi(u"合計 " + FromWide(r.Answer) + u" 円"));
-    Shot(editorWindow, shot + L"3-editor.bmp");
+    ShotOncePainted(editorWindow, shot + L"3-editor.bmp");
     quorva.reset();
     editor.reset();
   }
@@ -102,7 +94,7 @@ TEST_F(StartedWithOptions, BadArgumentIsNamedOnceAndQuorvaStartsWithoutIt) {
   EXPECT_EQ(text.find(L"    /wide"), std::wstring::npos) << "a good option is named: " << testing::PrintToString(text);
 
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == box; })) << "box not in front";
-  Shot(box, L"option-box.bmp");
+  ShotOncePainted(box, L"option-box.bmp");
   PressKey(VK_RETURN);  // OK
   ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); })) << "box did not close";
   WaitForExpressionBox();

@@ -139,5 +139,56 @@ TEST(Differential, CalculateMatchesTheLiteralRewriting) {
   }
 }
 
+// Memo notation among the typed pieces: currency signs, 円, counting units, percent signs,
+// grouped numbers, and now and then a piece of any other expression.
+std::u16string RandomMemoText(std::mt19937& rng) {
+  static const std::u16string kMemoPieces[] = {
+      u"1", u"8", u"10", u"25", u"1,200", u"0.5", u"1.5", u"%", u"%", u"\uFF05", u"\u00A5", u"\uFFE5", u"$", u"\\",
+      u"円", u"万", u"千", u"百", u"億", u"兆", u"+", u"-", u"*", u"/", u"^", u"(", u")", u"(", u")", u"1E", u"e",
+      u"a", u" ", u"=",
+  };
+  static const std::u16string kTerms[] = {u"1000", u"\u00A51,200", u"1,200円", u"3万5千", u"616万1500円", u"2億",
+                                          u"$19.99", u"8", u"10", u"1.5万", u"3億5千万", u"0.1"};
+  std::u16string text;
+  if (rng() % 2 == 0) {
+    const int n = static_cast<int>(rng() % 12);
+    for (int i = 0; i < n; ++i) text += kMemoPieces[rng() % std::size(kMemoPieces)];
+    return text;
+  }
+  const std::u16string_view operators = u"+-*/+-*^";
+  const int terms = static_cast<int>(rng() % 5) + 1;
+  int open = 0;
+  for (int i = 0; i < terms; ++i) {
+    if (i > 0) text += operators[rng() % operators.size()];
+    if (rng() % 4 == 0) text += u'(', ++open;
+    text += kTerms[rng() % std::size(kTerms)];
+    if (rng() % 3 == 0) text += u'%';
+    if (open > 0 && rng() % 3 == 0) {
+      text += u')';
+      --open;
+      if (rng() % 3 == 0) text += u'%';
+    }
+  }
+  text.append(static_cast<size_t>(open), u')');
+  return text;
+}
+
+TEST(Differential, MemoNotationMatchesTheReference) {
+  std::mt19937 rng(2026120923);
+  test::MessageBoxRecorder boxes;
+  int failures = 0;
+  for (int i = 0; i < 100'000 && failures < 20; ++i) {
+    const std::u16string typed = RandomMemoText(rng);
+    std::u16string fastText = typed, slowText = typed, slowMessages;
+    Outcome fast = Capture([&] { return Calculate(fastText); });
+    Outcome slow = Capture([&] { return reference::Calculate(slowText, slowMessages); });
+    if (!(fast == slow) || fastText != slowText) {
+      ++failures;
+      ADD_FAILURE() << "input ‹" << Utf8(typed) << "›: ‹" << Utf8(fast.text) << "› error " << fast.error
+                    << ", reference ‹" << Utf8(slow.text) << "› error " << slow.error;
+    }
+  }
+}
+
 }  // namespace
 }  // namespace quorva

@@ -9,6 +9,7 @@
 #include <vector>
 
 #include "Utf8.h"
+#include "engine/InPlace.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
 #include "tests/support/MessageBoxes.h"
@@ -113,6 +114,31 @@ TEST(Guide, ItsErrorTableNamesTheCataloguesTexts) {
   // The notice of a closed editor is a heading of its own: the first line of the notice.
   const std::u16string notice = kEditorClosedNotice;
   EXPECT_NE(guide.find("\n### " + Utf8(notice.substr(0, notice.find(u'\r'))) + "\n"), std::string::npos);
+}
+
+// A cell of the memo table: one code span per line, lines joined by <br>.
+std::u16string MemoCell(std::string cell) {
+  std::string text;
+  for (char c : cell)
+    if (c != '`') text += c;
+  for (size_t at; (at = text.find("<br>")) != std::string::npos;) text.replace(at, 4, "\r\n");
+  return test::FromUtf8(text);
+}
+
+TEST(Guide, ItsMemoExamplesAreWhatNowWrites) {
+  const auto rows = TableUnder(ReadGuide(), "### メモを計算する（パーセント、金額、ラベル、合計、端数）");
+  ASSERT_GE(rows.size(), 10u) << "no table under the heading in " << QUORVA_GUIDE;
+  const AnswerFormat format{u"0", true, false};  // /places:0 /group
+  for (const auto& row : rows) {
+    ASSERT_EQ(row.size(), 4u);
+    SCOPED_TRACE(row[1]);
+    const std::u16string memo = MemoCell(row[1]);
+    auto work = [&](InPlaceMode mode) {
+      return Utf8(WorkLines(memo, mode, [&](std::u16string_view e) { return QuietAnswerOf(e, format); }).Text);
+    };
+    EXPECT_EQ(work(InPlaceMode::kReplace), Utf8(MemoCell(row[2])));
+    EXPECT_EQ(work(InPlaceMode::kAppend), Utf8(MemoCell(row[3])));
+  }
 }
 
 }  // namespace

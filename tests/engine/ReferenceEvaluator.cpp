@@ -177,7 +177,7 @@ std::u16string Calculate(std::u16string& text, std::u16string& messages, const N
     text = Replace(display, u"\u00D7", u"*");
     return u"";
   }
-  std::u16string result = EvalText(w, locale);
+  std::u16string result = EvalText(PlainMemo(w, locale), locale);
   return IsNumeric(result, locale) ? result : u"";
 }
 

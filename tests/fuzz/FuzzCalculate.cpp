@@ -36,7 +36,8 @@ constexpr std::u16string_view kAlphabet =
     u"++--**//^^~~__××"
     u"(((()))))[]"
     u"  \u3000\t"
-    u"０１２３９．＋－＊／＾～（）［］Ｅ＿，";
+    u"０１２３９．＋－＊／＾～（）［］Ｅ＿，"
+    u"%%％¥￥$\\円万万千百億兆==";
 
 // The decimal-places box: single digits, and texts that must fall back to the default.
 constexpr std::u16string_view kPlaces[16] = {u"0", u"1", u"2", u"3", u"4", u"5", u"6", u"7",
@@ -179,6 +180,8 @@ void Format(std::u16string_view result, std::u16string_view places, bool group, 
     const std::u16string answer = quorva::FormatAnswer(result, places, group, wide);
     if (quorva::IsNumeric(result)) {
       CheckAnswer(answer, places, group, wide);
+      for (const auto rounding : {quorva::Rounding::kDown, quorva::Rounding::kUp})
+        CheckAnswer(quorva::FormatAnswer(result, places, group, wide, {}, rounding), places, group, wide);
     } else if (!answer.empty()) {
       Finding("a text that is not numeric was formatted");
     }

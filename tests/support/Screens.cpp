@@ -81,4 +81,11 @@ bool SaveWindowShot(HWND window, const std::wstring& file) {
   return GetWindowRect(window, &rc) && SaveScreen(rc, file);
 }
 
+void ShotOncePainted(HWND window, const std::wstring& name) {
+  RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ALLCHILDREN);
+  DWORD_PTR ignored;  // answered after the paint requests: the window has drawn itself
+  SendMessageTimeoutW(window, WM_NULL, 0, 0, SMTO_ABORTIFHUNG, 2000, &ignored);
+  SaveWindowShot(window, ShotPath(name));
+}
+
 }  // namespace quorva::test

@@ -19,5 +19,7 @@ std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& dra
 std::wstring ShotPath(const std::wstring& name);
 bool SaveScreen(const RECT& rc, const std::wstring& file);
 bool SaveWindowShot(HWND window, const std::wstring& file);
+// A window of any process as the user sees it once it has painted, into ShotPath(name).
+void ShotOncePainted(HWND window, const std::wstring& name);
 
 }  // namespace quorva::test

@@ -18,7 +18,7 @@ TEST_F(AnswerBox, AnExpressionWithoutAnAnswerLeavesNothingToHandOn) {
   Open(true);
   RealBoxesClosedByEnter real;
   const NoAnswerCase cases[] = {
-      {L"1,000*1.1+5%", true},  // type mismatch
+      {L"1,000*1.1+%5", true},  // type mismatch: a percent sign before its number
       {L"1+a", true},           // type mismatch
       {L"10^400", true},        // overflow
       {L"(-8)^(1/3)", true},    // invalid argument

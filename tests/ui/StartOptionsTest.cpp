@@ -93,6 +93,33 @@ TEST(CommandLine, AppendingIsAWayOfWorkingInPlace) {
   EXPECT_NE(RejectedArgumentsText({L"/x"}).find(u"/now   /now /append"), std::u16string::npos);
 }
 
+TEST(CommandLine, RoundingIsHalfUnlessTheUserPicksDownOrUp) {
+  const struct {
+    Args Arguments;
+    Rounding Round;
+    Args Rejected;
+  } rows[] = {
+      {{}, Rounding::kHalf, {}},
+      {{L"/round:half"}, Rounding::kHalf, {}},
+      {{L"/round:down"}, Rounding::kDown, {}},
+      {{L"-ROUND:UP"}, Rounding::kUp, {}},
+      {{L"/round:up", L"/round:down"}, Rounding::kDown, {}},
+      {{L"/round"}, Rounding::kHalf, {L"/round"}},
+      {{L"/round:"}, Rounding::kHalf, {L"/round:"}},
+      {{L"/round:ceil"}, Rounding::kHalf, {L"/round:ceil"}},
+      {{L"/round:downx"}, Rounding::kHalf, {L"/round:downx"}},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::PrintToString(r.Arguments));
+    StartOptions o = ParseStartOptions(r.Arguments);
+    EXPECT_EQ(o.Round, r.Round);
+    EXPECT_EQ(o.Rejected, r.Rejected);
+  }
+  const std::u16string text = RejectedArgumentsText({L"/x"});
+  for (const char16_t* name : {u"/round:half", u"/round:down", u"/round:up"})
+    EXPECT_NE(text.find(name), std::u16string::npos) << testing::PrintToString(ToWide(name));
+}
+
 TEST(CommandLine, TheSelectionLosesLineBreaksAndTabsOnly) {
   const struct {
     const wchar_t* Selection;
@@ -154,6 +181,48 @@ TEST_F(StartUp, PlacesGroupAndWideSetTheFormatOfTheFirstAnswer) {
   SetText(Item(IDC_TXTCALC), L"1234.5");
   SendMessageW(Item(IDC_CMDSUM), BM_CLICK, 0, 0);
   EXPECT_EQ(Text(IDC_TXTANS), L"１，２３５");
+}
+
+// The window rounds as /round says, after the 15 significant digits, and reads a memo's
+// percentages and amounts.
+TEST_F(StartUp, RoundingAndMemoNotationInTheWindow) {
+  const struct {
+    const wchar_t* Options;
+    const wchar_t* Expression;
+    const wchar_t* Answer;
+  } rows[] = {
+      {L"/places:0 /group /round:down", L"1,980\u00D71.08", L"2,138"},
+      {L"/places:0 /group /round:up", L"1,980\u00D71.08", L"2,139"},
+      {L"/places:0 /round:up", L"100\u00D71.1", L"110"},
+      {L"/places:0 /group", L"1,980\u00D71.08", L"2,138"},
+      {L"/places:0 /group", L"1,280+10%", L"1,408"},
+      {L"/places:0 /group", L"1000+8%", L"1,080"},
+      {L"/places:0 /group", L"1000-10%", L"900"},
+      {L"/places:0 /group", L"1000+200+10%", L"1,320"},
+      {L"/places:0 /group", L"(1000+200)\u00D710%", L"120"},
+      {L"/places:0 /group", L"1000\u00D78%", L"80"},
+      {L"/places:0 /group", L"50\u00F725%", L"200"},
+      {L"", L"8%", L"0.08"},
+      {L"/places:0 /group", L"\u00A51,200\u00D73", L"3,600"},
+      {L"/places:0 /group", L"1,200\u5186\u00D73", L"3,600"},
+      {L"/group", L"$19.99\u00D72", L"39.98"},
+      {L"/places:0 /group", L"\\1,200\u00D73", L"3,600"},
+      {L"/places:0 /group", L"\uFFE51,200\u00D73", L"3,600"},
+      {L"/places:0 /group", L"3\u4E075\u5343", L"35,000"},
+      {L"/places:0 /group", L"1.5\u4E07", L"15,000"},
+      {L"/places:0 /group", L"616\u4E071500\u5186", L"6,161,500"},
+      {L"/places:0 /group", L"2\u5104", L"200,000,000"},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(testing::PrintToString(std::wstring(r.Options) + L" " + r.Expression));
+    Start(r.Options);
+    SetText(Item(IDC_TXTCALC), r.Expression);
+    SendMessageW(Item(IDC_CMDSUM), BM_CLICK, 0, 0);
+    EXPECT_EQ(Text(IDC_TXTANS), r.Answer);
+    EXPECT_TRUE(boxes.Boxes.empty());
+    gCalc.reset();
+    Pump();
+  }
 }
 
 TEST_F(StartUp, BadArgumentsAreNamedInOneBoxAndChangeNothing) {

@@ -23,6 +23,7 @@ struct Request {
   std::u16string After;  // empty: the regional default
   bool Group = false;
   bool Wide = false;
+  Rounding Round = Rounding::kHalf;
 };
 
 struct Reply {
@@ -92,6 +93,12 @@ std::optional<std::string> ReadRequest(std::string_view line, Request& request) 
       auto flag = ReadFlag(value);
       if (!flag) return "\"" + key + "\" must be 0, 1 or a boolean";
       (key == "group" ? request.Group : request.Wide) = *flag;
+    } else if (key == "round") {
+      const std::string name = value.is_string() ? value.get<std::string>() : "";
+      if (name == "half") request.Round = Rounding::kHalf;
+      else if (name == "down") request.Round = Rounding::kDown;
+      else if (name == "up") request.Round = Rounding::kUp;
+      else return "\"round\" must be \"half\", \"down\" or \"up\"";
     } else {
       // A misspelt option would otherwise be silently ignored and give a wrong answer.
       return "unknown key \"" + key + "\"";
@@ -124,7 +131,7 @@ std::string Run(const Request& request) {
   try {
     MessageCapture capture(reply.Messages);
     reply.Result = Calculate(reply.Text, locale);
-    reply.Answer = FormatAnswer(reply.Result, request.After, request.Group, request.Wide, locale);
+    reply.Answer = FormatAnswer(reply.Result, request.After, request.Group, request.Wide, locale, request.Round);
   } catch (const RuntimeError& e) {
     reply.Error = e.Number;
     reply.Answer.clear();

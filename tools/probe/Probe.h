@@ -5,8 +5,9 @@
 
 namespace quorva::probe {
 
-// Input: {"expr": "...", "after": "2", "group": 0, "wide": 0}; all but expr optional; after is
-// the decimal-places box text ("" = regional default), group and wide are 0/1 or booleans.
+// Input: {"expr": "...", "after": "2", "group": 0, "wide": 0, "round": "half"}; all but expr
+// optional; after is the decimal-places box text ("" = regional default), group and wide are 0/1
+// or booleans, round is "half", "down" or "up" (/round).
 // Output: {"result", "text", "messages", "answer", "error"}, without a line break. A malformed
 // line gives error -1 with the reason in messages; it never throws.
 std::string ProbeLine(std::string_view line);
