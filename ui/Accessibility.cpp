@@ -6,7 +6,7 @@
 #include <vector>
 
 #include "common/Boundary.h"
-#include "ui/CalcControls.h"
+#include "ui/ControlTable.h"
 #include "ui/resource.h"
 
 namespace quorva {

@@ -4,7 +4,7 @@
 #include "engine/MessageBox.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 
 namespace quorva {
 

@@ -5,7 +5,7 @@
 #include "engine/RuntimeError.h"
 #include "ui/History.h"
 #include "ui/MessageLoop.h"
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva {
 

@@ -5,7 +5,7 @@
 
 #include "bridge/clsTeraPad.h"
 #include "ui/CommandLine.h"
-#include "ui/InPlace.h"
+#include "ui/InPlaceRun.h"
 #include "ui/frmCalc.h"
 
 namespace quorva {

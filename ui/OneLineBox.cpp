@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 
 namespace quorva {
 

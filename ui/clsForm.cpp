@@ -4,7 +4,7 @@
 
 #include "common/Handles.h"
 #include "common/subTool.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/MessageLoop.h"
 
 namespace quorva {

@@ -9,7 +9,7 @@
 
 #include "common/Handles.h"
 #include "engine/NumberLocale.h"
-#include "ui/CalcControls.h"
+#include "ui/ControlTable.h"
 #include "ui/ExpressionRecall.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"

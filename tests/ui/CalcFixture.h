@@ -8,7 +8,7 @@
 
 #include "UiTest.h"
 #include "tests/support/RealMessageBoxes.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/Main.h"
 #include "ui/frmCalc.h"
 #include "ui/resource.h"

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "UiTest.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
 

@@ -3,7 +3,7 @@
 #include "common/Ansi.h"
 #include "ui/CommandLine.h"
 #include "ui/History.h"
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva::test {
 namespace {

@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/CalcControls.h"
+#include "ui/ControlTable.h"
 #include "ui/Pictures.h"
 
 namespace quorva {

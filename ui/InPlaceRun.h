@@ -5,16 +5,10 @@
 #include <string>
 
 #include "bridge/clsTeraPad.h"
-#include "ui/CommandLine.h"
+#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva {
-
-// What the window starts with when the in-place road hands over to it.
-struct WindowStart {
-  std::wstring Expression;  // for the expression box ("" leaves it empty)
-  std::wstring Answer;      // for the answer box: the hand-over failed, the answer is kept
-  bool Calculate = false;   // calculate once shown, so that the user sees why nothing was done
-};
 
 // Reads the selection, writes every answer back as one undoable replacement and returns nothing
 // when the editor holds them. Otherwise (no editor, nothing selected, no expression, a read or a

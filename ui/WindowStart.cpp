@@ -1,11 +1,12 @@
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 #include <commctrl.h>
 
 #include "common/Boundary.h"
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
-#include "ui/Controls.h"
+#include "ui/CommandLine.h"
+#include "ui/ControlProperties.h"
 #include "ui/resource.h"
 
 namespace quorva {

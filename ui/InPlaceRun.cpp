@@ -1,4 +1,4 @@
-#include "ui/InPlace.h"
+#include "ui/InPlaceRun.h"
 
 #include "common/Ansi.h"
 #include "common/Boundary.h"
@@ -8,14 +8,14 @@
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/History.h"
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva {
 namespace {
 
 // The selected text, or nothing when it could not be read exactly (the bridge or the boundary
 // reports it, once).
-std::optional<std::wstring> ReadSelection(clsTeraPad& bridge) {
+std::optional<std::wstring> ReadSelectionExactly(clsTeraPad& bridge) {
   const int32_t reported = bridge.Reports();
   return AtBoundary(
       [&]() -> std::optional<std::wstring> {
@@ -49,7 +49,7 @@ bool HandOver(clsTeraPad& bridge, const std::wstring& text, bool undoable) {
 
 std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options) {
   if (!bridge.hEdit()) return WindowStart{};
-  const std::optional<std::wstring> selection = ReadSelection(bridge);
+  const std::optional<std::wstring> selection = ReadSelectionExactly(bridge);
   if (!selection || selection->empty()) return WindowStart{};
 
   AnswerFormat format;
