@@ -3,10 +3,9 @@
 #include <commctrl.h>
 
 #include "common/Boundary.h"
-#include "engine/MessageBox.h"
-#include "engine/mainProc.h"
 #include "ui/CommandLine.h"
 #include "ui/ControlProperties.h"
+#include "ui/Notices.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -63,11 +62,7 @@ void PutExpression(frmCalc& form, const std::wstring& expression) {
 
 void ReportRejectedArguments(const StartOptions& options) {
   if (options.Rejected.empty()) return;
-  MessageBoxRequest box;
-  box.Text = RejectedArgumentsText(options.Rejected);
-  box.Caption = kAppTitle;
-  box.Style = kMbIconExclamation;
-  ShowMessageBox(box);
+  ShowNotice(RejectedArgumentsText(options.Rejected));
 }
 
 }  // namespace quorva

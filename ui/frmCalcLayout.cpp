@@ -92,8 +92,8 @@ void frmCalc::LoadPictures() {
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
     // The old pictures go once the button holds the new one.
-    const Bitmap old = std::exchange(pictures_[next], Bitmap(LoadPicture(row.Picture, Dpi())));
-    const Bitmap oldGreyed = std::exchange(greyed_[next], Bitmap(GreyedPicture(pictures_[next].Get())));
+    const Bitmap old = std::exchange(pictures_[next], LoadPicture(row.Picture, Dpi()));
+    const Bitmap oldGreyed = std::exchange(greyed_[next], GreyedPicture(pictures_[next].Get()));
     SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_[next++].Get()));
   }
 }
@@ -111,9 +111,9 @@ void frmCalc::DrawButton(const DRAWITEMSTRUCT& item) {
 }
 
 void frmCalc::CreateTooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = OwnedWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
   if (!tooltip_) return;
   for (const ControlRow& row : kControls) {
     if (!row.Tooltip) continue;
@@ -123,7 +123,7 @@ void frmCalc::CreateTooltips() {
     ti.hwnd = hWnd();
     ti.uId = reinterpret_cast<UINT_PTR>(Item(row.Id));
     ti.lpszText = const_cast<wchar_t*>(row.Tooltip);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   }
 }
 

@@ -7,6 +7,7 @@
 #include "engine/RuntimeError.h"
 #include "tests/support/Wait.h"
 #include "ui/ControlTable.h"  // kCaption
+#include "ui/Notices.h"
 #include "ui/resource.h"
 
 namespace quorva::test {

@@ -11,6 +11,7 @@
 #include "Utf8.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
+#include "ui/Notices.h"  // the notice texts alone: a header without Windows
 #include "tests/support/MessageBoxes.h"
 
 namespace quorva {

@@ -2,7 +2,6 @@
 #include "CalcFixture.h"
 #include "common/Ansi.h"
 #include "ui/CommandLine.h"
-#include "ui/History.h"
 #include "ui/WindowStart.h"
 
 namespace quorva::test {
@@ -115,18 +114,16 @@ class StartUp : public ::testing::Test {
  protected:
   void Start(const std::wstring& commandLine) {
     Main(ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
-    ASSERT_TRUE(gCalc);
-    SetForegroundWindow(gCalc->hWnd());
+    ASSERT_TRUE(gRun.gCalc);
+    SetForegroundWindow(gRun.gCalc->hWnd());
     ASSERT_TRUE(WaitFor([&] { return GetFocus() == Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
   }
   void TearDown() override {
-    gCalc.reset();
-    gTeraPad.reset();
-    gHistory.reset();
+    gRun.End();
     editor.reset();
     Pump();
   }
-  HWND Item(int id) const { return gCalc->Item(id); }
+  HWND Item(int id) const { return gRun.gCalc->Item(id); }
   std::wstring Text(int id) const { return GetText(Item(id)); }
   bool Checked(int id) const { return GetValue(Item(id)) == BST_CHECKED; }
 
