@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <iterator>  // std::begin, std::end
 
+#include "ui/Form.h"  // Kind
 #include "ui/resource.h"
 
 namespace quorva {
@@ -16,7 +17,6 @@ inline constexpr int kClientWidth = 4755, kClientHeight = 2730;  // twips
 // A fixed border, and neither a maximize nor a minimize button.
 inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-enum class Kind { TextBox, CommandButton, CheckBox, Frame, Label };
 enum class FontKind { Default, Bold, Fixed };
 
 // Rows name their fields; a field left out takes the default here.

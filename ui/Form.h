@@ -10,21 +10,16 @@
 
 namespace quorva {
 
-// Run-time type names of the controls.
-inline constexpr wchar_t kTextBox[] = L"TextBox";
-inline constexpr wchar_t kComboBox[] = L"ComboBox";
-inline constexpr wchar_t kCheckBox[] = L"CheckBox";
-inline constexpr wchar_t kOptionButton[] = L"OptionButton";
-inline constexpr wchar_t kCommandButton[] = L"CommandButton";
-inline constexpr wchar_t kFrame[] = L"Frame";
-inline constexpr wchar_t kLabel[] = L"Label";
+// The kinds of control. The system's documents tell controls apart by their run-time type names
+// ("TextBox", "CheckBox", ...), which are these names one for one: a kind is compared instead.
+enum class Kind { TextBox, ComboBox, CheckBox, OptionButton, CommandButton, Frame, Label };
 
 // One control of a form. Collection order is TabIndex order.
 struct Control {
   HWND hWnd = nullptr;
   int Id = 0;
   std::wstring Name;
-  std::wstring TypeName;
+  Kind ControlKind = Kind::TextBox;
   std::wstring Tag;
 };
 
@@ -89,8 +84,8 @@ class Form {
                         const RECT* place = nullptr);
   // Creates a control as a direct child of the window, at place (client pixels), and adds it to
   // the collection.
-  HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
-                  const wchar_t* typeName, const wchar_t* text = L"", const wchar_t* tag = L"", const RECT& place = {});
+  HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name, Kind kind,
+                  const wchar_t* text = L"", const wchar_t* tag = L"", const RECT& place = {});
 
   virtual void Form_GotFocus() {}
   virtual void Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) { (void)KeyCode, (void)Shift; }

@@ -6,6 +6,7 @@
 #include "ui/CommandLine.h"
 #include "ui/ControlProperties.h"
 #include "ui/Notices.h"
+#include "ui/OneLineBox.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -39,7 +40,7 @@ LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id
 std::wstring ExpressionFromSelection(std::wstring_view selection) {
   std::wstring text;
   for (wchar_t c : selection) {
-    if (c != L'\r' && c != L'\n' && c != L'\t') text += c;
+    if (!IsLineBreakOrTab(c)) text += c;
   }
   return text;
 }

@@ -19,19 +19,18 @@ namespace {
 struct KindRow {
   Kind ControlKind;
   const wchar_t* ClassName;
-  const wchar_t* TypeName;
   DWORD Style;
   DWORD ExStyle;
   HWND InsertAfter;  // drawing order: frames go to the bottom so that they never paint over their contents
 };
 
 const KindRow kKinds[] = {
-    {Kind::TextBox, L"EDIT", kTextBox, WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
+    {Kind::TextBox, L"EDIT", WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
     // Drawn by the window: the system shows a disabled picture as an embossed grey tile.
-    {Kind::CommandButton, L"BUTTON", kCommandButton, WS_TABSTOP | BS_OWNERDRAW | BS_BITMAP, 0, HWND_TOP},
-    {Kind::CheckBox, L"BUTTON", kCheckBox, WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
-    {Kind::Frame, L"BUTTON", kFrame, BS_GROUPBOX, 0, HWND_BOTTOM},
-    {Kind::Label, L"STATIC", kLabel, SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
+    {Kind::CommandButton, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW | BS_BITMAP, 0, HWND_TOP},
+    {Kind::CheckBox, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
+    {Kind::Frame, L"BUTTON", BS_GROUPBOX, 0, HWND_BOTTOM},
+    {Kind::Label, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
 };
 
 const KindRow& KindOf(const ControlRow& row) {
@@ -69,7 +68,7 @@ void frmCalc::CreateControls() {
   for (const ControlRow& row : kControls) {
     const KindRow& kind = KindOf(row);
     DWORD style = WS_VISIBLE | kind.Style | row.Style | (row.Enabled ? 0 : WS_DISABLED);
-    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag,
+    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, row.ControlKind, row.Caption, row.Tag,
                         ControlRect(row, measure.Get()));
     GiveFont(row, h);
     if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);

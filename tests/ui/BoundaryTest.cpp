@@ -34,7 +34,7 @@ class InjectedForm : public Form {
  public:
   InjectedForm() {
     CreateFormWindow(L"boundary", WS_OVERLAPPEDWINDOW, 0, nullptr);
-    box = AddControl(L"EDIT", WS_VISIBLE | WS_TABSTOP, 0, 1, L"txtBox", kTextBox, L"abc", L"", RECT{0, 0, 80, 20});
+    box = AddControl(L"EDIT", WS_VISIBLE | WS_TABSTOP, 0, 1, L"txtBox", Kind::TextBox, L"abc", L"", RECT{0, 0, 80, 20});
   }
   HWND box = nullptr;
   int commands = 0;
