@@ -14,6 +14,10 @@
 namespace quorva {
 namespace {
 
+// The engine names the few styles and answers it uses without the system's header.
+static_assert(kMbOk == MB_OK && kMbIconHand == MB_ICONHAND && kMbIconExclamation == MB_ICONEXCLAMATION &&
+              kMbHelp == MB_HELP && kIdOk == IDOK);
+
 // The box is modal on the one UI thread, so the callback finds its file here.
 thread_local std::wstring tHelpFile;
 HelpOpener gOpener = OpenHelpTopic;

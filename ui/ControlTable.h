@@ -18,6 +18,7 @@ inline constexpr int kClientWidth = 4755, kClientHeight = 2730;  // twips
 inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
 enum class FontKind { Default, Bold, Fixed };
+inline constexpr int kFontPoints = 9;  // every font of the window, in points
 
 // Rows name their fields; a field left out takes the default here.
 struct ControlRow {

@@ -53,7 +53,7 @@ void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, 
     SetClassLongPtrW(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   }
   dpi_ = GetDpiForWindow(hwnd_);
-  if (dpi_ == 0) dpi_ = 96;
+  if (dpi_ == 0) dpi_ = kBaseDpi;
 }
 
 HWND Form::AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name, Kind kind,

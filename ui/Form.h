@@ -23,6 +23,15 @@ struct Control {
   std::wstring Tag;
 };
 
+// Layout is designed in twips, 1/1440 inch; the system's 100 % is 96 dots per inch (15 twips to
+// a pixel), and fonts are sized in points, 1/72 inch.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr UINT kBaseDpi = 96;
+inline constexpr int kPointsPerInch = 72;
+
+inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
+inline int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, kTwipsPerInch, static_cast<int>(dpi)); }
+
 // Shift state of a key event, as key handlers receive it.
 inline constexpr uint16_t kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
 
@@ -53,7 +62,7 @@ class Form {
   const Control* ActiveControl() const;
 
   // Twips to pixels at the window's current DPI.
-  int Pixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+  int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
   UINT Dpi() const { return dpi_; }
 
   void Attach(FormEvents* helper);
@@ -108,7 +117,7 @@ class Form {
   void OnDestroy();
 
   HWND hwnd_ = nullptr;
-  UINT dpi_ = 96;
+  UINT dpi_ = kBaseDpi;
   bool unloaded_ = false;
   bool restoringFocus_ = false;
   HWND lastFocus_ = nullptr;

@@ -13,6 +13,8 @@ namespace quorva {
 
 QuorvaRun gRun;
 
+static_assert(kWindowNotCreated == ERROR_INVALID_WINDOW_HANDLE, "the catalogue's number is the system's");
+
 namespace {
 
 // Timer messages come after the window's paint messages: the history is read once the window

@@ -3,7 +3,11 @@
 #include <uxtheme.h>
 #include <vssym32.h>
 
+#include <iterator>
 #include <vector>
+
+#include "ui/Form.h"  // kBaseDpi
+#include "ui/resource.h"
 
 namespace quorva {
 
@@ -16,10 +20,23 @@ struct Drawn {
 
 constexpr Drawn kSizes[] = {{16, 0}, {20, 10}, {24, 20}, {32, 30}};
 
+// Each picture is numbered in resource.h at these offsets from its 16-pixel ID.
+constexpr bool NumberedBySize(int id16, int id20, int id24, int id32) {
+  const int ids[] = {id16, id20, id24, id32};
+  for (size_t i = 0; i < std::size(kSizes); ++i) {
+    if (ids[i] != id16 + kSizes[i].IdOffset) return false;
+  }
+  return true;
+}
+static_assert(NumberedBySize(IDB_SUM, IDB_SUM_20, IDB_SUM_24, IDB_SUM_32));
+static_assert(NumberedBySize(IDB_COPY, IDB_COPY_20, IDB_COPY_24, IDB_COPY_32));
+static_assert(NumberedBySize(IDB_TERAPAD, IDB_TERAPAD_20, IDB_TERAPAD_24, IDB_TERAPAD_32));
+static_assert(NumberedBySize(IDB_CLEAR, IDB_CLEAR_20, IDB_CLEAR_24, IDB_CLEAR_32));
+
 const Drawn& DrawnFor(UINT dpi) {
   const Drawn* best = &kSizes[0];
   for (const Drawn& d : kSizes) {
-    if (d.Size * 96 <= 16 * static_cast<int>(dpi)) best = &d;
+    if (d.Size * static_cast<int>(kBaseDpi) <= kSizes[0].Size * static_cast<int>(dpi)) best = &d;
   }
   return *best;
 }

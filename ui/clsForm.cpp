@@ -114,7 +114,7 @@ void clsForm::Paint(HDC hdc) {
   if (!frmForm) return;
   // An etched rule along the top edge: a shadow line above a highlight line, in the current
   // system colours, across the whole screen width (clipped to the window).
-  int screenTwips = MulDiv(GetSystemMetrics(SM_CXSCREEN), 1440, static_cast<int>(frmForm->Dpi()));
+  int screenTwips = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), frmForm->Dpi());
   int right = frmForm->Pixels(screenTwips);
   struct Line {
     int y;

@@ -52,7 +52,7 @@ POINT TwipOrigin(const ControlRow& row) {
 
 HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
   LOGFONTW lf = {};
-  lf.lfHeight = -MulDiv(9, static_cast<int>(dpi), 72);
+  lf.lfHeight = -MulDiv(kFontPoints, static_cast<int>(dpi), kPointsPerInch);
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
@@ -169,7 +169,7 @@ RECT frmCalc::ControlRect(const ControlRow& row, HDC measure) const {
 }
 
 RECT frmCalc::FormRect(UINT dpi, int left, int top) {
-  RECT frame{0, 0, MulDiv(kClientWidth, static_cast<int>(dpi), 1440), MulDiv(kClientHeight, static_cast<int>(dpi), 1440)};
+  RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   if (left == CW_USEDEFAULT) {

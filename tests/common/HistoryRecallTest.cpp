@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 
 #include "common/HistoryRecall.h"
-#include "tests/engine/Utf8.h"
+#include "common/Utf8.h"
 
 namespace quorva {
 namespace {
@@ -25,7 +25,7 @@ TEST(HistoryRecall, UpAndDownGoThroughTheHistoryAndBackToWhatWasTyped) {
       {{u"a", u"b"}, u"", "UUDxUU", {u"b", u"a", u"b", u"bx", u"b", u"a"}},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(std::string(r.Keys) + " after typing " + test::Utf8(r.Typed));
+    SCOPED_TRACE(std::string(r.Keys) + " after typing " + Utf16ToUtf8(r.Typed));
     HistoryRecall recall;
     std::u16string shown = r.Typed;
     std::vector<std::u16string> got;
