@@ -73,52 +73,41 @@ void AppendUtf8(std::string& bytes, char32_t c) {
   }
 }
 
+// The whole conversion: what is ill-formed becomes U+FFFD when total (one byte or unit given up,
+// the rest read on behind it), and otherwise gives nothing.
+std::optional<std::u16string> Decode(std::string_view bytes, bool total) {
+  std::u16string text;
+  text.reserve(bytes.size());
+  char32_t c = 0;
+  for (size_t i = 0, n = 0; i < bytes.size(); i += n) {
+    if ((n = DecodeAt(bytes, i, c)) == 0) {
+      if (!total) return std::nullopt;
+      c = kReplacement, n = 1;
+    }
+    AppendUtf16(text, c);
+  }
+  return text;
+}
+
+std::optional<std::string> Encode(std::u16string_view text, bool total) {
+  std::string bytes;
+  bytes.reserve(text.size());
+  char32_t c = 0;
+  for (size_t i = 0, n = 0; i < text.size(); i += n) {
+    if ((n = CodePointAt(text, i, c)) == 0) {
+      if (!total) return std::nullopt;
+      c = kReplacement, n = 1;
+    }
+    AppendUtf8(bytes, c);
+  }
+  return bytes;
+}
+
 }  // namespace
 
-std::optional<std::u16string> DecodeUtf8(std::string_view bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
-  char32_t c = 0;
-  for (size_t i = 0, n = 0; i < bytes.size(); i += n) {
-    if ((n = DecodeAt(bytes, i, c)) == 0) return std::nullopt;
-    AppendUtf16(text, c);
-  }
-  return text;
-}
-
-std::optional<std::string> EncodeUtf8(std::u16string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  char32_t c = 0;
-  for (size_t i = 0, n = 0; i < text.size(); i += n) {
-    if ((n = CodePointAt(text, i, c)) == 0) return std::nullopt;
-    AppendUtf8(bytes, c);
-  }
-  return bytes;
-}
-
-std::u16string Utf8ToUtf16(std::string_view bytes) {
-  std::u16string text;
-  text.reserve(bytes.size());
-  char32_t c = 0;
-  for (size_t i = 0, n = 0; i < bytes.size(); i += n) {
-    n = DecodeAt(bytes, i, c);
-    if (n == 0) c = kReplacement, n = 1;  // one byte given up, the rest read on behind it
-    AppendUtf16(text, c);
-  }
-  return text;
-}
-
-std::string Utf16ToUtf8(std::u16string_view text) {
-  std::string bytes;
-  bytes.reserve(text.size());
-  char32_t c = 0;
-  for (size_t i = 0, n = 0; i < text.size(); i += n) {
-    n = CodePointAt(text, i, c);
-    if (n == 0) c = kReplacement, n = 1;
-    AppendUtf8(bytes, c);
-  }
-  return bytes;
-}
+std::optional<std::u16string> DecodeUtf8(std::string_view bytes) { return Decode(bytes, false); }
+std::optional<std::string> EncodeUtf8(std::u16string_view text) { return Encode(text, false); }
+std::u16string Utf8ToUtf16(std::string_view bytes) { return *Decode(bytes, true); }
+std::string Utf16ToUtf8(std::u16string_view text) { return *Encode(text, true); }
 
 }  // namespace quorva
