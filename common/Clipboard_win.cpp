@@ -14,13 +14,15 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenPauseMs = 20;
 
-// A message-only window of this thread that owns the clipboard for callers without a window.
+// A message-only window of this thread that owns the clipboard for callers without a window;
+// destroyed when the thread ends.
 HWND OwnWindow() {
-  thread_local HWND window = nullptr;
-  if (window == nullptr || !IsWindow(window)) {
-    window = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
+  thread_local OwnedWindow window;
+  if (!window || !IsWindow(window.Get())) {
+    window = OwnedWindow(
+        CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr));
   }
-  return window;
+  return window.Get();
 }
 
 class OpenClipboardScope {

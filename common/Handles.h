@@ -1,8 +1,12 @@
 #pragma once
 // Owners for what Windows hands out and the program has to give back: each gives its object back
 // once, when it goes, on every road out (an exception included). The one place in the program
-// that calls DeleteDC, DeleteObject, CloseHandle, GlobalFree and GlobalUnlock.
+// that calls DeleteDC, ReleaseDC, DeleteObject, CloseHandle, CloseThemeData, UnhookWindowsHookEx,
+// ReleaseMutex, DestroyWindow (but for a form's own window, which its window procedure owns),
+// GlobalFree, GlobalUnlock and a COM object's Release (through ComPtr).
 #include <windows.h>
+#include <uxtheme.h>
+#include <wrl/client.h>
 
 #include <utility>
 
@@ -54,6 +58,21 @@ struct Global {
   static bool Valid(HGLOBAL mem) { return mem != nullptr; }
   static void Free(HGLOBAL mem) { GlobalFree(mem); }
 };
+struct Theme {
+  static bool Valid(HTHEME theme) { return theme != nullptr; }
+  static void Free(HTHEME theme) { CloseThemeData(theme); }
+};
+struct Hook {
+  static bool Valid(HHOOK hook) { return hook != nullptr; }
+  static void Free(HHOOK hook) { UnhookWindowsHookEx(hook); }
+};
+struct Window {
+  // One the system destroyed already (with its owner, say) is not destroyed again.
+  static bool Valid(HWND window) { return window != nullptr; }
+  static void Free(HWND window) {
+    if (IsWindow(window)) DestroyWindow(window);
+  }
+};
 }  // namespace handles
 
 using MemoryDc = Owned<HDC, handles::Dc>;  // from CreateCompatibleDC
@@ -62,6 +81,51 @@ using Bitmap = Owned<HBITMAP, handles::GdiObject>;
 using Pen = Owned<HPEN, handles::GdiObject>;
 using Handle = Owned<HANDLE, handles::Kernel>;      // files, events, processes, threads
 using GlobalMemory = Owned<HGLOBAL, handles::Global>;
+using Theme = Owned<HTHEME, handles::Theme>;        // from OpenThemeData
+using Hook = Owned<HHOOK, handles::Hook>;           // from SetWindowsHookExW
+using OwnedWindow = Owned<HWND, handles::Window>;  // a window that is not a form's own
+// COM objects: each reference is given back when its pointer goes.
+template <typename T>
+using ComPtr = Microsoft::WRL::ComPtr<T>;
+
+// A window's device context from GetDC (the screen's for nullptr), until the scope ends.
+class WindowDc {
+ public:
+  explicit WindowDc(HWND window) : window_(window), dc_(GetDC(window)) {}
+  ~WindowDc() {
+    if (dc_) ReleaseDC(window_, dc_);
+  }
+  WindowDc(const WindowDc&) = delete;
+  WindowDc& operator=(const WindowDc&) = delete;
+  HDC Get() const { return dc_; }
+
+ private:
+  HWND window_;
+  HDC dc_;
+};
+
+// A mutex waited for and held until the scope ends. One that a process left behind when it
+// ended (abandoned) is held as well. Held() is false when the wait failed; Error() then says why.
+class MutexLock {
+ public:
+  MutexLock(HANDLE mutex, DWORD waitMs) : mutex_(mutex) {
+    const DWORD wait = mutex ? WaitForSingleObject(mutex, waitMs) : WAIT_FAILED;
+    held_ = wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED;
+    if (!held_) error_ = wait == WAIT_TIMEOUT ? ERROR_TIMEOUT : mutex ? GetLastError() : ERROR_INVALID_HANDLE;
+  }
+  ~MutexLock() {
+    if (held_) ReleaseMutex(mutex_);
+  }
+  MutexLock(const MutexLock&) = delete;
+  MutexLock& operator=(const MutexLock&) = delete;
+  bool Held() const { return held_; }
+  DWORD Error() const { return error_; }
+
+ private:
+  HANDLE mutex_;
+  bool held_ = false;
+  DWORD error_ = 0;
+};
 
 // An object selected into a device context until the scope ends; then the one before is back.
 class Selected {

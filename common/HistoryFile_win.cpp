@@ -11,14 +11,28 @@ namespace {
 // a calculation for long when a process hangs with the lock.
 constexpr DWORD kLockWaitMs = 2000;
 
-bool WriteAll(HANDLE file, std::string_view bytes) {
+[[noreturn]] void Throw(DWORD error) { throw std::system_error(static_cast<int>(error), std::system_category()); }
+
+void WriteAll(HANDLE file, std::string_view bytes) {
   while (!bytes.empty()) {
     DWORD written = 0;
     const DWORD chunk = static_cast<DWORD>(std::min<size_t>(bytes.size(), 1 << 20));
-    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) return false;
+    if (!WriteFile(file, bytes.data(), chunk, &written, nullptr) || written == 0) Throw(GetLastError());
     bytes.remove_prefix(written);
   }
-  return true;
+}
+
+std::string ReadUpTo(HANDLE file, size_t size) {
+  std::string bytes(size, '\0');
+  size_t got = 0;
+  DWORD n = 0;
+  while (got < bytes.size()) {
+    if (!ReadFile(file, bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &n, nullptr)) Throw(GetLastError());
+    if (n == 0) break;
+    got += n;
+  }
+  bytes.resize(got);  // a file that shrank meanwhile is read as far as it went
+  return bytes;
 }
 
 // One lock per file, whatever case its path is written in.
@@ -35,80 +49,54 @@ bool Missing(DWORD error) { return error == ERROR_FILE_NOT_FOUND || error == ERR
 
 }  // namespace
 
-HistoryFile::HistoryFile(std::wstring path) : path_(std::move(path)), writer_(WriteAll) {
-  mutex_ = CreateMutexW(nullptr, FALSE, LockName(path_).c_str());
+HistoryFile::HistoryFile(std::wstring path)
+    : path_(std::move(path)), mutex_(CreateMutexW(nullptr, FALSE, LockName(path_).c_str())), writer_(WriteAll),
+      reader_(ReadUpTo) {}
+
+void HistoryFile::MustHold(const MutexLock& lock) const {
+  if (!lock.Held()) Throw(lock.Error());
 }
 
-HistoryFile::~HistoryFile() {
-  if (mutex_) CloseHandle(mutex_);
+HistoryEntries HistoryFile::Read() {
+  const MutexLock lock(mutex_.Get(), kLockWaitMs);
+  MustHold(lock);
+  return ReadLocked();
 }
 
-bool HistoryFile::Fail() {
-  error_ = GetLastError();
-  return false;
-}
-
-bool HistoryFile::Lock() {
-  if (!mutex_) return Fail();
-  // An abandoned lock (a Quorva that ended while writing) is ours now; its new file never
-  // replaced the old one.
-  const DWORD wait = WaitForSingleObject(mutex_, kLockWaitMs);
-  if (wait == WAIT_OBJECT_0 || wait == WAIT_ABANDONED) return true;
-  error_ = wait == WAIT_TIMEOUT ? ERROR_TIMEOUT : GetLastError();
-  return false;
-}
-
-void HistoryFile::Unlock() { ReleaseMutex(mutex_); }
-
-bool HistoryFile::Read(HistoryEntries& entries) {
-  if (!Lock()) return false;
-  const bool ok = ReadLocked(entries);
-  Unlock();
-  return ok;
-}
-
-bool HistoryFile::ReadLocked(HistoryEntries& entries) {
-  entries.clear();
-  HANDLE file = CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Missing(GetLastError()) || Fail();
+HistoryEntries HistoryFile::ReadLocked() const {
+  const Handle file(CreateFileW(path_.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                nullptr, OPEN_EXISTING, FILE_FLAG_SEQUENTIAL_SCAN, nullptr));
+  if (!file) {
+    const DWORD error = GetLastError();
+    if (Missing(error)) return {};
+    Throw(error);
+  }
   LARGE_INTEGER size{};
-  bool ok = GetFileSizeEx(file, &size) != FALSE;
+  if (!GetFileSizeEx(file.Get(), &size)) Throw(GetLastError());
   // A file larger than any the rules write is damaged: its end holds the newest entries.
-  const bool cut = ok && size.QuadPart > static_cast<LONGLONG>(kHistoryReadLimit);
+  const bool cut = size.QuadPart > static_cast<LONGLONG>(kHistoryReadLimit);
   if (cut) {
     LARGE_INTEGER start{};
     start.QuadPart = size.QuadPart - static_cast<LONGLONG>(kHistoryReadLimit);
-    ok = SetFilePointerEx(file, start, nullptr, FILE_BEGIN) != FALSE;
+    if (!SetFilePointerEx(file.Get(), start, nullptr, FILE_BEGIN)) Throw(GetLastError());
   }
-  std::string bytes;
-  if (ok) {
-    bytes.resize(cut ? kHistoryReadLimit : static_cast<size_t>(size.QuadPart));
-    size_t got = 0;
-    DWORD n = 0;
-    while (got < bytes.size() && (ok = ReadFile(file, bytes.data() + got, static_cast<DWORD>(bytes.size() - got), &n,
-                                                nullptr) != FALSE) && n > 0) {
-      got += n;
-    }
-    bytes.resize(got);  // a file that shrank meanwhile is read as far as it went
-  }
-  if (!ok) Fail();
-  CloseHandle(file);
-  if (ok) entries = ParseHistory(bytes, cut);
-  return ok;
+  return ParseHistory(reader_(file.Get(), cut ? kHistoryReadLimit : static_cast<size_t>(size.QuadPart)), cut);
 }
 
-bool HistoryFile::Add(std::u16string_view expression, HistoryEntries& merged) {
-  if (!Lock()) return false;
-  bool ok = ReadLocked(merged);
-  if (ok && AddEntry(merged, expression)) ok = MakeFolder() && ReplaceLocked(HistoryBytes(merged));
-  Unlock();
-  return ok;
+HistoryEntries HistoryFile::Add(std::u16string_view expression) {
+  const MutexLock lock(mutex_.Get(), kLockWaitMs);
+  MustHold(lock);
+  HistoryEntries merged = ReadLocked();
+  if (AddEntry(merged, expression)) {
+    MakeFolder();
+    ReplaceLocked(HistoryBytes(merged));
+  }
+  return merged;
 }
 
-bool HistoryFile::MakeFolder() {
+void HistoryFile::MakeFolder() const {
   const size_t last = path_.find_last_of(L"\\/");
-  if (last == std::wstring::npos) return true;
+  if (last == std::wstring::npos) return;
   // Each folder of the chain from the top down; those there already (a drive, a share) refuse,
   // which is fine as long as the last one is there in the end.
   DWORD error = ERROR_PATH_NOT_FOUND;
@@ -117,30 +105,29 @@ bool HistoryFile::MakeFolder() {
     if (!CreateDirectoryW(path_.substr(0, at).c_str(), nullptr)) error = GetLastError();
   }
   const DWORD attributes = GetFileAttributesW(path_.substr(0, last).c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_DIRECTORY)) return true;
-  error_ = error;
-  return false;
+  if (attributes == INVALID_FILE_ATTRIBUTES || !(attributes & FILE_ATTRIBUTE_DIRECTORY)) Throw(error);
 }
 
-bool HistoryFile::ReplaceLocked(const std::string& bytes) {
+void HistoryFile::ReplaceLocked(const std::string& bytes) const {
   // Windows refuses to replace a read-only file, Wine does not: the user's wish counts on both.
   const DWORD attributes = GetFileAttributesW(path_.c_str());
-  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) {
-    error_ = ERROR_ACCESS_DENIED;
-    return false;
-  }
+  if (attributes != INVALID_FILE_ATTRIBUTES && (attributes & FILE_ATTRIBUTE_READONLY)) Throw(ERROR_ACCESS_DENIED);
   const std::wstring fresh = path_ + L".new";
-  HANDLE file = CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return Fail();
-  // On the disk before it takes the old file's place: a crash never leaves an empty history.
-  bool ok = writer_(file, bytes) && FlushFileBuffers(file);
-  if (!ok) Fail();
-  CloseHandle(file);
-  if (ok && !MoveFileExW(fresh.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
-    ok = Fail();
+  try {
+    {
+      const Handle file(CreateFileW(fresh.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, FILE_ATTRIBUTE_NORMAL, nullptr));
+      if (!file) Throw(GetLastError());
+      writer_(file.Get(), bytes);
+      // On the disk before it takes the old file's place: a crash never leaves an empty history.
+      if (!FlushFileBuffers(file.Get())) Throw(GetLastError());
+    }
+    if (!MoveFileExW(fresh.c_str(), path_.c_str(), MOVEFILE_REPLACE_EXISTING | MOVEFILE_WRITE_THROUGH)) {
+      Throw(GetLastError());
+    }
+  } catch (...) {
+    DeleteFileW(fresh.c_str());
+    throw;
   }
-  if (!ok) DeleteFileW(fresh.c_str());
-  return ok;
 }
 
 std::wstring DefaultHistoryPath() {

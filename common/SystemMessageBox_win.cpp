@@ -8,17 +8,22 @@
 
 #include "common/Ansi.h"
 #include "common/Boundary.h"
+#include "common/Handles.h"
 #include "engine/MessageBox.h"
 
 namespace quorva {
 namespace {
+
+// The engine names the few styles and answers it uses without the system's header.
+static_assert(kMbOk == MB_OK && kMbIconHand == MB_ICONHAND && kMbIconExclamation == MB_ICONEXCLAMATION &&
+              kMbHelp == MB_HELP && kIdOk == IDOK);
 
 // The box is modal on the one UI thread, so the callback finds its file here.
 thread_local std::wstring tHelpFile;
 HelpOpener gOpener = OpenHelpTopic;
 
 thread_local DWORD_PTR tHelpTopic = 0;
-thread_local HHOOK tHook = nullptr;
+thread_local Hook* tHook = nullptr;  // the hook of the box being shown, while it watches
 thread_local WNDPROC tBoxProc = nullptr;
 
 void CALLBACK OnHelp(LPHELPINFO info) {
@@ -48,14 +53,13 @@ LRESULT CALLBACK BoxProc(HWND box, UINT message, WPARAM wParam, LPARAM lParam) {
 
 // Catches the box as it is activated, before the user can press anything.
 LRESULT CALLBACK WatchForBox(int code, WPARAM wParam, LPARAM lParam) {
-  const HHOOK hook = tHook;
+  const HHOOK hook = tHook ? tHook->Get() : nullptr;
   AtBoundary(
       [&] {
-        if (code != HCBT_ACTIVATE) return;
+        if (code != HCBT_ACTIVATE || !tHook) return;
         tBoxProc = reinterpret_cast<WNDPROC>(
             SetWindowLongPtrW(reinterpret_cast<HWND>(wParam), GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(BoxProc)));
-        UnhookWindowsHookEx(tHook);
-        tHook = nullptr;
+        tHook->Reset();  // one box is all it waits for
       },
       [] {});
   return CallNextHookEx(hook, code, wParam, lParam);
@@ -79,18 +83,18 @@ int ShowSystemBox(const MessageBoxRequest& request) {
   params.lpszCaption = caption.c_str();
   params.dwStyle = request.Style;
   const std::wstring previous = tHelpFile;
+  Hook hook;
+  Hook* const outer = tHook;
   if ((request.Style & MB_HELP) != 0 && !request.HelpFile.empty()) {
     tHelpFile = ToWide(request.HelpFile);
     params.dwContextHelpId = static_cast<DWORD_PTR>(static_cast<uint32_t>(request.HelpContext));
     params.lpfnMsgBoxCallback = OnHelp;
     tHelpTopic = params.dwContextHelpId;
-    tHook = SetWindowsHookExW(WH_CBT, WatchForBox, nullptr, GetCurrentThreadId());
+    hook.Reset(SetWindowsHookExW(WH_CBT, WatchForBox, nullptr, GetCurrentThreadId()));
+    tHook = &hook;
   }
   const int answer = MessageBoxIndirectW(&params);
-  if (tHook != nullptr) {
-    UnhookWindowsHookEx(tHook);
-    tHook = nullptr;
-  }
+  tHook = outer;
   tHelpFile = previous;
   return answer;
 }

@@ -1,5 +1,7 @@
 #pragma once
-// Shared tools: the error report, ANSI byte counting, and synthesised keys.
+// subTool, the shared tools module as the system's documents name it: one header for its three
+// parts, each in a file of its own: the error report (ErrReport.cpp), ANSI byte counting
+// (AnsiBytes.cpp) and synthesised keys (Keys_win.cpp).
 #include <cstdint>
 #include <string>
 

@@ -36,12 +36,6 @@ const char16_t* EditorFaultText(EditorFault fault) {
 
 }  // namespace
 
-const char16_t kEditorClosedNotice[] =
-    u"エディタが閉じられたため、答えを書き込めません。\rコピーボタンでクリップボードに送ることができます。";
-
-const char16_t kHistoryUnusableNotice[] =
-    u"式の履歴のファイルを読み書きできないため、今回は履歴を保存しません。計算はこのまま続けられます。";
-
 RuntimeError MakeError(int32_t number) {
   RuntimeError err;
   err.Number = number;

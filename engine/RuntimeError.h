@@ -48,11 +48,4 @@ enum class EditorFault {
 RuntimeError MakeEditorError(EditorFault fault);
 [[noreturn]] void RaiseEditorFault(EditorFault fault);
 
-// The window's notice when the editor it would write to has been closed since start-up.
-extern const char16_t kEditorClosedNotice[];
-
-// The notice, shown once in a run, that the history file can be neither read nor written; the
-// file's path follows it on a line of its own.
-extern const char16_t kHistoryUnusableNotice[];
-
 }  // namespace quorva

@@ -3,10 +3,12 @@
 #include <oleacc.h>
 
 #include <algorithm>
+#include <utility>
 #include <vector>
 
 #include "common/Boundary.h"
-#include "ui/CalcControls.h"
+#include "common/Handles.h"
+#include "ui/ControlTable.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -47,9 +49,8 @@ bool IsSelf(const VARIANT& child) { return child.vt == VT_I4 && child.lVal == CH
 // passed on unchanged.
 class NamedAccessible final : public IAccessible {
  public:
-  NamedAccessible(IAccessible* inner, const wchar_t* name, const Oleacc& api) : inner_(inner), name_(name), api_(api) {
-    inner_->AddRef();
-  }
+  NamedAccessible(ComPtr<IAccessible> inner, const wchar_t* name, const Oleacc& api)
+      : inner_(std::move(inner)), name_(name), api_(api) {}
 
   HRESULT STDMETHODCALLTYPE QueryInterface(REFIID riid, void** out) override {
     if (!out) return E_POINTER;
@@ -108,9 +109,9 @@ class NamedAccessible final : public IAccessible {
   HRESULT STDMETHODCALLTYPE put_accValue(VARIANT c, BSTR v) override { return inner_->put_accValue(c, v); }
 
  private:
-  ~NamedAccessible() { inner_->Release(); }
-  LONG refs_ = 1;
-  IAccessible* inner_;
+  ~NamedAccessible() = default;
+  LONG refs_ = 1;  // the creator's reference
+  const ComPtr<IAccessible> inner_;
   const wchar_t* name_;
   const Oleacc& api_;
 };
@@ -136,13 +137,11 @@ LRESULT NamedControlMessage(HWND hwnd, UINT msg, WPARAM wParam, LPARAM lParam) {
   if (msg == WM_GETOBJECT) {
     const LONG object = static_cast<LONG>(lParam);
     const Oleacc* api = (object == OBJID_CLIENT || object == OBJID_WINDOW) ? Oleacc::Get() : nullptr;
-    IAccessible* inner = nullptr;
-    if (api && SUCCEEDED(api->CreateStd(hwnd, object, __uuidof(IAccessible), reinterpret_cast<void**>(&inner)))) {
-      auto* accessible = new NamedAccessible(inner, named.Name, *api);
-      inner->Release();
-      LRESULT result = api->Lresult(__uuidof(IAccessible), wParam, static_cast<IAccessible*>(accessible));
-      accessible->Release();
-      return result;
+    ComPtr<IAccessible> inner;
+    if (api && SUCCEEDED(api->CreateStd(hwnd, object, __uuidof(IAccessible), reinterpret_cast<void**>(inner.GetAddressOf())))) {
+      ComPtr<IAccessible> accessible;
+      accessible.Attach(new NamedAccessible(std::move(inner), named.Name, *api));
+      return api->Lresult(__uuidof(IAccessible), wParam, accessible.Get());
     }
   } else if (msg == WM_NCDESTROY) {
     controls.erase(it);

@@ -6,7 +6,8 @@ namespace quorva {
 
 namespace {
 
-bool IsBlank(wchar_t c) { return c == L' ' || c == L'\t'; }
+// What separates arguments for the C runtime: not the blanks of an expression.
+bool IsArgumentGap(wchar_t c) { return c == L' ' || c == L'\t'; }
 
 wchar_t Lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
 
@@ -28,16 +29,16 @@ std::vector<std::wstring> SplitArguments(std::wstring_view line) {
     while (i < line.size() && line[i] != L'"') ++i;
     if (i < line.size()) ++i;
   } else {
-    while (i < line.size() && !IsBlank(line[i])) ++i;
+    while (i < line.size() && !IsArgumentGap(line[i])) ++i;
   }
 
   std::vector<std::wstring> args;
   for (;;) {
-    while (i < line.size() && IsBlank(line[i])) ++i;
+    while (i < line.size() && IsArgumentGap(line[i])) ++i;
     if (i >= line.size()) break;
     std::wstring arg;
     bool quoted = false;
-    while (i < line.size() && (quoted || !IsBlank(line[i]))) {
+    while (i < line.size() && (quoted || !IsArgumentGap(line[i]))) {
       size_t slashes = 0;
       while (i < line.size() && line[i] == L'\\') ++slashes, ++i;
       if (i < line.size() && line[i] == L'"') {
@@ -55,7 +56,7 @@ std::vector<std::wstring> SplitArguments(std::wstring_view line) {
         ++i;
       } else {
         arg.append(slashes, L'\\');
-        if (i < line.size() && (quoted || !IsBlank(line[i]))) arg += line[i++];
+        if (i < line.size() && (quoted || !IsArgumentGap(line[i]))) arg += line[i++];
       }
     }
     args.push_back(std::move(arg));

@@ -1,7 +1,7 @@
 #include "ui/ExpressionRecall.h"
 
 #include "common/Ansi.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 
 namespace quorva {
 

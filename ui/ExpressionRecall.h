@@ -6,7 +6,7 @@
 
 #include <cstdint>
 
-#include "common/Recall.h"
+#include "common/HistoryRecall.h"
 
 namespace quorva {
 
@@ -21,7 +21,7 @@ class ExpressionRecall {
   void Reset() { recall_.Reset(); }
 
  private:
-  Recall recall_;
+  HistoryRecall recall_;
   bool showing_ = false;  // our own change of the text is under way
 };
 

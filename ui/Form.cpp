@@ -53,15 +53,15 @@ void Form::CreateFormWindow(const wchar_t* caption, DWORD style, DWORD exStyle, 
     SetClassLongPtrW(hwnd_, GCLP_HICON, reinterpret_cast<LONG_PTR>(icon));
   }
   dpi_ = GetDpiForWindow(hwnd_);
-  if (dpi_ == 0) dpi_ = 96;
+  if (dpi_ == 0) dpi_ = kBaseDpi;
 }
 
-HWND Form::AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
-                      const wchar_t* typeName, const wchar_t* text, const wchar_t* tag, const RECT& place) {
+HWND Form::AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name, Kind kind,
+                      const wchar_t* text, const wchar_t* tag, const RECT& place) {
   HWND control = CreateWindowExW(exStyle, className, text, WS_CHILD | WS_CLIPSIBLINGS | style, place.left, place.top,
                                  place.right - place.left, place.bottom - place.top, hwnd_,
                                  reinterpret_cast<HMENU>(static_cast<INT_PTR>(id)), GetModuleHandleW(nullptr), nullptr);
-  controls_.push_back(Control{control, id, name, typeName, tag});
+  controls_.push_back(Control{control, id, name, kind, tag});
   return control;
 }
 
@@ -119,7 +119,7 @@ void Form::TabNext(bool backwards) {
     if ((GetWindowLongW(h, GWL_STYLE) & WS_TABSTOP) && IsWindowVisible(h) && IsWindowEnabled(h)) {
       SetFocus(h);
       // As in dialogs: a text box entered by Tab has its text selected.
-      if (controls_[i].TypeName == kTextBox) SendMessageW(h, EM_SETSEL, 0, -1);
+      if (controls_[i].ControlKind == Kind::TextBox) SendMessageW(h, EM_SETSEL, 0, -1);
       return;
     }
   }

@@ -10,23 +10,27 @@
 
 namespace quorva {
 
-// Run-time type names of the controls.
-inline constexpr wchar_t kTextBox[] = L"TextBox";
-inline constexpr wchar_t kComboBox[] = L"ComboBox";
-inline constexpr wchar_t kCheckBox[] = L"CheckBox";
-inline constexpr wchar_t kOptionButton[] = L"OptionButton";
-inline constexpr wchar_t kCommandButton[] = L"CommandButton";
-inline constexpr wchar_t kFrame[] = L"Frame";
-inline constexpr wchar_t kLabel[] = L"Label";
+// The kinds of control. The system's documents tell controls apart by their run-time type names
+// ("TextBox", "CheckBox", ...), which are these names one for one: a kind is compared instead.
+enum class Kind { TextBox, ComboBox, CheckBox, OptionButton, CommandButton, Frame, Label };
 
 // One control of a form. Collection order is TabIndex order.
 struct Control {
   HWND hWnd = nullptr;
   int Id = 0;
   std::wstring Name;
-  std::wstring TypeName;
+  Kind ControlKind = Kind::TextBox;
   std::wstring Tag;
 };
+
+// Layout is designed in twips, 1/1440 inch; the system's 100 % is 96 dots per inch (15 twips to
+// a pixel), and fonts are sized in points, 1/72 inch.
+inline constexpr int kTwipsPerInch = 1440;
+inline constexpr UINT kBaseDpi = 96;
+inline constexpr int kPointsPerInch = 72;
+
+inline int TwipsToPixels(int twips, UINT dpi) { return MulDiv(twips, static_cast<int>(dpi), kTwipsPerInch); }
+inline int PixelsToTwips(int pixels, UINT dpi) { return MulDiv(pixels, kTwipsPerInch, static_cast<int>(dpi)); }
 
 // Shift state of a key event, as key handlers receive it.
 inline constexpr uint16_t kShiftMask = 1, kCtrlMask = 2, kAltMask = 4;
@@ -58,7 +62,7 @@ class Form {
   const Control* ActiveControl() const;
 
   // Twips to pixels at the window's current DPI.
-  int Pixels(int twips) const { return MulDiv(twips, static_cast<int>(dpi_), 1440); }
+  int Pixels(int twips) const { return TwipsToPixels(twips, dpi_); }
   UINT Dpi() const { return dpi_; }
 
   void Attach(FormEvents* helper);
@@ -89,8 +93,8 @@ class Form {
                         const RECT* place = nullptr);
   // Creates a control as a direct child of the window, at place (client pixels), and adds it to
   // the collection.
-  HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name,
-                  const wchar_t* typeName, const wchar_t* text = L"", const wchar_t* tag = L"", const RECT& place = {});
+  HWND AddControl(const wchar_t* className, DWORD style, DWORD exStyle, int id, const wchar_t* name, Kind kind,
+                  const wchar_t* text = L"", const wchar_t* tag = L"", const RECT& place = {});
 
   virtual void Form_GotFocus() {}
   virtual void Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) { (void)KeyCode, (void)Shift; }
@@ -113,7 +117,7 @@ class Form {
   void OnDestroy();
 
   HWND hwnd_ = nullptr;
-  UINT dpi_ = 96;
+  UINT dpi_ = kBaseDpi;
   bool unloaded_ = false;
   bool restoringFocus_ = false;
   HWND lastFocus_ = nullptr;

@@ -1,16 +1,19 @@
 #include "ui/Main.h"
 
+#include "common/Ansi.h"
 #include "common/Boundary.h"
 #include "common/subTool.h"
 #include "engine/RuntimeError.h"
-#include "ui/History.h"
+#include "ui/CommandLine.h"
+#include "ui/InPlaceRun.h"
 #include "ui/MessageLoop.h"
-#include "ui/StartOptions.h"
+#include "ui/Notices.h"
 
 namespace quorva {
 
-std::unique_ptr<clsTeraPad> gTeraPad;
-std::unique_ptr<frmCalc> gCalc;
+QuorvaRun gRun;
+
+static_assert(kWindowNotCreated == ERROR_INVALID_WINDOW_HANDLE, "the catalogue's number is the system's");
 
 namespace {
 
@@ -18,31 +21,46 @@ namespace {
 // and its controls show.
 void CALLBACK LoadHistoryAfterPainting(HWND, UINT, UINT_PTR id, DWORD) {
   KillTimer(nullptr, id);
-  AtBoundary([] { if (gHistory) gHistory->Load(); }, [] {});
+  AtBoundary([] { if (gRun.history) gRun.history->Load(); }, [] {});
+}
+
+void TellHistoryUnusable(const std::wstring& path) {
+  ShowNotice(std::u16string(kHistoryUnusableNotice) + u"\r\r" + FromWide(path));
 }
 
 }  // namespace
 
+History& QuorvaRun::OpenHistory(bool noHistory) {
+  if (!history) history = std::make_unique<History>(noHistory ? std::wstring() : DefaultHistoryPath(), TellHistoryUnusable);
+  return *history;
+}
+
+void QuorvaRun::End() {
+  gCalc.reset();
+  gTeraPad.reset();
+  history.reset();
+}
+
 void Main(const StartOptions& options, const WindowStart& start) {
-  OpenHistory(options.NoHistory);
-  if (!gTeraPad) gTeraPad = std::make_unique<clsTeraPad>();
+  History& history = gRun.OpenHistory(options.NoHistory);
+  if (!gRun.gTeraPad) gRun.gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
-  gCalc = std::make_unique<frmCalc>([] { PostQuitMessage(0); });
-  if (!gCalc->hWnd()) {
+  gRun.gCalc = std::make_unique<frmCalc>(gRun.gTeraPad, &history, [] { PostQuitMessage(0); });
+  frmCalc& form = *gRun.gCalc;
+  if (!form.hWnd()) {
     // Without its window nothing would ever end the run: an invisible process would wait
     // forever. Say so and end.
     ErrReport(MakeError(kWindowNotCreated));
-    gCalc.reset();
-    gTeraPad.reset();
+    gRun.End();
     PostQuitMessage(1);
     return;
   }
-  ApplyStartOptions(*gCalc, gTeraPad.get(), options);
-  PutExpression(*gCalc, start.Expression);
-  if (!start.Answer.empty()) gCalc->PutAnswer(start.Answer);
-  gCalc->Show();
+  ApplyStartOptions(form, gRun.gTeraPad.get(), options);
+  PutExpression(form, start.Expression);
+  if (!start.Answer.empty()) form.PutAnswer(start.Answer);
+  form.Show();
   SetTimer(nullptr, 0, 0, LoadHistoryAfterPainting);
-  if (start.Calculate) gCalc->PressCalculate();
+  if (start.Calculate) form.PressCalculate();
   ReportRejectedArguments(options);
 }
 
@@ -50,11 +68,11 @@ int RunQuorva() {
   StartOptions options = ParseStartOptions(SplitArguments(GetCommandLineW()));
   WindowStart start;
   if (options.Now) {
-    gTeraPad = std::make_unique<clsTeraPad>();
-    std::optional<WindowStart> handedOver = RunInPlace(*gTeraPad, options);
+    gRun.gTeraPad = std::make_unique<clsTeraPad>();
+    std::optional<WindowStart> handedOver =
+        RunInPlace(*gRun.gTeraPad, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
     if (!handedOver) {
-      gTeraPad.reset();
-      gHistory.reset();
+      gRun.End();
       ReportRejectedArguments(options);
       return 0;
     }
@@ -62,18 +80,14 @@ int RunQuorva() {
     options.Selection = false;  // what the selection held is in start already
   }
   Main(options, start);
-  int code = RunMessageLoop();
-  gCalc.reset();
-  gTeraPad.reset();
-  gHistory.reset();
+  const int code = RunMessageLoop();
+  gRun.End();
   return code;
 }
 
 int RunAtBoundary(const std::function<int()>& run) {
   return AtBoundary(run, [] {
-    gCalc.reset();
-    gTeraPad.reset();
-    gHistory.reset();
+    gRun.End();
     return 1;
   });
 }

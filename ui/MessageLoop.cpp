@@ -50,7 +50,7 @@ bool PreTranslate(MSG& msg) {
   }
   // Enter on a focused button presses it, as in every Windows dialog.
   target = form->Find(GetFocus());
-  if (msg.wParam == VK_RETURN && target && target->TypeName == kCommandButton && IsWindowEnabled(target->hWnd)) {
+  if (msg.wParam == VK_RETURN && target && target->ControlKind == Kind::CommandButton && IsWindowEnabled(target->hWnd)) {
     SendMessageW(root, WM_COMMAND, MAKEWPARAM(target->Id, BN_CLICKED), reinterpret_cast<LPARAM>(target->hWnd));
     return true;
   }

@@ -2,7 +2,7 @@
 
 #include <string_view>
 
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 
 namespace quorva {
 
@@ -31,10 +31,12 @@ bool RedoWithBlanks(HWND box, const std::wstring& blanked) {
 
 }  // namespace
 
+bool IsLineBreakOrTab(wchar_t c) { return c == L'\r' || c == L'\n' || c == L'\t'; }
+
 bool BlankOutLineBreaks(std::wstring& text) {
   bool changed = false;
   for (wchar_t& c : text) {
-    if (c == L'\r' || c == L'\n' || c == L'\t') {
+    if (IsLineBreakOrTab(c)) {
       c = L' ';
       changed = true;
     }

@@ -4,6 +4,8 @@
 // picture is never stretched and always fits its button.
 #include <windows.h>
 
+#include "common/Handles.h"
+
 namespace quorva {
 
 // The picture's size in pixels at a DPI.
@@ -13,12 +15,11 @@ int PictureSize(UINT dpi);
 int PictureResource(int picture, UINT dpi);
 
 // Loads the picture drawn for the DPI, its light grey mapped to the user's button face colour.
-// The caller owns the bitmap.
-HBITMAP LoadPicture(int picture, UINT dpi);
+Bitmap LoadPicture(int picture, UINT dpi);
 
-// The picture as a disabled button shows it: its strokes dimmed to grey on the button face. The
-// caller owns the bitmap. (The system's own disabled look of a picture is an embossed tile.)
-HBITMAP GreyedPicture(HBITMAP picture);
+// The picture as a disabled button shows it: its strokes dimmed to grey on the button face.
+// (The system's own disabled look of a picture is an embossed tile.)
+Bitmap GreyedPicture(HBITMAP picture);
 
 // Draws an owner-drawn picture button: the raised (or pressed) button, its picture in the
 // middle (greyed when disabled) and the focus rectangle.

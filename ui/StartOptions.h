@@ -1,26 +1,37 @@
 #pragma once
-// Puts the start-up options into the calculator window before it is shown, and reports the
-// arguments that were not understood once it is.
-#include "bridge/clsTeraPad.h"
-#include "ui/CommandLine.h"
-#include "ui/frmCalc.h"
+// Start-up options, for people who start Quorva from the editor's tool menu always the same way:
+//   /selection   start with the editor's selected text in the expression box
+//   /places:N    start with N (one digit, 0 to 9) decimal places
+//   /group       start with digit grouping on
+//   /wide        start with full-width answers on
+//   /now         no window: the editor's selection is calculated line by line and each
+//                expression gives way to its answer (the window opens only when something
+//                needs the user)
+//   /append      with /now: the answer follows the expression ("1+2 = 3.00")
+//   /nohistory   neither read nor write the history file
+//   /round:half  the answer's last decimal place rounded half away from zero (as without it),
+//   /round:down  toward zero (切り捨て), /round:up away from zero (切り上げ); in the window and
+//                with /now
+// Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
+// starts exactly as it always has.
+#include <optional>
+#include <string>
+#include <vector>
+
+#include "engine/FormatAnswer.h"
 
 namespace quorva {
 
-// The decimal places, grouping, width and rounding the options ask for; with /selection, the editor's
-// selected text (read through the bridge, without line breaks and tabs) in the expression box,
-// the caret after it once the box has the focus. Nothing is calculated. No editor (bridge null
-// or without an edit control), an empty selection, or a read that fails (reported once) leaves
-// the box empty.
-void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& options);
-
-// The expression box holds expression, the caret after it once the box has the focus.
-void PutExpression(frmCalc& form, const std::wstring& expression);
-
-// One message box naming every rejected argument; nothing when there is none.
-void ReportRejectedArguments(const StartOptions& options);
-
-// The selected text as it goes into the expression box.
-std::wstring ExpressionFromSelection(std::wstring_view selection);
+struct StartOptions {
+  bool Selection = false;
+  std::optional<wchar_t> Places;  // the digit for the decimal-places box
+  bool Group = false;
+  bool Wide = false;
+  bool Now = false;
+  bool Append = false;
+  bool NoHistory = false;
+  Rounding Round = Rounding::kHalf;
+  std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
+};
 
 }  // namespace quorva

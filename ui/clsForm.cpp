@@ -4,7 +4,7 @@
 
 #include "common/Handles.h"
 #include "common/subTool.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/MessageLoop.h"
 
 namespace quorva {
@@ -27,7 +27,7 @@ void clsForm::AtForm(Form& oForm) {
   frmForm->Attach(this);
   // Each step that fails is skipped; preparing the other boxes goes on.
   for (const Control& c : frmForm->Controls()) {
-    if (c.TypeName != kTextBox || !IsWindow(c.hWnd)) continue;
+    if (c.ControlKind != Kind::TextBox || !IsWindow(c.hWnd)) continue;
     RECT rc;
     if (GetClientRect(c.hWnd, &rc)) {
       rc.top += 1;
@@ -69,7 +69,7 @@ void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
   if (!frmForm) return;
   const Control* active = frmForm->ActiveControl();
   if (!active) return;
-  bool textual = active->TypeName == kTextBox || active->TypeName == kComboBox;
+  bool textual = active->ControlKind == Kind::TextBox || active->ControlKind == Kind::ComboBox;
   if (KeyCode == VK_DELETE) {
     if (!textual) return;
     HWND box = active->hWnd;
@@ -86,7 +86,7 @@ void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
   } else if (KeyCode == VK_RETURN) {
     if (textual) {
       TrimKeepingSelection(active->hWnd);
-    } else if (active->TypeName == kOptionButton) {
+    } else if (active->ControlKind == Kind::OptionButton) {
       SetValue(active->hWnd, GetValue(active->hWnd) == BST_CHECKED ? BST_UNCHECKED : BST_CHECKED);
     }
     // Check boxes are left to the form: each window switches its own exactly once.
@@ -114,7 +114,7 @@ void clsForm::Paint(HDC hdc) {
   if (!frmForm) return;
   // An etched rule along the top edge: a shadow line above a highlight line, in the current
   // system colours, across the whole screen width (clipped to the window).
-  int screenTwips = MulDiv(GetSystemMetrics(SM_CXSCREEN), 1440, static_cast<int>(frmForm->Dpi()));
+  int screenTwips = PixelsToTwips(GetSystemMetrics(SM_CXSCREEN), frmForm->Dpi());
   int right = frmForm->Pixels(screenTwips);
   struct Line {
     int y;

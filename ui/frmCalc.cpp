@@ -12,10 +12,8 @@
 #include "engine/MessageBox.h"
 #include "engine/mainProc.h"
 #include "ui/Accessibility.h"
-#include "ui/Controls.h"
-#include "ui/History.h"
-#include "ui/InPlace.h"
-#include "ui/Main.h"
+#include "ui/ControlProperties.h"
+#include "ui/InPlaceRun.h"
 #include "ui/OneLineBox.h"
 #include "ui/resource.h"
 
@@ -27,7 +25,8 @@ constexpr UINT_PTR kReselectAfterClick = 1;  // timer
 
 }  // namespace
 
-frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnloaded)) {
+frmCalc::frmCalc(std::unique_ptr<clsTeraPad>& bridge, History* history, std::function<void()> onUnloaded)
+    : bridge_(bridge), history_(history), onUnloaded_(std::move(onUnloaded)) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   locale_ = UserNumberLocale();
@@ -54,10 +53,7 @@ frmCalc::frmCalc(std::function<void()> onUnloaded) : onUnloaded_(std::move(onUnl
   Form_Initialize();
 }
 
-frmCalc::~frmCalc() {
-  clsFrm.reset();
-  if (tooltip_ && IsWindow(tooltip_)) DestroyWindow(tooltip_);
-}
+frmCalc::~frmCalc() { clsFrm.reset(); }
 
 void frmCalc::Form_Initialize() {
   clsFrm = std::make_unique<clsForm>();
@@ -147,7 +143,7 @@ void frmCalc::cmdSum_Click() {
   }
   ShowAnswer(answer);
   if (!answer.empty()) {
-    AddToHistory(typed);
+    if (history_) history_->Add(FromWide(Trim(expression)));  // blanks around it are not kept
     recall_.Reset();
   }
 }
@@ -194,17 +190,17 @@ void frmCalc::cmdCopy_Click() {
 
 void frmCalc::cmdTeraPad_Click() {
   std::wstring answer = Trim(GetText(Item(IDC_TXTANS)));
-  if (answer.empty() || !gTeraPad || !gTeraPad->hEdit()) return;
+  if (answer.empty() || !HasEditor()) return;
   // A hand-over that failed (a closed or read-only editor, a partial take) was reported; the
   // window stays open with its answer, so that it can still be copied.
-  if (!HandOver(*gTeraPad, answer, false)) return;
+  if (!HandOver(*bridge_, answer, false)) return;
   Unload();
 }
 
 void frmCalc::txtAns_Change() {
   bool hasAnswer = !Trim(GetText(Item(IDC_TXTANS))).empty();
   EnableWindow(Item(IDC_CMDCOPY), hasAnswer);
-  EnableWindow(Item(IDC_CMDTERAPAD), hasAnswer && gTeraPad && gTeraPad->hEdit());
+  EnableWindow(Item(IDC_CMDTERAPAD), hasAnswer && HasEditor());
 }
 
 void frmCalc::txtCalc_Change() {
@@ -233,8 +229,8 @@ void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
   const Control* active = ActiveControl();
   if (active && active->Id == IDC_TXTCALC && (KeyCode == VK_UP || KeyCode == VK_DOWN)) {
     static const HistoryEntries kNone;
-    if (gHistory) gHistory->Load();  // an Up quicker than the reading after start-up
-    if (recall_.KeyDown(active->hWnd, KeyCode, Shift, gHistory ? gHistory->Entries() : kNone)) KeyCode = 0;
+    if (history_) history_->Load();  // an Up quicker than the reading after start-up
+    if (recall_.KeyDown(active->hWnd, KeyCode, Shift, history_ ? history_->Entries() : kNone)) KeyCode = 0;
     return;
   }
   if (KeyCode != VK_RETURN || !active) return;
@@ -250,7 +246,7 @@ void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
 }
 
 void frmCalc::Form_Unload(int16_t& /*Cancel*/) {
-  gTeraPad.reset();
+  bridge_.reset();
   clsFrm.reset();  // detaches the helper
   if (onUnloaded_) onUnloaded_();
 }

@@ -7,10 +7,12 @@
 #include <memory>
 #include <string>
 
+#include "bridge/clsTeraPad.h"
 #include "common/Handles.h"
+#include "common/History.h"
 #include "engine/FormatAnswer.h"
 #include "engine/NumberLocale.h"
-#include "ui/CalcControls.h"
+#include "ui/ControlTable.h"
 #include "ui/ExpressionRecall.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
@@ -19,9 +21,11 @@ namespace quorva {
 
 class frmCalc final : public Form {
  public:
-  // Creates the window and its controls (not shown yet) and attaches its helper. onUnloaded
-  // runs as the last step of unloading.
-  explicit frmCalc(std::function<void()> onUnloaded = {});
+  // Creates the window and its controls (not shown yet) and attaches its helper. bridge is the
+  // run's reference to the editor bridge (null: none), which the window's unloading clears as
+  // its first step; history is the run's (null: none). onUnloaded runs as the last step of
+  // unloading.
+  frmCalc(std::unique_ptr<clsTeraPad>& bridge, History* history, std::function<void()> onUnloaded = {});
   ~frmCalc() override;
 
   // Shows the window modeless, centred on the screen.
@@ -77,7 +81,10 @@ class frmCalc final : public Form {
   void txtCalc_Change();
   void txtCalc_GotFocus();
   void txtAfter_GotFocus();
+  bool HasEditor() const { return bridge_ && bridge_->hEdit(); }
 
+  std::unique_ptr<clsTeraPad>& bridge_;
+  History* history_;
   std::unique_ptr<clsForm> clsFrm;
   std::function<void()> onUnloaded_;
   NumberLocale locale_;
@@ -85,7 +92,7 @@ class frmCalc final : public Form {
   Font fontDefault_, fontBold_, fontFixed_;
   std::array<Bitmap, kPictureCount> pictures_;
   std::array<Bitmap, kPictureCount> greyed_;  // the pictures as disabled buttons show them
-  HWND tooltip_ = nullptr;
+  OwnedWindow tooltip_;
   ExpressionRecall recall_;
 };
 

@@ -9,7 +9,8 @@
 #define IDB_COPY 102
 #define IDB_TERAPAD 103
 #define IDB_CLEAR 104
-// The same pictures drawn at 20, 24 and 32 pixels: the 16-pixel ID plus 10, 20 and 30.
+// The same pictures drawn at 20, 24 and 32 pixels: the 16-pixel ID plus 10, 20 and 30 (Pictures.cpp
+// checks these numbers against its table of sizes).
 #define IDB_SUM_20 111
 #define IDB_COPY_20 112
 #define IDB_TERAPAD_20 113

@@ -2,6 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
+#include <thread>
 #include <utility>
 
 #include "common/Handles.h"
@@ -73,6 +74,36 @@ TEST(Handles, GlobalMemoryIsUnlockedAndFreed) {
     EXPECT_EQ(GlobalFlags(raw) & GMEM_LOCKCOUNT, 0u);
   }
   EXPECT_EQ(GlobalSize(raw), 0u) << "the memory was not freed";
+}
+
+LRESULT CALLBACK PassOn(int code, WPARAM wParam, LPARAM lParam) { return CallNextHookEx(nullptr, code, wParam, lParam); }
+
+TEST(Handles, WindowsHooksAndMutexesAreGivenBackWhenTheirOwnerGoes) {
+  HWND raw = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  { const OwnedWindow window(raw); }
+  EXPECT_FALSE(IsWindow(raw)) << "the window was not destroyed";
+
+  HHOOK hook = SetWindowsHookExW(WH_CBT, PassOn, nullptr, GetCurrentThreadId());
+  ASSERT_NE(hook, nullptr);
+  { const Hook owner(hook); }
+  EXPECT_FALSE(UnhookWindowsHookEx(hook)) << "the hook was still there";
+
+  const Handle mutex(CreateMutexW(nullptr, FALSE, nullptr));
+  auto freeElsewhere = [&] {
+    DWORD wait = WAIT_FAILED;
+    std::thread other([&] {
+      wait = WaitForSingleObject(mutex.Get(), 0);
+      if (wait == WAIT_OBJECT_0) ReleaseMutex(mutex.Get());
+    });
+    other.join();
+    return wait == WAIT_OBJECT_0;
+  };
+  {
+    const MutexLock lock(mutex.Get(), 0);
+    ASSERT_TRUE(lock.Held());
+    EXPECT_FALSE(freeElsewhere()) << "held, yet another thread had it";
+  }
+  EXPECT_TRUE(freeElsewhere()) << "the lock was not given back";
 }
 
 }  // namespace

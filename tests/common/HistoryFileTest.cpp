@@ -2,6 +2,9 @@
 // as far as it is sound, left alone when it cannot be used, shared by two writers.
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <new>
+#include <system_error>
 #include <thread>
 
 #include "common/HistoryFile.h"
@@ -9,6 +12,16 @@
 
 namespace quorva::test {
 namespace {
+
+// The system's error code that what threw, 0 when it did not throw.
+int ErrorOf(const std::function<void()>& what) {
+  try {
+    what();
+  } catch (const std::system_error& e) {
+    return e.code().value();
+  }
+  return 0;
+}
 
 class HistoryFileTest : public ::testing::Test {
  protected:
@@ -22,11 +35,10 @@ class HistoryFileTest : public ::testing::Test {
 
 TEST_F(HistoryFileTest, AMissingFolderIsMadeOnTheFirstAdd) {
   HistoryFile file(folder.Path() + L"\\a\\b\\history.txt");
-  HistoryEntries entries{u"stale"};
-  ASSERT_TRUE(file.Read(entries)) << "a missing file is an empty history";
-  EXPECT_TRUE(entries.empty());
-  ASSERT_TRUE(file.Add(u"1+2", entries)) << file.LastError();
-  ASSERT_TRUE(file.Add(u"１＊３", entries)) << file.LastError();
+  EXPECT_TRUE(file.Read().empty()) << "a missing file is an empty history";
+  HistoryEntries entries;
+  ASSERT_NO_THROW(entries = file.Add(u"1+2"));
+  ASSERT_NO_THROW(entries = file.Add(u"１＊３"));
   EXPECT_EQ(FileBytes(file.Path()), "1+2\r\n\xEF\xBC\x91\xEF\xBC\x8A\xEF\xBC\x93\r\n");
   EXPECT_EQ(entries, (HistoryEntries{u"1+2", u"１＊３"}));
 }
@@ -38,16 +50,13 @@ TEST_F(HistoryFileTest, AWriteThatFailsHalfWayLeavesTheOldFileWhole) {
   file.SetWriter([](HANDLE f, std::string_view bytes) {
     DWORD n = 0;
     WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size() / 2), &n, nullptr);
-    SetLastError(ERROR_DISK_FULL);
-    return false;
+    throw std::system_error(ERROR_DISK_FULL, std::system_category());
   });
-  HistoryEntries merged;
-  EXPECT_FALSE(file.Add(u"3", merged));
-  EXPECT_EQ(file.LastError(), static_cast<DWORD>(ERROR_DISK_FULL));
+  EXPECT_EQ(ErrorOf([&] { file.Add(u"3"); }), ERROR_DISK_FULL);
   EXPECT_EQ(FileBytes(path), "1\r\n2\r\n");
   EXPECT_EQ(GetFileAttributesW((path + L".new").c_str()), INVALID_FILE_ATTRIBUTES) << "the new file is left behind";
   HistoryFile healthy(path);
-  ASSERT_TRUE(healthy.Add(u"3", merged));
+  ASSERT_NO_THROW(healthy.Add(u"3"));
   EXPECT_EQ(FileBytes(path), "1\r\n2\r\n3\r\n");
 }
 
@@ -69,10 +78,8 @@ TEST_F(HistoryFileTest, ADamagedFileIsReadAsFarAsItIsSoundAndWrittenCleanOnTheNe
     SCOPED_TRACE(r.Kind);
     Put(r.Bytes);
     HistoryFile file(path);
-    HistoryEntries entries;
-    ASSERT_TRUE(file.Read(entries));
-    EXPECT_EQ(entries, r.Entries);
-    ASSERT_TRUE(file.Add(u"9", entries));
+    EXPECT_EQ(file.Read(), r.Entries);
+    ASSERT_NO_THROW(file.Add(u"9"));
     HistoryEntries clean = r.Entries;
     clean.push_back(u"9");
     EXPECT_EQ(FileBytes(path), HistoryBytes(clean));
@@ -101,11 +108,9 @@ TEST_F(HistoryFileTest, AFileThatCannotBeUsedFailsAndIsLeftAsItWas) {
     HANDLE lock = r.Locked ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
                            : INVALID_HANDLE_VALUE;
     HistoryFile file(path);
-    HistoryEntries entries;
-    EXPECT_FALSE(file.Add(u"2", entries));
-    EXPECT_NE(file.LastError(), 0u);
+    EXPECT_NE(ErrorOf([&] { file.Add(u"2"); }), 0) << "no failure";
     if (r.Locked) {
-      EXPECT_FALSE(file.Read(entries));
+      EXPECT_NE(ErrorOf([&] { file.Read(); }), 0) << "no failure";
     }
     if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
     if (!r.Folder) {
@@ -114,23 +119,49 @@ TEST_F(HistoryFileTest, AFileThatCannotBeUsedFailsAndIsLeftAsItWas) {
   }
 }
 
+TEST_F(HistoryFileTest, AReadThatThrowsGivesBackTheLockAndTheFile) {
+  Put("1\r\n");
+  const struct {
+    const char* Kind;
+    std::function<void(HistoryFile&)> Use;
+  } rows[] = {
+      {"read", [](HistoryFile& file) { file.Read(); }},
+      {"add", [](HistoryFile& file) { file.Add(u"2"); }},
+  };
+  for (const auto& r : rows) {
+    SCOPED_TRACE(r.Kind);
+    HistoryFile failing(path);
+    failing.SetReader([](HANDLE, size_t) -> std::string { throw std::bad_alloc(); });
+    EXPECT_THROW(r.Use(failing), std::bad_alloc);
+    // Held by this thread, the lock would keep another one waiting until it gave up.
+    int error = -1;
+    HistoryEntries read;
+    std::thread other([&] { error = ErrorOf([&] { read = HistoryFile(path).Read(); }); });
+    other.join();
+    EXPECT_EQ(error, 0) << "another Quorva did not get the lock";
+    EXPECT_EQ(read, HistoryEntries{u"1"});
+    const Handle alone(CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
+    EXPECT_TRUE(alone) << "the file is still open";
+  }
+}
+
 TEST_F(HistoryFileTest, TwoWritersAtOnceKeepEachOthersEntries) {
   constexpr int kEach = 40;
   auto writer = [&](char16_t name, bool& ok) {
     HistoryFile file(path);
-    HistoryEntries merged;
     ok = true;
-    for (int i = 0; i < kEach; ++i) ok = file.Add(name + std::u16string(u"+") + std::u16string(1, u'0' + i % 10) +
-                                                      std::u16string(1, u'0' + i / 10), merged) && ok;
+    for (int i = 0; i < kEach; ++i) {
+      const std::u16string expression =
+          name + std::u16string(u"+") + std::u16string(1, u'0' + i % 10) + std::u16string(1, u'0' + i / 10);
+      ok = ErrorOf([&] { file.Add(expression); }) == 0 && ok;
+    }
   };
   bool okA = false, okB = false;
   std::thread a(writer, u'1', std::ref(okA)), b(writer, u'2', std::ref(okB));
   a.join();
   b.join();
   EXPECT_TRUE(okA && okB);
-  HistoryEntries entries;
-  HistoryFile file(path);
-  ASSERT_TRUE(file.Read(entries));
+  const HistoryEntries entries = HistoryFile(path).Read();
   EXPECT_EQ(entries.size(), 2u * kEach) << "entries were lost";
   EXPECT_EQ(FileBytes(path), HistoryBytes(entries)) << "the file is not clean";
 }

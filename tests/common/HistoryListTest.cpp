@@ -2,12 +2,11 @@
 #include <gtest/gtest.h>
 
 #include "common/HistoryList.h"
-#include "tests/engine/Utf8.h"
+#include "common/Utf8.h"
 
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 std::string Printable(std::string_view bytes) {
   std::string out;
@@ -42,7 +41,7 @@ TEST(HistoryList, KeepsEachExpressionOnceAfterTheOneBeforeAndAtMostAHundred) {
       {{}, u"\xD840\xDC0B*2", {u"\xD840\xDC0B*2"}},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(Utf8(r.Expression.substr(0, 20)));
+    SCOPED_TRACE(Utf16ToUtf8(r.Expression.substr(0, 20)));
     HistoryEntries entries = r.Before;
     EXPECT_EQ(AddEntry(entries, r.Expression), r.After != r.Before);
     EXPECT_EQ(entries, r.After);

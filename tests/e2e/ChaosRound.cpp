@@ -6,7 +6,8 @@
 #include "common/Ansi.h"
 #include "engine/RuntimeError.h"
 #include "tests/support/Wait.h"
-#include "ui/CalcControls.h"  // kCaption
+#include "ui/ControlTable.h"  // kCaption
+#include "ui/Notices.h"
 #include "ui/resource.h"
 
 namespace quorva::test {

@@ -11,7 +11,7 @@
 #include "tests/support/Screens.h"
 #include "tests/support/Wait.h"
 #include "common/Ansi.h"
-#include "ui/CalcControls.h"  // kCaption
+#include "ui/ControlTable.h"  // kCaption
 
 namespace quorva::test {
 namespace {

@@ -6,7 +6,7 @@
 #include "tests/support/Processes.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
-#include "ui/CalcControls.h"  // kCaption
+#include "ui/ControlTable.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {

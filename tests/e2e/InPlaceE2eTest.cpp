@@ -11,7 +11,7 @@
 #include "tests/support/Screens.h"
 #include "tests/support/TempFile.h"
 #include "tests/support/Wait.h"
-#include "ui/CalcControls.h"  // kCaption
+#include "ui/ControlTable.h"  // kCaption
 #include "ui/resource.h"
 
 namespace quorva::test {
@@ -166,6 +166,39 @@ TEST(InPlace, WhatCannotBeDoneInPlaceOpensTheWindowAndTheEditorKeepsItsText) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(quorva.WaitForExit(10000));
   }
+}
+
+TEST(InPlace, AHistoryFileThatCannotBeUsedIsToldOnceWhenTheWindowTakesOver) {
+  // A folder where the file would be: the history can be neither read nor written.
+  TempFolder appData(L"appdata-unusable");
+  ScopedEnvironment variable(L"APPDATA", appData.Path());
+  CreateDirectoryW((appData.Path() + L"\\Quorva").c_str(), nullptr);
+  ASSERT_TRUE(CreateDirectoryW((appData.Path() + L"\\Quorva\\history.txt").c_str(), nullptr));
+  Stage stage({u"", u"1+2", u"", L"--read-only"});
+  ASSERT_TRUE(stage.editor.Found() && stage.editor.InFront()) << "editor not in front";
+
+  Process quorva;
+  ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L"/now"));
+  // The write that failed, then the history that could not keep its expression.
+  for (const wchar_t* words : {L"エディタに文字列を書き込めません。", L"履歴"}) {
+    HWND box = nullptr;
+    ASSERT_TRUE(WaitUntil([&] { return (box = quorva.FindMessageBox()) != nullptr; }, 20000)) << "no box: " << ToAnsi(FromWide(words));
+    EXPECT_NE(MessageBoxText(box).find(words), std::wstring::npos) << ToAnsi(FromWide(MessageBoxText(box)));
+    PostMessageW(box, WM_COMMAND, IDOK, 0);
+    ASSERT_TRUE(WaitUntil([&] { return !IsWindow(box); }));
+  }
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (window = quorva.FindWindowOf(kCaption)) != nullptr; }, 20000)) << "no window";
+  HWND calc = GetDlgItem(window, IDC_TXTCALC);
+  ASSERT_TRUE(WaitUntil([&] { return FocusOf(window) == calc; })) << "the expression box has no focus";
+  // Up reads the history at once if it has not been read yet, and Enter keeps the expression
+  // again. A box that either opens is still there when the character posted after them arrives.
+  for (WPARAM key : {VK_UP, VK_RETURN}) PostMessageW(calc, WM_KEYDOWN, key, 0);
+  PostMessageW(calc, WM_CHAR, L'x', 0);
+  ASSERT_TRUE(WaitUntil([&] { return WindowText(calc).find(L'x') != std::wstring::npos; })) << "the keys did not arrive";
+  EXPECT_EQ(quorva.FindMessageBox(), nullptr) << "the history was opened again and told again";
+  PostMessageW(window, WM_CLOSE, 0, 0);
+  EXPECT_TRUE(quorva.WaitForExit(10000));
 }
 
 }  // namespace

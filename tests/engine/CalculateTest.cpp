@@ -1,7 +1,7 @@
 // Calculate as the calculate command sees it: result, the text handed back, the message box.
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/MessageBox.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
@@ -10,7 +10,6 @@
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 using BoxRecorder = test::MessageBoxRecorder;
 
@@ -96,7 +95,7 @@ const Case kCases[] = {
 
 TEST(Calculate, ResultsMessagesAndTextHandedBack) {
   for (const Case& c : kCases) {
-    SCOPED_TRACE(Utf8(c.expr));
+    SCOPED_TRACE(Utf16ToUtf8(c.expr));
     BoxRecorder recorder;
     std::u16string text = c.expr;
     std::u16string result;
@@ -106,15 +105,15 @@ TEST(Calculate, ResultsMessagesAndTextHandedBack) {
     } catch (const RuntimeError& e) {
       error = e.Number;
     }
-    EXPECT_EQ(Utf8(result), Utf8(c.result));
-    EXPECT_EQ(Utf8(text), Utf8(c.textAfter));
+    EXPECT_EQ(Utf16ToUtf8(result), Utf16ToUtf8(c.result));
+    EXPECT_EQ(Utf16ToUtf8(text), Utf16ToUtf8(c.textAfter));
     EXPECT_EQ(error, c.error);
     if (c.messages.empty()) {
       EXPECT_TRUE(recorder.Boxes.empty());
     } else {
       ASSERT_EQ(recorder.Boxes.size(), 1u);
-      EXPECT_EQ(Utf8(recorder.Boxes[0].Text), Utf8(c.messages));
-      EXPECT_EQ(Utf8(recorder.Boxes[0].Caption), "Quorva");
+      EXPECT_EQ(Utf16ToUtf8(recorder.Boxes[0].Text), Utf16ToUtf8(c.messages));
+      EXPECT_EQ(Utf16ToUtf8(recorder.Boxes[0].Caption), "Quorva");
       EXPECT_EQ(recorder.Boxes[0].Style, kMbOk);  // OK only, no icon
       EXPECT_TRUE(recorder.Boxes[0].HelpFile.empty());
     }
@@ -128,15 +127,15 @@ TEST(Calculate, ErrorsCarryThePlatformsDescription) {
     FAIL() << "expected a type mismatch";
   } catch (const RuntimeError& e) {
     EXPECT_EQ(e.Number, kTypeMismatch);
-    EXPECT_EQ(Utf8(e.Description), "型が一致しません。");
-    EXPECT_EQ(Utf8(e.Source), "Quorva");
+    EXPECT_EQ(Utf16ToUtf8(e.Description), "型が一致しません。");
+    EXPECT_EQ(Utf16ToUtf8(e.Source), "Quorva");
   }
 }
 
 TEST(Calculate, UsesTheLocalesSeparators) {
   NumberLocale german{u',', u'.', 2};
   std::u16string text = u"1.000,5+0,25";
-  EXPECT_EQ(Utf8(Calculate(text, german)), "1000,75");
+  EXPECT_EQ(Utf16ToUtf8(Calculate(text, german)), "1000,75");
 }
 
 }  // namespace

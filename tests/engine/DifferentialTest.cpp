@@ -6,7 +6,7 @@
 
 #include "tests/support/MessageBoxes.h"
 #include "ReferenceEvaluator.h"
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/MessageBox.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
@@ -14,7 +14,6 @@
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 struct Outcome {
   std::u16string text;
@@ -108,8 +107,8 @@ TEST(Differential, EvalTextMatchesTheLiteralRewriting) {
     Outcome fast = Capture([&] { return EvalText(text); });
     Outcome slow = Capture([&] { return reference::EvalText(text); });
     if (!(fast == slow)) {
-      ADD_FAILURE() << "input ‹" << Utf8(text) << "›: evaluator ‹" << Utf8(fast.text) << "› error " << fast.error
-                    << ", rewriting ‹" << Utf8(slow.text) << "› error " << slow.error;
+      ADD_FAILURE() << "input ‹" << Utf16ToUtf8(text) << "›: evaluator ‹" << Utf16ToUtf8(fast.text) << "› error " << fast.error
+                    << ", rewriting ‹" << Utf16ToUtf8(slow.text) << "› error " << slow.error;
       if (++compared > 20) break;
     }
   }
@@ -132,9 +131,9 @@ TEST(Differential, CalculateMatchesTheLiteralRewriting) {
     Outcome slow = Capture([&] { return reference::Calculate(slowText, slowMessages); });
     if (!(fast == slow) || fastText != slowText || fastMessages != slowMessages) {
       ++failures;
-      ADD_FAILURE() << "input ‹" << Utf8(typed) << "›: ‹" << Utf8(fast.text) << "› error " << fast.error << " text ‹"
-                    << Utf8(fastText) << "›, rewriting ‹" << Utf8(slow.text) << "› error " << slow.error << " text ‹"
-                    << Utf8(slowText) << "›";
+      ADD_FAILURE() << "input ‹" << Utf16ToUtf8(typed) << "›: ‹" << Utf16ToUtf8(fast.text) << "› error " << fast.error << " text ‹"
+                    << Utf16ToUtf8(fastText) << "›, rewriting ‹" << Utf16ToUtf8(slow.text) << "› error " << slow.error << " text ‹"
+                    << Utf16ToUtf8(slowText) << "›";
     }
   }
 }
@@ -184,8 +183,8 @@ TEST(Differential, MemoNotationMatchesTheReference) {
     Outcome slow = Capture([&] { return reference::Calculate(slowText, slowMessages); });
     if (!(fast == slow) || fastText != slowText) {
       ++failures;
-      ADD_FAILURE() << "input ‹" << Utf8(typed) << "›: ‹" << Utf8(fast.text) << "› error " << fast.error
-                    << ", reference ‹" << Utf8(slow.text) << "› error " << slow.error;
+      ADD_FAILURE() << "input ‹" << Utf16ToUtf8(typed) << "›: ‹" << Utf16ToUtf8(fast.text) << "› error " << fast.error
+                    << ", reference ‹" << Utf16ToUtf8(slow.text) << "› error " << slow.error;
     }
   }
 }

@@ -1,14 +1,13 @@
 // The evaluator on canonical text ("×" multiply, "_" subtract, "-" sign).
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
 
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 struct Case {
   std::u16string text;
@@ -74,11 +73,11 @@ const Case kErrors[] = {
 template <size_t N>
 void CheckAll(const Case (&cases)[N]) {
   for (const Case& c : cases) {
-    SCOPED_TRACE(Utf8(c.text));
+    SCOPED_TRACE(Utf16ToUtf8(c.text));
     std::u16string result;
     EXPECT_EQ(EvalError(c.text, result), c.error);
     if (c.error == 0) {
-      EXPECT_EQ(Utf8(result), Utf8(c.result));
+      EXPECT_EQ(Utf16ToUtf8(result), Utf16ToUtf8(c.result));
     }
   }
 }
@@ -95,12 +94,12 @@ TEST(EvalText, MillionNestedBracketsNeedNoRecursion) {
   std::u16string text(depth, u'(');
   text += u"1+1";
   text.append(depth, u')');
-  EXPECT_EQ(Utf8(EvalText(text)), "2");
+  EXPECT_EQ(Utf16ToUtf8(EvalText(text)), "2");
 
   std::u16string plain(depth, u'(');
   plain += u"abc";
   plain.append(depth, u')');
-  EXPECT_EQ(Utf8(EvalText(plain)), "abc");
+  EXPECT_EQ(Utf16ToUtf8(EvalText(plain)), "abc");
 }
 
 struct OperandCase {
@@ -117,7 +116,7 @@ TEST(GetOperands, FindsBoundsAndValues) {
       {u"2e_3+1", 5, 0.002, 1, 0, 7},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf8(c.text));
+    SCOPED_TRACE(Utf16ToUtf8(c.text));
     double left = -1, right = -1;
     int32_t l = -1, r = -1;
     GetOperands(c.text, c.p, left, right, l, r);

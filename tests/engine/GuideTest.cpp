@@ -8,16 +8,16 @@
 #include <sstream>
 #include <vector>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/InPlace.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
+#include "ui/Notices.h"  // the notice texts alone: a header without Windows
 #include "tests/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 std::string ReadGuide() {
   std::ifstream in(QUORVA_GUIDE, std::ios::binary);
@@ -71,7 +71,7 @@ std::set<std::string> EngineMessages() {
   }
   std::set<std::string> messages;
   for (const MessageBoxRequest& box : boxes.Boxes) {
-    std::string text = Utf8(box.Text);
+    std::string text = Utf16ToUtf8(box.Text);
     for (size_t at = 0, end; (end = text.find("\r\n", at)) != std::string::npos; at = end + 2) {
       messages.insert(text.substr(at, end - at));
     }
@@ -107,13 +107,13 @@ TEST(Guide, ItsErrorTableNamesTheCataloguesTexts) {
     for (EditorFault f : faults) candidates.push_back(MakeEditorError(f));
     bool found = false;
     for (const RuntimeError& e : candidates) {
-      found = found || (e.Number == number && Utf8(e.Source) == source && Utf8(e.Description) == row[1]);
+      found = found || (e.Number == number && Utf16ToUtf8(e.Source) == source && Utf16ToUtf8(e.Description) == row[1]);
     }
     EXPECT_TRUE(found) << "no such error in the catalogue";
   }
   // The notice of a closed editor is a heading of its own: the first line of the notice.
   const std::u16string notice = kEditorClosedNotice;
-  EXPECT_NE(guide.find("\n### " + Utf8(notice.substr(0, notice.find(u'\r'))) + "\n"), std::string::npos);
+  EXPECT_NE(guide.find("\n### " + Utf16ToUtf8(notice.substr(0, notice.find(u'\r'))) + "\n"), std::string::npos);
 }
 
 // A cell of the memo table: one code span per line, lines joined by <br>.
@@ -122,7 +122,7 @@ std::u16string MemoCell(std::string cell) {
   for (char c : cell)
     if (c != '`') text += c;
   for (size_t at; (at = text.find("<br>")) != std::string::npos;) text.replace(at, 4, "\r\n");
-  return test::FromUtf8(text);
+  return Utf8ToUtf16(text);
 }
 
 TEST(Guide, ItsMemoExamplesAreWhatNowWrites) {
@@ -134,10 +134,10 @@ TEST(Guide, ItsMemoExamplesAreWhatNowWrites) {
     SCOPED_TRACE(row[1]);
     const std::u16string memo = MemoCell(row[1]);
     auto work = [&](InPlaceMode mode) {
-      return Utf8(WorkLines(memo, mode, [&](std::u16string_view e) { return QuietAnswerOf(e, format); }).Text);
+      return Utf16ToUtf8(WorkLines(memo, mode, [&](std::u16string_view e) { return QuietAnswerOf(e, format); }).Text);
     };
-    EXPECT_EQ(work(InPlaceMode::kReplace), Utf8(MemoCell(row[2])));
-    EXPECT_EQ(work(InPlaceMode::kAppend), Utf8(MemoCell(row[3])));
+    EXPECT_EQ(work(InPlaceMode::kReplace), Utf16ToUtf8(MemoCell(row[2])));
+    EXPECT_EQ(work(InPlaceMode::kAppend), Utf16ToUtf8(MemoCell(row[3])));
   }
 }
 

@@ -3,14 +3,13 @@
 
 #include <random>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/InPlace.h"
 #include "tests/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 TEST(InPlace, AnswerWrittenInPerMode) {
   const struct {
@@ -31,8 +30,8 @@ TEST(InPlace, AnswerWrittenInPerMode) {
       {u" 1+2  ", u"3", InPlaceMode::kAppend, u" 1+2 = 3  "},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(Utf8(r.line));
-    EXPECT_EQ(Utf8(WithAnswer(r.line, r.answer, r.mode)), Utf8(r.want));
+    SCOPED_TRACE(Utf16ToUtf8(r.line));
+    EXPECT_EQ(Utf16ToUtf8(WithAnswer(r.line, r.answer, r.mode)), Utf16ToUtf8(r.want));
   }
 }
 
@@ -43,14 +42,14 @@ TEST(InPlace, LinesJoinBackToTheSameText) {
   for (int round = 0; round < 2000; ++round) {
     std::u16string text(random() % 12, u' ');
     for (char16_t& c : text) c = alphabet[random() % (std::size(alphabet) - 1)];
-    SCOPED_TRACE(Utf8(text));
+    SCOPED_TRACE(Utf16ToUtf8(text));
     std::u16string joined;
     const std::vector<Line> lines = SplitLines(text);
     for (const Line& l : lines) {
       EXPECT_EQ(l.Text.find_first_of(u"\r\n"), std::u16string_view::npos);
       joined.append(l.Text).append(l.Break);
     }
-    EXPECT_EQ(Utf8(joined), Utf8(text));
+    EXPECT_EQ(Utf16ToUtf8(joined), Utf16ToUtf8(text));
     EXPECT_TRUE(lines.back().Break.empty());
     EXPECT_EQ(lines.size(), SplitLines(joined).size());
   }
@@ -79,11 +78,11 @@ TEST(InPlace, EveryExpressionLineGetsItsAnswerAndEveryOtherLineStays) {
       {u"", InPlaceMode::kReplace, plain, u"", 0},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(Utf8(r.selection));
+    SCOPED_TRACE(Utf16ToUtf8(r.selection));
     test::MessageBoxRecorder boxes;
     const InPlaceResult got =
         WorkLines(r.selection, r.mode, [&](std::u16string_view e) { return QuietAnswerOf(e, r.format); });
-    EXPECT_EQ(Utf8(got.Text), Utf8(r.want));
+    EXPECT_EQ(Utf16ToUtf8(got.Text), Utf16ToUtf8(r.want));
     EXPECT_EQ(got.Answered, r.answered);
     EXPECT_EQ(got.Expressions.size(), static_cast<size_t>(r.answered));
     EXPECT_TRUE(boxes.Boxes.empty()) << "a rejected line is kept quietly";

@@ -2,14 +2,13 @@
 // total lines, and the note lines that must never change.
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/InPlace.h"
 #include "tests/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 const AnswerFormat kYenFormat{u"0", true, false};  // /places:0 /group
 
@@ -27,10 +26,10 @@ struct MemoRow {
 void ExpectWorked(const MemoRow* rows, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const MemoRow& r = rows[i];
-    SCOPED_TRACE(Utf8(r.selection));
+    SCOPED_TRACE(Utf16ToUtf8(r.selection));
     test::MessageBoxRecorder boxes;
     const InPlaceResult got = Work(r.selection, r.mode);
-    EXPECT_EQ(Utf8(got.Text), Utf8(r.want));
+    EXPECT_EQ(Utf16ToUtf8(got.Text), Utf16ToUtf8(r.want));
     EXPECT_EQ(got.Answered, r.answered);
     EXPECT_TRUE(boxes.Boxes.empty());
   }
@@ -112,9 +111,9 @@ TEST(MemoLines, ATotalAddsTheAnswersAsWrittenWithTheUsersRounding) {
   const AnswerFormat down{u"0", true, false, Rounding::kDown};
   const InPlaceResult got =
       Work(u"1,980×1.08\r\n1,980×1.08\r\n合計", kReplace, down);  // 2138.4 each, written 2,138
-  EXPECT_EQ(Utf8(got.Text), "2,138\r\n2,138\r\n合計 4,276");
+  EXPECT_EQ(Utf16ToUtf8(got.Text), "2,138\r\n2,138\r\n合計 4,276");
   const AnswerFormat wide{u"0", true, true};
-  EXPECT_EQ(Utf8(Work(u"1000\r\n2000\r\n合計", kReplace, wide).Text), "１，０００\r\n２，０００\r\n合計 ３，０００");
+  EXPECT_EQ(Utf16ToUtf8(Work(u"1000\r\n2000\r\n合計", kReplace, wide).Text), "１，０００\r\n２，０００\r\n合計 ３，０００");
 }
 
 // Lines people keep in a memo that are no expression: none of them changes, alone or together,
@@ -135,15 +134,15 @@ TEST(MemoLines, NoteLinesNeverChange) {
   test::MessageBoxRecorder boxes;
   std::u16string memo;
   for (const std::u16string_view note : notes) {
-    SCOPED_TRACE(Utf8(note));
+    SCOPED_TRACE(Utf16ToUtf8(note));
     for (const InPlaceMode mode : {kReplace, kAppend}) {
       const InPlaceResult one = Work(note, mode);
-      EXPECT_EQ(Utf8(one.Text), Utf8(note));
+      EXPECT_EQ(Utf16ToUtf8(one.Text), Utf16ToUtf8(note));
       EXPECT_EQ(one.Answered, 0);
     }
     (memo += note) += u"\r\n";
   }
-  for (const InPlaceMode mode : {kReplace, kAppend}) EXPECT_EQ(Utf8(Work(memo, mode).Text), Utf8(memo));
+  for (const InPlaceMode mode : {kReplace, kAppend}) EXPECT_EQ(Utf16ToUtf8(Work(memo, mode).Text), Utf16ToUtf8(memo));
   EXPECT_TRUE(boxes.Boxes.empty());
 }
 
@@ -151,9 +150,9 @@ TEST(MemoLines, NoteLinesNeverChange) {
 TEST(MemoLines, AWholeMemo) {
   const std::u16string_view memo =
       u"12/9 出張\r\n交通費 1,200×2 =\r\nホテル ¥8,500\r\n小計\r\n会議室 3時間 2,000×3 =\r\n資料 1,280+10% =\r\n合計：";
-  EXPECT_EQ(Utf8(Work(memo, kReplace).Text),
+  EXPECT_EQ(Utf16ToUtf8(Work(memo, kReplace).Text),
             "12/9 出張\r\n交通費 2,400\r\nホテル ¥8,500\r\n小計 10,900\r\n会議室 3時間 6,000\r\n資料 1,408\r\n合計：18,308");
-  EXPECT_EQ(Utf8(Work(memo, kAppend).Text),
+  EXPECT_EQ(Utf16ToUtf8(Work(memo, kAppend).Text),
             "12/9 出張\r\n交通費 1,200×2 = 2,400\r\nホテル ¥8,500\r\n小計 10,900\r\n会議室 3時間 2,000×3 = 6,000\r\n"
             "資料 1,280+10% = 1,408\r\n合計：18,308");
 }

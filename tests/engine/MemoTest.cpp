@@ -2,7 +2,7 @@
 // computes it, amounts with their currency signs and counting units, and the rounding a user picks.
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/FormatAnswer.h"
 #include "engine/InPlace.h"
 #include "engine/RuntimeError.h"
@@ -12,7 +12,6 @@
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 struct Row {
   std::u16string_view expr;
@@ -23,7 +22,7 @@ struct Row {
 void ExpectResults(const Row* rows, size_t count) {
   for (size_t i = 0; i < count; ++i) {
     const Row& r = rows[i];
-    SCOPED_TRACE(Utf8(r.expr));
+    SCOPED_TRACE(Utf16ToUtf8(r.expr));
     test::MessageBoxRecorder boxes;
     std::u16string text(r.expr);
     std::u16string result;
@@ -33,9 +32,9 @@ void ExpectResults(const Row* rows, size_t count) {
     } catch (const RuntimeError& e) {
       error = e.Number;
     }
-    EXPECT_EQ(Utf8(result), Utf8(r.result));
+    EXPECT_EQ(Utf16ToUtf8(result), Utf16ToUtf8(r.result));
     EXPECT_EQ(error, r.error);
-    EXPECT_EQ(Utf8(text), Utf8(r.expr)) << "an accepted expression is not handed back";
+    EXPECT_EQ(Utf16ToUtf8(text), Utf16ToUtf8(r.expr)) << "an accepted expression is not handed back";
     EXPECT_TRUE(boxes.Boxes.empty());
   }
 }
@@ -157,8 +156,8 @@ TEST(Memo, RoundingComesAfterTheFifteenDigits) {
       {u"123456789012345", u"0", Rounding::kUp, u"123456789012345"},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(Utf8(r.result) + " " + std::to_string(static_cast<int>(r.rounding)));
-    EXPECT_EQ(Utf8(FormatAnswer(r.result, r.places, false, false, {}, r.rounding)), Utf8(r.want));
+    SCOPED_TRACE(Utf16ToUtf8(r.result) + " " + std::to_string(static_cast<int>(r.rounding)));
+    EXPECT_EQ(Utf16ToUtf8(FormatAnswer(r.result, r.places, false, false, {}, r.rounding)), Utf16ToUtf8(r.want));
   }
   // The whole road: the expression's 15-digit result is what gets rounded.
   const struct {
@@ -173,9 +172,9 @@ TEST(Memo, RoundingComesAfterTheFifteenDigits) {
       {u"1,280+10%", Rounding::kDown, u"1,408"},
   };
   for (const auto& a : answers) {
-    SCOPED_TRACE(Utf8(a.expr));
+    SCOPED_TRACE(Utf16ToUtf8(a.expr));
     std::u16string text(a.expr);
-    EXPECT_EQ(Utf8(AnswerOf(text, {u"0", true, false, a.rounding})), Utf8(a.want));
+    EXPECT_EQ(Utf16ToUtf8(AnswerOf(text, {u"0", true, false, a.rounding})), Utf16ToUtf8(a.want));
   }
 }
 
@@ -184,7 +183,7 @@ TEST(Memo, RoundingComesAfterTheFifteenDigits) {
 TEST(Memo, ALongChainOfSharesIsOneNumber) {
   std::u16string text = u"1000";
   for (int i = 0; i < 200'000; ++i) text += i % 2 ? u"+0%" : u"-0%*1";
-  EXPECT_EQ(Utf8(Calculate(text)), "1000");
+  EXPECT_EQ(Utf16ToUtf8(Calculate(text)), "1000");
 }
 
 }  // namespace

@@ -1,7 +1,7 @@
 // Number text, text to number, answer formatting and width conversion.
 #include <gtest/gtest.h>
 
-#include "Utf8.h"
+#include "common/Utf8.h"
 #include "engine/FormatAnswer.h"
 #include "engine/NumberText.h"
 #include "engine/RuntimeError.h"
@@ -10,7 +10,6 @@
 namespace quorva {
 namespace {
 
-using test::Utf8;
 
 TEST(NumberText, FifteenDigitsPlainOrExponent) {
   const struct {
@@ -38,7 +37,7 @@ TEST(NumberText, FifteenDigitsPlainOrExponent) {
   };
   for (const auto& c : cases) {
     SCOPED_TRACE(c.text);
-    EXPECT_EQ(Utf8(NumberText(c.value)), c.text);
+    EXPECT_EQ(Utf16ToUtf8(NumberText(c.value)), c.text);
   }
 }
 
@@ -52,7 +51,7 @@ TEST(TextToNumber, AcceptsTheLocalesNumbers) {
       {u"1e-400", 0},      {u"0e999999", 0},    {u"1.79769313486231E+308", 1.79769313486231E+308},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf8(c.text));
+    SCOPED_TRACE(Utf16ToUtf8(c.text));
     EXPECT_TRUE(IsNumeric(c.text));
     EXPECT_EQ(TextToNumber(c.text), c.value);
   }
@@ -71,7 +70,7 @@ TEST(TextToNumber, RejectsEverythingElse) {
       {std::u16string(400, u'9'), kOverflow},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf8(c.text));
+    SCOPED_TRACE(Utf16ToUtf8(c.text));
     EXPECT_FALSE(IsNumeric(c.text));
     try {
       TextToNumber(c.text);
@@ -118,20 +117,20 @@ TEST(FormatAnswer, DecimalPlacesGroupingAndWidth) {
       {u"abc", u"2", false, false, u""},
   };
   for (const auto& c : cases) {
-    SCOPED_TRACE(Utf8(c.result) + " / " + Utf8(c.after));
-    EXPECT_EQ(Utf8(FormatAnswer(c.result, c.after, c.group, c.wide)), Utf8(c.shown));
+    SCOPED_TRACE(Utf16ToUtf8(c.result) + " / " + Utf16ToUtf8(c.after));
+    EXPECT_EQ(Utf16ToUtf8(FormatAnswer(c.result, c.after, c.group, c.wide)), Utf16ToUtf8(c.shown));
   }
 }
 
 TEST(FormatAnswer, TakesSeparatorsAndDefaultFromTheLocale) {
   NumberLocale german{u',', u'.', 3};
-  EXPECT_EQ(Utf8(FormatAnswer(u"1234,5", u"", true, false, german)), "1.234,500");
+  EXPECT_EQ(Utf16ToUtf8(FormatAnswer(u"1234,5", u"", true, false, german)), "1.234,500");
 }
 
 TEST(Width, HalfAndFullWidthForms) {
-  EXPECT_EQ(Utf8(ToHalfWidth(u"（１＋２）＊３\u3000～［］")), "(1+2)*3 ~[]");
-  EXPECT_EQ(Utf8(ToHalfWidth(u"\u00D7ｱ")), "\u00D7ｱ");  // no half-width form: unchanged
-  EXPECT_EQ(Utf8(ToFullWidth(u"-1,234.5 ")), "－１，２３４．５\u3000");
+  EXPECT_EQ(Utf16ToUtf8(ToHalfWidth(u"（１＋２）＊３\u3000～［］")), "(1+2)*3 ~[]");
+  EXPECT_EQ(Utf16ToUtf8(ToHalfWidth(u"\u00D7ｱ")), "\u00D7ｱ");  // no half-width form: unchanged
+  EXPECT_EQ(Utf16ToUtf8(ToFullWidth(u"-1,234.5 ")), "－１，２３４．５\u3000");
 }
 
 }  // namespace

@@ -5,30 +5,9 @@
 
 #include "engine/MessageBox.h"
 #include "tools/probe/Probe.h"
-#include "tools/probe/Utf8.h"
 
 namespace quorva::probe {
 namespace {
-
-// What iconv refuses becomes U+FFFD, and the conversion goes on behind it.
-TEST(Utf8, ReplacesWhatCannotBeConverted) {
-  const struct {
-    std::string utf8;
-    std::u16string utf16;
-  } decoded[] = {
-      {"1+\xE3\x81\x82", u"1+\u3042"},
-      {"\xF0\x9F\x98\x80", u"\U0001F600"},
-      {"a\xFF" "b", u"a\uFFFDb"},
-      {"a\xE3\x81", u"a\uFFFD\uFFFD"},  // cut short at the end
-  }, encoded[] = {
-      {"1+\xE3\x81\x82", u"1+\u3042"},
-      {"\xF0\x9F\x98\x80", u"\U0001F600"},
-      {"\xEF\xBF\xBDx", std::u16string{char16_t(0xD800), u'x'}},  // a lone surrogate
-      {"x\xEF\xBF\xBD", std::u16string{u'x', char16_t(0xDC00)}},
-  };
-  for (const auto& c : decoded) EXPECT_EQ(Utf8ToUtf16(c.utf8), c.utf16) << c.utf8;
-  for (const auto& c : encoded) EXPECT_EQ(Utf16ToUtf8(c.utf16), c.utf8) << c.utf8;
-}
 
 nlohmann::json Probe(const std::string& line) {
   auto reply = nlohmann::json::parse(ProbeLine(line));  // a reply is always valid JSON

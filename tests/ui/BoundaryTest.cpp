@@ -34,7 +34,7 @@ class InjectedForm : public Form {
  public:
   InjectedForm() {
     CreateFormWindow(L"boundary", WS_OVERLAPPEDWINDOW, 0, nullptr);
-    box = AddControl(L"EDIT", WS_VISIBLE | WS_TABSTOP, 0, 1, L"txtBox", kTextBox, L"abc", L"", RECT{0, 0, 80, 20});
+    box = AddControl(L"EDIT", WS_VISIBLE | WS_TABSTOP, 0, 1, L"txtBox", Kind::TextBox, L"abc", L"", RECT{0, 0, 80, 20});
   }
   HWND box = nullptr;
   int commands = 0;
@@ -88,7 +88,7 @@ const Boundary kBoundaries[] = {
          ThrowIfAsked();
          return 0;
        });
-       return code == 1 && !gCalc && !gTeraPad;
+       return code == 1 && !gRun.gCalc && !gRun.gTeraPad;
      }},
 };
 
@@ -115,8 +115,7 @@ TEST(Boundary, EveryKindReportsOnceFromTheCatalogueAndGoesOn) {
       EXPECT_EQ(boxes.Boxes[0].Caption, u"警告");
       EXPECT_NE(boxes.Boxes[0].Text.find(f.number), std::u16string::npos) << ToAnsi(boxes.Boxes[0].Text);
       EXPECT_NE(boxes.Boxes[0].Text.find(f.text), std::u16string::npos) << ToAnsi(boxes.Boxes[0].Text);
-      gCalc.reset();
-      gTeraPad.reset();
+      gRun.End();
     }
   }
 }

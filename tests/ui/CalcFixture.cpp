@@ -1,6 +1,5 @@
 #include "CalcFixture.h"
 
-#include "ui/History.h"
 
 namespace quorva::test {
 
@@ -30,8 +29,8 @@ FakeEditor::~FakeEditor() {
 
 void CalcFixture::Open(bool withEditor) {
   if (withEditor) editor.emplace();
-  gTeraPad = std::make_unique<clsTeraPad>();
-  form = std::make_unique<frmCalc>([this] { unloaded = true; });
+  bridge = std::make_unique<clsTeraPad>();
+  form = std::make_unique<frmCalc>(bridge, history.get(), [this] { unloaded = true; });
   form->Show();
   SetForegroundWindow(form->hWnd());
   // The window passes its own focus on to the first control by a synthesised Tab.
@@ -40,8 +39,8 @@ void CalcFixture::Open(bool withEditor) {
 
 void CalcFixture::TearDown() {
   form.reset();
-  gTeraPad.reset();
-  gHistory.reset();
+  bridge.reset();
+  history.reset();
   editor.reset();
   Pump();
 }

@@ -8,7 +8,7 @@
 
 #include "UiTest.h"
 #include "tests/support/RealMessageBoxes.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/Main.h"
 #include "ui/frmCalc.h"
 #include "ui/resource.h"
@@ -54,6 +54,8 @@ class CalcFixture : public ::testing::Test {
 
   MessageBoxRecorder boxes;
   std::optional<FakeEditor> editor;
+  std::unique_ptr<clsTeraPad> bridge;  // the run's reference, which the window clears on unload
+  std::unique_ptr<History> history;    // none unless a test puts one
   std::unique_ptr<frmCalc> form;
   bool unloaded = false;
 };

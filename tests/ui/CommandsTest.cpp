@@ -129,7 +129,7 @@ struct AnswerCase {
 
 TEST_F(Commands, ExchangeButtonsFollowTheTrimmedAnswerWhenNoEditorWasFound) {
   Open(false);
-  ASSERT_EQ(gTeraPad->hEdit(), nullptr);
+  ASSERT_EQ(bridge->hEdit(), nullptr);
   const AnswerCase cases[] = {{L"12", true}, {L"   ", false}, {L"　", false}, {L" 1 ", true}, {L"", false}};
   for (const AnswerCase& c : cases) {
     SetText(Item(IDC_TXTANS), c.Answer);
@@ -141,7 +141,7 @@ TEST_F(Commands, ExchangeButtonsFollowTheTrimmedAnswerWhenNoEditorWasFound) {
 
 TEST_F(Commands, ExchangeButtonsFollowTheTrimmedAnswerWithAnEditor) {
   Open(true);
-  ASSERT_NE(gTeraPad->hEdit(), nullptr);
+  ASSERT_NE(bridge->hEdit(), nullptr);
   const AnswerCase cases[] = {{L"12", true}, {L"   ", false}, {L" 1 ", true}, {L"", false}};
   for (const AnswerCase& c : cases) {
     SetText(Item(IDC_TXTANS), c.Answer);

@@ -6,7 +6,7 @@
 #include <memory>
 
 #include "UiTest.h"
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "ui/Form.h"
 #include "ui/clsForm.h"
 
@@ -20,18 +20,18 @@ class HelperForm : public Form {
   HelperForm() {
     CreateFormWindow(L"helper", WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, nullptr);
     const DWORD edit = WS_VISIBLE | WS_TABSTOP | ES_AUTOHSCROLL;
-    Add(L"EDIT", edit, kUpper, L"txtUpper", kTextBox, L"A");
-    Add(L"EDIT", edit, kLower, L"txtLower", kTextBox, L"a");
-    Add(L"EDIT", edit, kDigits, L"txtDigits", kTextBox, L"0");
-    Add(L"EDIT", edit, kSpaceZero, L"txtSpaceZero", kTextBox, L" 0");
-    Add(L"EDIT", edit, kTwoChars, L"txtTwo", kTextBox, L"AA");
-    Add(L"EDIT", edit, kOtherLetter, L"txtOther", kTextBox, L"b");
-    Add(L"EDIT", edit, kNoTag, L"txtPlain", kTextBox, L"");
-    Add(L"EDIT", edit | ES_MULTILINE, kMultiLine, L"txtMulti", kTextBox, L"");
-    Add(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, kCombo, L"cboCombo", kComboBox, L"A");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck, L"chkCheck", kCheckBox, L"A");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, kOption, L"optOption", kOptionButton, L"");
-    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton, L"cmdButton", kCommandButton, L"0");
+    Add(L"EDIT", edit, kUpper, L"txtUpper", Kind::TextBox, L"A");
+    Add(L"EDIT", edit, kLower, L"txtLower", Kind::TextBox, L"a");
+    Add(L"EDIT", edit, kDigits, L"txtDigits", Kind::TextBox, L"0");
+    Add(L"EDIT", edit, kSpaceZero, L"txtSpaceZero", Kind::TextBox, L" 0");
+    Add(L"EDIT", edit, kTwoChars, L"txtTwo", Kind::TextBox, L"AA");
+    Add(L"EDIT", edit, kOtherLetter, L"txtOther", Kind::TextBox, L"b");
+    Add(L"EDIT", edit, kNoTag, L"txtPlain", Kind::TextBox, L"");
+    Add(L"EDIT", edit | ES_MULTILINE, kMultiLine, L"txtMulti", Kind::TextBox, L"");
+    Add(L"COMBOBOX", WS_VISIBLE | WS_TABSTOP | CBS_DROPDOWN, kCombo, L"cboCombo", Kind::ComboBox, L"A");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_AUTOCHECKBOX, kCheck, L"chkCheck", Kind::CheckBox, L"A");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_RADIOBUTTON, kOption, L"optOption", Kind::OptionButton, L"");
+    Add(L"BUTTON", WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, kButton, L"cmdButton", Kind::CommandButton, L"0");
     SetWindowPos(hWnd(), nullptr, 50, 50, 400, 500, SWP_NOZORDER | SWP_NOACTIVATE);
   }
   HWND Item(int id) const { return GetDlgItem(hWnd(), id); }
@@ -41,8 +41,8 @@ class HelperForm : public Form {
   void Form_KeyDown(uint16_t&, uint16_t) override { ++keyDowns; }
 
  private:
-  void Add(const wchar_t* cls, DWORD style, int id, const wchar_t* name, const wchar_t* type, const wchar_t* tag) {
-    HWND h = AddControl(cls, style, WS_EX_CLIENTEDGE, id, name, type, L"", tag);
+  void Add(const wchar_t* cls, DWORD style, int id, const wchar_t* name, Kind kind, const wchar_t* tag) {
+    HWND h = AddControl(cls, style, WS_EX_CLIENTEDGE, id, name, kind, L"", tag);
     SetWindowPos(h, nullptr, 10, 10 + 35 * (id - 1), 200, id == kCombo ? 120 : 30, SWP_NOZORDER);
   }
 };

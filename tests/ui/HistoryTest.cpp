@@ -2,9 +2,8 @@
 // with /nohistory, and a file that cannot be used told once while calculations go on.
 #include "CalcFixture.h"
 #include "common/Ansi.h"
-#include "engine/RuntimeError.h"
+#include "ui/Notices.h"
 #include "ui/CommandLine.h"
-#include "ui/History.h"
 #include "tests/support/TempFile.h"
 
 namespace quorva::test {
@@ -14,20 +13,18 @@ class HistoryAtStart : public ::testing::Test {
  protected:
   void Start(const std::wstring& commandLine) {
     Main(ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
-    ASSERT_TRUE(gCalc);
-    SetForegroundWindow(gCalc->hWnd());
-    ASSERT_TRUE(WaitFor([&] { return GetFocus() == gCalc->Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
+    ASSERT_TRUE(gRun.gCalc);
+    SetForegroundWindow(gRun.gCalc->hWnd());
+    ASSERT_TRUE(WaitFor([&] { return GetFocus() == gRun.gCalc->Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
   }
   void TearDown() override {
-    gCalc.reset();
-    gTeraPad.reset();
-    gHistory.reset();
+    gRun.End();
     Pump();
   }
   std::wstring Calculate(const std::wstring& expression) {
-    SetText(gCalc->Item(IDC_TXTCALC), expression);
-    SendMessageW(gCalc->Item(IDC_CMDSUM), BM_CLICK, 0, 0);
-    return GetText(gCalc->Item(IDC_TXTANS));
+    SetText(gRun.gCalc->Item(IDC_TXTCALC), expression);
+    SendMessageW(gRun.gCalc->Item(IDC_CMDSUM), BM_CLICK, 0, 0);
+    return GetText(gRun.gCalc->Item(IDC_TXTANS));
   }
   void Put(const std::string& bytes) {
     CreateDirectoryW(folder.c_str(), nullptr);
@@ -43,7 +40,7 @@ class HistoryAtStart : public ::testing::Test {
 TEST_F(HistoryAtStart, TheFileIsReadOnceTheWindowShowsAndWrittenWithEachAnswer) {
   Put("1+1\r\n");
   Start(L"");
-  EXPECT_TRUE(WaitFor([&] { return gHistory->Entries() == HistoryEntries{u"1+1"}; })) << "not read";
+  EXPECT_TRUE(WaitFor([&] { return gRun.history->Entries() == HistoryEntries{u"1+1"}; })) << "not read";
   EXPECT_EQ(Calculate(L" 2*2 "), L"4.00");
   EXPECT_EQ(Calculate(L"abc"), L"");
   EXPECT_EQ(FileBytes(file), "1+1\r\n2*2\r\n") << "blanks around it are not kept, nor an expression without answer";
@@ -56,7 +53,7 @@ TEST_F(HistoryAtStart, NoHistoryNeitherReadsNorWritesTheFile) {
     Put("1+1\r\n");
     Start(L"/nohistory");
     EXPECT_EQ(Calculate(L"2*2"), L"4.00");
-    EXPECT_EQ(gHistory->Entries(), HistoryEntries{u"2*2"}) << "the file was read";
+    EXPECT_EQ(gRun.history->Entries(), HistoryEntries{u"2*2"}) << "the file was read";
     EXPECT_EQ(FileBytes(file), "1+1\r\n");
     TearDown();
   }
@@ -93,7 +90,7 @@ TEST_F(HistoryAtStart, AFileThatCannotBeUsedIsToldOnceAndCalculationsGoOn) {
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].Text.find(kHistoryUnusableNotice), 0u);
     EXPECT_NE(boxes.Boxes[0].Text.find(FromWide(file)), std::u16string::npos) << "the box names the file";
-    EXPECT_EQ(gHistory->Entries(), (HistoryEntries{u"2*2", u"3*3"})) << "the run's list goes on";
+    EXPECT_EQ(gRun.history->Entries(), (HistoryEntries{u"2*2", u"3*3"})) << "the run's list goes on";
     TearDown();
   }
 }

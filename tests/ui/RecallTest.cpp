@@ -1,6 +1,5 @@
 // Up and Down in the expression box, pressed as real keys with the window in front.
 #include "CalcFixture.h"
-#include "ui/History.h"
 
 namespace quorva::test {
 namespace {
@@ -8,9 +7,9 @@ namespace {
 class Recall : public CalcFixture {
  protected:
   void SetUp() override {
-    gHistory = std::make_unique<History>(L"");  // the run's list only
-    AddToHistory(u"1+1");
-    AddToHistory(u"2*3");
+    history = std::make_unique<History>(L"");  // the run's list only
+    history->Add(u"1+1");
+    history->Add(u"2*3");
     Open();
   }
   std::pair<int, int> Selection() {
@@ -71,11 +70,11 @@ TEST_F(Recall, EnterOnARecalledExpressionCalculatesItWithoutRepeatingIt) {
   ASSERT_TRUE(KeyGives(VK_UP, L"2*3"));
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == L"6.00"; }));
-  EXPECT_EQ(gHistory->Entries(), (HistoryEntries{u"1+1", u"2*3"}));
+  EXPECT_EQ(history->Entries(), (HistoryEntries{u"1+1", u"2*3"}));
   TypeText(L"+1");
   PressKey(VK_RETURN);
   ASSERT_TRUE(WaitFor([&] { return Text(IDC_TXTANS) == L"7.00"; }));
-  EXPECT_EQ(gHistory->Entries(), (HistoryEntries{u"1+1", u"2*3", u"2*3+1"}));
+  EXPECT_EQ(history->Entries(), (HistoryEntries{u"1+1", u"2*3", u"2*3+1"}));
   EXPECT_TRUE(KeyGives(VK_UP, L"2*3")) << "the box's own expression is the newest entry: "
                                        << testing::PrintToString(Text(IDC_TXTCALC));
 }

@@ -2,8 +2,7 @@
 #include "CalcFixture.h"
 #include "common/Ansi.h"
 #include "ui/CommandLine.h"
-#include "ui/History.h"
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva::test {
 namespace {
@@ -142,18 +141,16 @@ class StartUp : public ::testing::Test {
  protected:
   void Start(const std::wstring& commandLine) {
     Main(ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
-    ASSERT_TRUE(gCalc);
-    SetForegroundWindow(gCalc->hWnd());
+    ASSERT_TRUE(gRun.gCalc);
+    SetForegroundWindow(gRun.gCalc->hWnd());
     ASSERT_TRUE(WaitFor([&] { return GetFocus() == Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
   }
   void TearDown() override {
-    gCalc.reset();
-    gTeraPad.reset();
-    gHistory.reset();
+    gRun.End();
     editor.reset();
     Pump();
   }
-  HWND Item(int id) const { return gCalc->Item(id); }
+  HWND Item(int id) const { return gRun.gCalc->Item(id); }
   std::wstring Text(int id) const { return GetText(Item(id)); }
   bool Checked(int id) const { return GetValue(Item(id)) == BST_CHECKED; }
 
@@ -220,7 +217,7 @@ TEST_F(StartUp, RoundingAndMemoNotationInTheWindow) {
     SendMessageW(Item(IDC_CMDSUM), BM_CLICK, 0, 0);
     EXPECT_EQ(Text(IDC_TXTANS), r.Answer);
     EXPECT_TRUE(boxes.Boxes.empty());
-    gCalc.reset();
+    gRun.End();
     Pump();
   }
 }

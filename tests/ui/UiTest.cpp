@@ -1,7 +1,7 @@
 #include "UiTest.h"
 
 
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 #include "tests/support/Wait.h"
 #include "ui/MessageLoop.h"
 

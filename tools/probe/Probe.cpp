@@ -10,7 +10,7 @@
 #include "engine/NumberLocale.h"
 #include "engine/RuntimeError.h"
 #include "engine/mainProc.h"
-#include "tools/probe/Utf8.h"
+#include "common/Utf8.h"
 
 namespace quorva::probe {
 namespace {

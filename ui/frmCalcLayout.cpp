@@ -8,7 +8,7 @@
 #include <algorithm>
 #include <utility>
 
-#include "ui/CalcControls.h"
+#include "ui/ControlTable.h"
 #include "ui/Pictures.h"
 
 namespace quorva {
@@ -19,19 +19,18 @@ namespace {
 struct KindRow {
   Kind ControlKind;
   const wchar_t* ClassName;
-  const wchar_t* TypeName;
   DWORD Style;
   DWORD ExStyle;
   HWND InsertAfter;  // drawing order: frames go to the bottom so that they never paint over their contents
 };
 
 const KindRow kKinds[] = {
-    {Kind::TextBox, L"EDIT", kTextBox, WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
+    {Kind::TextBox, L"EDIT", WS_TABSTOP, WS_EX_CLIENTEDGE, HWND_TOP},
     // Drawn by the window: the system shows a disabled picture as an embossed grey tile.
-    {Kind::CommandButton, L"BUTTON", kCommandButton, WS_TABSTOP | BS_OWNERDRAW | BS_BITMAP, 0, HWND_TOP},
-    {Kind::CheckBox, L"BUTTON", kCheckBox, WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
-    {Kind::Frame, L"BUTTON", kFrame, BS_GROUPBOX, 0, HWND_BOTTOM},
-    {Kind::Label, L"STATIC", kLabel, SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
+    {Kind::CommandButton, L"BUTTON", WS_TABSTOP | BS_OWNERDRAW | BS_BITMAP, 0, HWND_TOP},
+    {Kind::CheckBox, L"BUTTON", WS_TABSTOP | BS_AUTOCHECKBOX, 0, HWND_TOP},
+    {Kind::Frame, L"BUTTON", BS_GROUPBOX, 0, HWND_BOTTOM},
+    {Kind::Label, L"STATIC", SS_LEFT | SS_NOPREFIX, 0, HWND_TOP},
 };
 
 const KindRow& KindOf(const ControlRow& row) {
@@ -53,7 +52,7 @@ POINT TwipOrigin(const ControlRow& row) {
 
 HFONT MakeFont(const wchar_t* face, bool bold, UINT dpi) {
   LOGFONTW lf = {};
-  lf.lfHeight = -MulDiv(9, static_cast<int>(dpi), 72);
+  lf.lfHeight = -MulDiv(kFontPoints, static_cast<int>(dpi), kPointsPerInch);
   lf.lfWeight = bold ? FW_BOLD : FW_NORMAL;
   lf.lfCharSet = SHIFTJIS_CHARSET;
   lstrcpynW(lf.lfFaceName, face, LF_FACESIZE);
@@ -69,7 +68,7 @@ void frmCalc::CreateControls() {
   for (const ControlRow& row : kControls) {
     const KindRow& kind = KindOf(row);
     DWORD style = WS_VISIBLE | kind.Style | row.Style | (row.Enabled ? 0 : WS_DISABLED);
-    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, kind.TypeName, row.Caption, row.Tag,
+    HWND h = AddControl(kind.ClassName, style, kind.ExStyle, row.Id, row.Name, row.ControlKind, row.Caption, row.Tag,
                         ControlRect(row, measure.Get()));
     GiveFont(row, h);
     if (row.ControlKind == Kind::TextBox) SendMessageW(h, EM_SETLIMITTEXT, static_cast<WPARAM>(row.MaxLength), 0);
@@ -92,8 +91,8 @@ void frmCalc::LoadPictures() {
   for (const ControlRow& row : kControls) {
     if (!row.Picture) continue;
     // The old pictures go once the button holds the new one.
-    const Bitmap old = std::exchange(pictures_[next], Bitmap(LoadPicture(row.Picture, Dpi())));
-    const Bitmap oldGreyed = std::exchange(greyed_[next], Bitmap(GreyedPicture(pictures_[next].Get())));
+    const Bitmap old = std::exchange(pictures_[next], LoadPicture(row.Picture, Dpi()));
+    const Bitmap oldGreyed = std::exchange(greyed_[next], GreyedPicture(pictures_[next].Get()));
     SendMessageW(Item(row.Id), BM_SETIMAGE, IMAGE_BITMAP, reinterpret_cast<LPARAM>(pictures_[next++].Get()));
   }
 }
@@ -111,9 +110,9 @@ void frmCalc::DrawButton(const DRAWITEMSTRUCT& item) {
 }
 
 void frmCalc::CreateTooltips() {
-  tooltip_ = CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
-                             CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
-                             GetModuleHandleW(nullptr), nullptr);
+  tooltip_ = OwnedWindow(CreateWindowExW(WS_EX_TOPMOST, TOOLTIPS_CLASSW, nullptr, WS_POPUP | TTS_ALWAYSTIP | TTS_NOPREFIX,
+                                         CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, CW_USEDEFAULT, hWnd(), nullptr,
+                                         GetModuleHandleW(nullptr), nullptr));
   if (!tooltip_) return;
   for (const ControlRow& row : kControls) {
     if (!row.Tooltip) continue;
@@ -123,7 +122,7 @@ void frmCalc::CreateTooltips() {
     ti.hwnd = hWnd();
     ti.uId = reinterpret_cast<UINT_PTR>(Item(row.Id));
     ti.lpszText = const_cast<wchar_t*>(row.Tooltip);
-    SendMessageW(tooltip_, TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
+    SendMessageW(tooltip_.Get(), TTM_ADDTOOLW, 0, reinterpret_cast<LPARAM>(&ti));
   }
 }
 
@@ -170,7 +169,7 @@ RECT frmCalc::ControlRect(const ControlRow& row, HDC measure) const {
 }
 
 RECT frmCalc::FormRect(UINT dpi, int left, int top) {
-  RECT frame{0, 0, MulDiv(kClientWidth, static_cast<int>(dpi), 1440), MulDiv(kClientHeight, static_cast<int>(dpi), 1440)};
+  RECT frame{0, 0, TwipsToPixels(kClientWidth, dpi), TwipsToPixels(kClientHeight, dpi)};
   AdjustWindowRectExForDpi(&frame, kWindowStyle, FALSE, 0, dpi);
   const int width = frame.right - frame.left, height = frame.bottom - frame.top;
   if (left == CW_USEDEFAULT) {

@@ -1,21 +1,20 @@
-#include "ui/InPlace.h"
+#include "ui/InPlaceRun.h"
 
 #include "common/Ansi.h"
 #include "common/Boundary.h"
 #include "common/UserLocale.h"
 #include "common/subTool.h"
 #include "engine/InPlace.h"
-#include "engine/MessageBox.h"
 #include "engine/mainProc.h"
-#include "ui/History.h"
-#include "ui/StartOptions.h"
+#include "ui/Notices.h"
+#include "ui/WindowStart.h"
 
 namespace quorva {
 namespace {
 
 // The selected text, or nothing when it could not be read exactly (the bridge or the boundary
 // reports it, once).
-std::optional<std::wstring> ReadSelection(clsTeraPad& bridge) {
+std::optional<std::wstring> ReadSelectionExactly(clsTeraPad& bridge) {
   const int32_t reported = bridge.Reports();
   return AtBoundary(
       [&]() -> std::optional<std::wstring> {
@@ -31,11 +30,7 @@ std::optional<std::wstring> ReadSelection(clsTeraPad& bridge) {
 bool HandOver(clsTeraPad& bridge, const std::wstring& text, bool undoable) {
   if (!IsWindow(bridge.hEdit())) {
     // The editor was closed after Quorva started: nothing can take the text.
-    MessageBoxRequest box;
-    box.Text = kEditorClosedNotice;
-    box.Caption = kAppTitle;
-    box.Style = kMbIconExclamation;
-    ShowMessageBox(box);
+    ShowNotice(kEditorClosedNotice);
     return false;
   }
   const int32_t reported = bridge.Reports();
@@ -47,9 +42,10 @@ bool HandOver(clsTeraPad& bridge, const std::wstring& text, bool undoable) {
   return bridge.Reports() == reported;
 }
 
-std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options) {
+std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options,
+                                      const std::function<History&()>& history) {
   if (!bridge.hEdit()) return WindowStart{};
-  const std::optional<std::wstring> selection = ReadSelection(bridge);
+  const std::optional<std::wstring> selection = ReadSelectionExactly(bridge);
   if (!selection || selection->empty()) return WindowStart{};
 
   AnswerFormat format;
@@ -66,9 +62,10 @@ std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& op
     return WindowStart{ExpressionFromSelection(*selection), L"", true};
   }
   const bool handed = HandOver(bridge, ToWide(work.Text), true);
-  // Kept after the editor has its answers, so that the file costs the user no wait.
-  OpenHistory(options.NoHistory);
-  for (const std::u16string& expression : work.Expressions) AddToHistory(expression);
+  // Kept after the editor has its answers, so that the file costs the user no wait. The lines'
+  // expressions come without the blanks around them.
+  History& kept = history();
+  for (const std::u16string& expression : work.Expressions) kept.Add(expression);
   if (handed) return std::nullopt;
   return WindowStart{ToWide(work.Expression), ToWide(work.Answer), false};
 }

@@ -1,13 +1,13 @@
 // Up and Down through the history, as a one-line box shows them, apart from any window.
 #include <gtest/gtest.h>
 
-#include "common/Recall.h"
-#include "tests/engine/Utf8.h"
+#include "common/HistoryRecall.h"
+#include "common/Utf8.h"
 
 namespace quorva {
 namespace {
 
-TEST(Recall, UpAndDownGoThroughTheHistoryAndBackToWhatWasTyped) {
+TEST(HistoryRecall, UpAndDownGoThroughTheHistoryAndBackToWhatWasTyped) {
   // Keys: U Up, D Down, x the user types "x" (recall starts afresh). Each key gives what the box
   // shows after it; "=" when the key was left to the box (the text stays).
   const struct {
@@ -25,8 +25,8 @@ TEST(Recall, UpAndDownGoThroughTheHistoryAndBackToWhatWasTyped) {
       {{u"a", u"b"}, u"", "UUDxUU", {u"b", u"a", u"b", u"bx", u"b", u"a"}},
   };
   for (const auto& r : rows) {
-    SCOPED_TRACE(std::string(r.Keys) + " after typing " + test::Utf8(r.Typed));
-    Recall recall;
+    SCOPED_TRACE(std::string(r.Keys) + " after typing " + Utf16ToUtf8(r.Typed));
+    HistoryRecall recall;
     std::u16string shown = r.Typed;
     std::vector<std::u16string> got;
     for (const char* k = r.Keys; *k; ++k) {

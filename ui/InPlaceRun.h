@@ -1,25 +1,23 @@
 #pragma once
 // The in-place road (/now): the editor's selection is calculated line by line and goes back in one
 // step, with no window. Where that cannot finish, the window takes over with what there is.
+#include <functional>
 #include <optional>
 #include <string>
 
 #include "bridge/clsTeraPad.h"
-#include "ui/CommandLine.h"
+#include "common/History.h"
+#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 namespace quorva {
 
-// What the window starts with when the in-place road hands over to it.
-struct WindowStart {
-  std::wstring Expression;  // for the expression box ("" leaves it empty)
-  std::wstring Answer;      // for the answer box: the hand-over failed, the answer is kept
-  bool Calculate = false;   // calculate once shown, so that the user sees why nothing was done
-};
-
 // Reads the selection, writes every answer back as one undoable replacement and returns nothing
 // when the editor holds them. Otherwise (no editor, nothing selected, no expression, a read or a
-// write that failed and was reported) returns how the window should start.
-std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options);
+// write that failed and was reported) returns how the window should start. history gives the
+// run's history, asked for once the editor has its answers, so that the file costs no wait.
+std::optional<WindowStart> RunInPlace(clsTeraPad& bridge, const StartOptions& options,
+                                      const std::function<History&()>& history);
 
 // Puts text into the editor in place of its selection, as the editor button does. False, after
 // one report, when the editor has gone or did not take it.

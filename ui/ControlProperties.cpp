@@ -1,4 +1,4 @@
-#include "ui/Controls.h"
+#include "ui/ControlProperties.h"
 
 #include <vector>
 

@@ -9,7 +9,7 @@
 
 namespace quorva {
 
-class Recall {
+class HistoryRecall {
  public:
   // The text to show for Up: the entry before the one shown. Nothing when there is none; the key
   // is then the box's own.

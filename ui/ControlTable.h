@@ -7,6 +7,7 @@
 #include <cstddef>
 #include <iterator>  // std::begin, std::end
 
+#include "ui/Form.h"  // Kind
 #include "ui/resource.h"
 
 namespace quorva {
@@ -16,8 +17,8 @@ inline constexpr int kClientWidth = 4755, kClientHeight = 2730;  // twips
 // A fixed border, and neither a maximize nor a minimize button.
 inline constexpr DWORD kWindowStyle = WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU;
 
-enum class Kind { TextBox, CommandButton, CheckBox, Frame, Label };
 enum class FontKind { Default, Bold, Fixed };
+inline constexpr int kFontPoints = 9;  // every font of the window, in points
 
 // Rows name their fields; a field left out takes the default here.
 struct ControlRow {

@@ -1,11 +1,12 @@
-#include "ui/StartOptions.h"
+#include "ui/WindowStart.h"
 
 #include <commctrl.h>
 
 #include "common/Boundary.h"
-#include "engine/MessageBox.h"
-#include "engine/mainProc.h"
-#include "ui/Controls.h"
+#include "ui/CommandLine.h"
+#include "ui/ControlProperties.h"
+#include "ui/Notices.h"
+#include "ui/OneLineBox.h"
 #include "ui/resource.h"
 
 namespace quorva {
@@ -39,7 +40,7 @@ LRESULT CaretToEnd(HWND box, UINT msg, WPARAM wParam, LPARAM lParam, UINT_PTR id
 std::wstring ExpressionFromSelection(std::wstring_view selection) {
   std::wstring text;
   for (wchar_t c : selection) {
-    if (c != L'\r' && c != L'\n' && c != L'\t') text += c;
+    if (!IsLineBreakOrTab(c)) text += c;
   }
   return text;
 }
@@ -63,11 +64,7 @@ void PutExpression(frmCalc& form, const std::wstring& expression) {
 
 void ReportRejectedArguments(const StartOptions& options) {
   if (options.Rejected.empty()) return;
-  MessageBoxRequest box;
-  box.Text = RejectedArgumentsText(options.Rejected);
-  box.Caption = kAppTitle;
-  box.Style = kMbIconExclamation;
-  ShowMessageBox(box);
+  ShowNotice(RejectedArgumentsText(options.Rejected));
 }
 
 }  // namespace quorva

@@ -1,8 +1,8 @@
-#include "common/Recall.h"
+#include "common/HistoryRecall.h"
 
 namespace quorva {
 
-std::optional<std::u16string> Recall::Up(const HistoryEntries& entries, std::u16string_view shown) {
+std::optional<std::u16string> HistoryRecall::Up(const HistoryEntries& entries, std::u16string_view shown) {
   if (!Browsing()) {
     if (entries.empty()) return std::nullopt;
     items_ = entries;
@@ -14,7 +14,7 @@ std::optional<std::u16string> Recall::Up(const HistoryEntries& entries, std::u16
   return items_[--index_];
 }
 
-std::optional<std::u16string> Recall::Down() {
+std::optional<std::u16string> HistoryRecall::Down() {
   if (!Browsing() || index_ + 1 >= items_.size()) return std::nullopt;
   std::u16string text = items_[++index_];
   if (index_ + 1 == items_.size()) Reset();  // back at what was typed

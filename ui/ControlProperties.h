@@ -24,7 +24,9 @@ void SetSel(HWND control, int start, int end);
 void ReplaceUndoably(HWND control, int start, int end, std::wstring_view text);
 
 // Removes leading and trailing blanks: the space and the ideographic (full-width) space, which a
-// Japanese input method types for the same key.
+// Japanese input method types for the same key. Not the tab, which IsBlank (engine/InPlace.h)
+// also takes around a selection's expression: no box takes a tab from the keyboard, and the form
+// helper trims the boxes of any form as the system's own Trim does.
 std::wstring Trim(std::wstring_view text);
 
 }  // namespace quorva
