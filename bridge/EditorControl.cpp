@@ -149,7 +149,7 @@ bool EditorControl::Recheck(std::u16string_view sent) {
 }
 
 LRESULT EditorControl::Send(UINT message, int64_t wParam, LPARAM lParam) const {
-  const auto w = static_cast<WPARAM>(static_cast<INT_PTR>(wParam));
+  const WPARAM w = PositionArgument(wParam);
   return unicode_ ? SendMessageW(edit_, message, w, lParam) : SendMessageA(edit_, message, w, lParam);
 }
 

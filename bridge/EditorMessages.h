@@ -24,6 +24,9 @@ struct Selection {
 };
 Selection ReadSelection(HWND edit);
 
+// A position (or -1) as a message's wParam: sign-extended, as the edit control reads it back.
+inline WPARAM PositionArgument(int64_t position) { return static_cast<WPARAM>(static_cast<INT_PTR>(position)); }
+
 // Whether a position read as 16 bits names the given 32-bit position.
 inline bool SameLow16(int32_t a, int32_t b) { return ((a ^ b) & 0xFFFF) == 0; }
 

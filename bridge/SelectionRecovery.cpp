@@ -7,7 +7,7 @@ namespace quorva {
 namespace {
 
 int32_t Answer(HWND edit, UINT message, int64_t wParam) {
-  return static_cast<int32_t>(SendMessageA(edit, message, static_cast<WPARAM>(static_cast<INT_PTR>(wParam)), 0));
+  return static_cast<int32_t>(SendMessageA(edit, message, PositionArgument(wParam), 0));
 }
 
 // Where a line ends: the next line's beginning, or the text's end after the last line.

@@ -5,6 +5,7 @@
 
 #include "bridge/EditorMessages.h"
 #include "bridge/Files.h"
+#include "bridge/CallDepth.h"
 #include "bridge/FindEditor.h"
 #include "bridge/RetryTrap.h"
 #include "bridge/SelectionRecovery.h"
@@ -28,18 +29,6 @@ std::wstring AsText(const clsTeraPad::Any& v) {
   if (const auto* s = std::get_if<std::wstring>(&v)) return *s;
   return std::to_wstring(std::get<int32_t>(v));
 }
-
-// Counts the calls of members in progress, so that only the outermost settles the control.
-class Depth {
- public:
-  explicit Depth(int& depth) : depth_(++depth) {}
-  ~Depth() { --depth_; }
-  Depth(const Depth&) = delete;
-  Depth& operator=(const Depth&) = delete;
-
- private:
-  int& depth_;
-};
 
 }  // namespace
 
@@ -155,115 +144,9 @@ void clsTeraPad::SelLength(int32_t lSel) {
   });
 }
 
-std::wstring clsTeraPad::Text() {
-  RetryTrap trap(reports_);
-  const Depth depth(depth_);
-  return Trapped(trap, [&]() -> std::wstring {
-    if (!Ready(trap, EditorFault::kCannotRead)) return {};
-    int32_t lLen = 0;
-    Units bytes;
-    if (!trap([&] { lLen = Length(); })) return {};
-    if (!trap([&] { bytes = Control().Read(lLen); })) return {};
-    // An editor that has gone away answers like an empty one: that is no text to return.
-    if (hEdit() != nullptr && !IsWindow(hEdit())) {
-      trap.Report(MakeEditorError(EditorFault::kCannotRead));
-      return {};
-    }
-    if (static_cast<int32_t>(bytes.size()) < lLen) {
-      // The editor hands out less than it holds: read it in pieces. The cuts move the selection,
-      // so it is put back afterwards: a write that follows must find the user's selection.
-      Selection sel;
-      bool known = false;
-      if (!trap([&] { sel = ReadSelection(hEdit()); known = ExactSelection(hEdit(), lLen, sel); })) return {};
-      Units whole;
-      const bool read = ReadInPieces(*this, trap, lLen, std::move(bytes), whole);
-      if (known && IsWindow(hEdit())) trap([&] { Control().Send(EM_SETSEL, sel.start, sel.end); });
-      if (!read) return {};
-      bytes = std::move(whole);
-    }
-    return ToWide(Control().Decode(bytes));
-  });
-}
-
-void clsTeraPad::Text(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const Depth depth(depth_);
-  Trapped(trap, [&] {
-    if (!Ready(trap, EditorFault::kCannotWrite)) return;
-    Units s;
-    int32_t n = 0, before = 0, done = 0, left = 0;
-    if (!trap([&] { s = Control().Encode(FromWide(sText)); n = static_cast<int32_t>(s.size()); })) return;
-    if (!trap([&] { before = Length(); })) return;
-    if (!trap([&] { Edit(EM_SETSEL, -1); })) return;
-    if (!trap([&] { Edit(EM_REPLACESEL, sText); })) return;
-    if (!trap([&] { done = Length(); })) return;
-    // Unchanged length with the whole text still selected: the editor ignored the replacement.
-    if (done == before && before > 0 && !trap([&] { left = SelLength(); })) return;
-    if (done > n || left != 0 || (n > 0 && done <= 0)) {
-      trap.Report(MakeEditorError(EditorFault::kCannotWrite));
-      return;
-    }
-    if (done < n) {
-      // What went in may be the first text that tells how the control counts.
-      if (!trap([&] {
-            if (!Control().Recheck(FromWide(sText))) return;
-            s = Control().Encode(FromWide(sText));
-            n = static_cast<int32_t>(s.size());
-            done = Length();
-          })) {
-        return;
-      }
-    }
-    if (done < n) {
-      // A length that misleads must not make a piece land twice: the caret tells what went in.
-      int32_t caret = 0, selected = 0;
-      if (!trap([&] { caret = SelStart(); selected = SelLength(); })) return;
-      if (selected == 0 && SameLow16(caret, n)) return;
-      if (selected != 0 || !SameLow16(caret, done)) {
-        trap.Report(MakeEditorError(EditorFault::kPartialTake));
-        return;
-      }
-    }
-    const int32_t written = PutRest(*this, trap, s, n, done, done, Placement{});
-    if (written >= 0 && written < n) trap.Report(MakeEditorError(EditorFault::kPartialTake));
-  });
-}
-
-std::wstring clsTeraPad::SelText() {
-  const Depth depth(depth_);
-  return Untrapped([&]() -> std::wstring {
-    RetryTrap ready(reports_);
-    if (!Ready(ready, EditorFault::kCannotRead)) return {};
-    int32_t start = SelStart();
-    int32_t len = SelLength();
-    if (!selFull_) {
-      // Only 16-bit halves (or -1): used where they are whole or the editor's lines settle them.
-      Selection sel = lastSel_;
-      if (!ExactSelection(hEdit(), Length(), sel)) {
-        RetryTrap trap(reports_);
-        trap.Report(MakeEditorError(EditorFault::kCannotRead));
-        return {};
-      }
-      start = sel.start;
-      len = Sub(sel.end, sel.start);
-    }
-    const int32_t reported = Reports();
-    const Units t = Control().Encode(FromWide(Text()));
-    if (Reports() != reported) return {};
-    // A selection past the text's end: the editor handed out less than its text, however
-    // whole the read looked. No part of it is taken for the selection.
-    if (static_cast<int64_t>(t.size()) < int64_t{start} + len) {
-      RetryTrap trap(reports_);
-      trap.Report(MakeEditorError(EditorFault::kCannotRead));
-      return {};
-    }
-    return ToWide(Control().Decode(Control().Mid(t, start, len)));
-  });
-}
-
 void clsTeraPad::SelText(const std::wstring& sText) {
   RetryTrap trap(reports_);
-  const Depth depth(depth_);
+  const CallDepth depth(depth_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); });
@@ -272,7 +155,7 @@ void clsTeraPad::SelText(const std::wstring& sText) {
 
 void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
   RetryTrap trap(reports_);
-  const Depth depth(depth_);
+  const CallDepth depth(depth_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     Units units;
@@ -293,7 +176,7 @@ std::wstring clsTeraPad::Clip() {
 
 void clsTeraPad::Clip(const std::wstring& sText) {
   RetryTrap trap(reports_);
-  const Depth depth(depth_);
+  const CallDepth depth(depth_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
