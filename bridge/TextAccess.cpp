@@ -17,27 +17,27 @@ std::wstring clsTeraPad::Text() {
   return Trapped(trap, [&]() -> std::wstring {
     if (!Ready(trap, EditorFault::kCannotRead)) return {};
     int32_t lLen = 0;
-    Units bytes;
+    Units units;
     if (!trap([&] { lLen = Length(); })) return {};
-    if (!trap([&] { bytes = Control().Read(lLen); })) return {};
+    if (!trap([&] { units = Control().Read(lLen); })) return {};
     // An editor that has gone away answers like an empty one: that is no text to return.
     if (hEdit() != nullptr && !IsWindow(hEdit())) {
       trap.Report(MakeEditorError(EditorFault::kCannotRead));
       return {};
     }
-    if (static_cast<int32_t>(bytes.size()) < lLen) {
+    if (static_cast<int32_t>(units.size()) < lLen) {
       // The editor hands out less than it holds: read it in pieces. The cuts move the selection,
       // so it is put back afterwards: a write that follows must find the user's selection.
       Selection sel;
       bool known = false;
       if (!trap([&] { sel = ReadSelection(hEdit()); known = ExactSelection(hEdit(), lLen, sel); })) return {};
       Units whole;
-      const bool read = ReadInPieces(*this, trap, lLen, std::move(bytes), whole);
+      const bool read = ReadInPieces(*this, trap, lLen, std::move(units), whole);
       if (known && IsWindow(hEdit())) trap([&] { Control().Send(EM_SETSEL, sel.start, sel.end); });
       if (!read) return {};
-      bytes = std::move(whole);
+      units = std::move(whole);
     }
-    return ToWide(Control().Decode(bytes));
+    return ToWide(Control().Decode(units));
   });
 }
 

@@ -3,9 +3,9 @@
 #include <climits>
 #include <cmath>
 
+#include "bridge/CallDepth.h"
 #include "bridge/EditorMessages.h"
 #include "bridge/Files.h"
-#include "bridge/CallDepth.h"
 #include "bridge/FindEditor.h"
 #include "bridge/RetryTrap.h"
 #include "bridge/SelectionRecovery.h"
@@ -105,7 +105,7 @@ void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
       case EM_REPLACESEL: {
         Units units;
         if (!trap([&] { units = Control().Encode(FromWide(AsText(vAny))); })) return;
-        // Not undoable, as the editor's own undo of a cut must stay the cut's.
+        // wParam 0: the replacement is not undoable.
         trap([&] { Control().Replace(units, false); });
         return;
       }
