@@ -4,7 +4,7 @@
 #include <cwchar>
 
 #include "bridge/EditorMessages.h"
-#include "common/Ansi.h"
+#include "common/text/Ansi.h"
 
 namespace quorva {
 namespace {

@@ -3,7 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 

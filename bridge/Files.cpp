@@ -4,8 +4,8 @@
 
 #include <climits>
 
-#include "common/Handles.h"
-#include "engine/RuntimeError.h"
+#include "common/windows/Handles.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 namespace {

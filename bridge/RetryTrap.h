@@ -6,7 +6,7 @@
 #include <new>
 
 #include "common/subTool.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 

@@ -6,7 +6,7 @@
 #include "bridge/SelectionRecovery.h"
 #include "bridge/Transfer.h"
 #include "bridge/clsTeraPad.h"
-#include "common/Ansi.h"
+#include "common/text/Ansi.h"
 #include "common/subTool.h"
 
 namespace quorva {

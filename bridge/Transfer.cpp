@@ -7,7 +7,7 @@
 
 #include "bridge/EditorMessages.h"
 #include "bridge/Patience.h"
-#include "common/Ansi.h"
+#include "common/text/Ansi.h"
 
 namespace quorva {
 namespace {

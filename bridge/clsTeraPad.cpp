@@ -10,8 +10,8 @@
 #include "bridge/RetryTrap.h"
 #include "bridge/SelectionRecovery.h"
 #include "bridge/Transfer.h"
-#include "common/Ansi.h"
-#include "common/Clipboard.h"
+#include "common/text/Ansi.h"
+#include "common/windows/Clipboard.h"
 #include "common/subTool.h"
 #include "engine/NumberText.h"
 

@@ -12,7 +12,7 @@
 
 #include "bridge/EditorControl.h"
 #include "bridge/EditorMessages.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 

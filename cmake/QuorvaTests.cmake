@@ -5,8 +5,8 @@ include(GoogleTest)
 # emulator, so that building needs no Wine. Extra arguments are test properties.
 function(quorva_add_gtests target prefix)
   if(CMAKE_CROSSCOMPILING)
-    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/support/BinaryStdout_win.cpp
-                                     ${PROJECT_SOURCE_DIR}/tests/support/TempAppData_win.cpp)
+    target_sources(${target} PRIVATE ${PROJECT_SOURCE_DIR}/tests/harness/support/BinaryStdout_win.cpp
+                                     ${PROJECT_SOURCE_DIR}/tests/harness/support/TempAppData_win.cpp)
     # The temporary application-data folder is the support library's.
     target_link_libraries(${target} PRIVATE quorva_test_support)
     set(mode PRE_TEST)

@@ -2,7 +2,7 @@
 #include <string>
 
 #include "common/subTool.h"
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 
 namespace quorva {
 namespace {

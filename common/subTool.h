@@ -5,7 +5,7 @@
 #include <cstdint>
 #include <string>
 
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 

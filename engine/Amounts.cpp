@@ -4,7 +4,7 @@
 
 #include "Evaluator.h"
 #include "NumberCore.h"
-#include "RuntimeError.h"
+#include "shared/RuntimeError.h"
 #include "Width.h"
 
 namespace quorva {

@@ -7,7 +7,7 @@
 #include "FlatExpression.h"
 #include "NumberCore.h"
 #include "QuickReduce.h"
-#include "RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::detail {
 

@@ -5,7 +5,7 @@
 
 #include "Evaluator.h"
 #include "NumberCore.h"
-#include "RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::detail {
 

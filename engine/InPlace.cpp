@@ -3,8 +3,8 @@
 #include "Amounts.h"
 #include "FormatAnswer.h"
 #include "MemoLines.h"
-#include "RuntimeError.h"
-#include "mainProc.h"
+#include "shared/RuntimeError.h"
+#include "Calculate.h"
 
 namespace quorva {
 namespace {

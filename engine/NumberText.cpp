@@ -7,7 +7,7 @@
 #include <string>
 
 #include "NumberCore.h"
-#include "RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 namespace detail {

@@ -10,7 +10,7 @@ build=${QUORVA_BUILD:-build/windows}
 cmake --preset windows -B "$build" >/dev/null
 cmake --build "$build" --target quorva quorva-editor quorva-demo >/dev/null
 export QUORVA_WINEPREFIX=$PWD/$build/wineprefix
-demo=("$build/wine-run.sh" "$build/tools/demo/quorva-demo.exe")
+demo=("$build/wine-run.sh" "$build/tests/harness/demo/quorva-demo.exe")
 winpath() { printf 'Z:%s' "$(realpath "$1")" | tr / '\\'; }
 
 if [ -n "${DISPLAY:-}" ] && xdpyinfo >/dev/null 2>&1; then

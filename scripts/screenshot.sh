@@ -12,7 +12,7 @@ cmake --build "$build" --target quorva quorva-demo e2e_tests >/dev/null
 export QUORVA_WINEPREFIX=$PWD/$build/wineprefix
 shot=$build/quorva-shot.bmp
 rm -f "$shot"
-scripts/with-xvfb.sh "$build/wine-run.sh" "$build/tools/demo/quorva-demo.exe" --shot \
+scripts/with-xvfb.sh "$build/wine-run.sh" "$build/tests/harness/demo/quorva-demo.exe" --shot \
   "$(printf 'Z:%s' "$(realpath "$build")/quorva-shot.bmp" | tr / '\\')"
 mkdir -p docs
 convert "$shot" -strip docs/quorva.png

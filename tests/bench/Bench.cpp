@@ -10,8 +10,8 @@
 
 #include "engine/FormatAnswer.h"
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
 
 namespace {
 

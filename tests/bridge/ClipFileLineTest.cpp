@@ -1,6 +1,6 @@
 // Clip, File and Line against the in-process stand-in editor.
 #include "EditorFixture.h"
-#include "tests/support/ClipboardText.h"
+#include "tests/harness/support/ClipboardText.h"
 
 namespace quorva::test {
 namespace {

@@ -11,12 +11,12 @@
 #include <thread>
 #include <vector>
 
-#include "tests/support/MessageBoxes.h"
-#include "tests/support/Wait.h"
+#include "tests/harness/support/MessageBoxes.h"
+#include "tests/harness/support/Wait.h"
 #include "EditorWindow.h"
 #include "bridge/clsTeraPad.h"
-#include "common/Ansi.h"
-#include "engine/MessageBox.h"
+#include "common/text/Ansi.h"
+#include "shared/MessageBox.h"
 
 namespace quorva::test {
 

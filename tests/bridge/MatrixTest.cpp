@@ -13,10 +13,10 @@
 #include <thread>
 
 #include "bridge/clsTeraPad.h"
-#include "common/Ansi.h"
-#include "tests/support/EditorProcess.h"
-#include "tests/support/MessageBoxes.h"
-#include "tests/support/Wait.h"
+#include "common/text/Ansi.h"
+#include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/MessageBoxes.h"
+#include "tests/harness/support/Wait.h"
 
 namespace quorva::test {
 namespace {

@@ -4,8 +4,8 @@
 #include <algorithm>
 
 #include "EditorFixture.h"
-#include "tests/support/ClipboardText.h"
-#include "tests/support/TempFile.h"
+#include "tests/harness/support/ClipboardText.h"
+#include "tests/harness/support/TempFile.h"
 
 namespace quorva::test {
 namespace {

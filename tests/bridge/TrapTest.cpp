@@ -2,7 +2,7 @@
 // once and the member ends normally; untrapped members pass errors on.
 #include "EditorFixture.h"
 
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::test {
 namespace {

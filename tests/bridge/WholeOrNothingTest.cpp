@@ -8,7 +8,7 @@
 #include <optional>
 
 #include "bridge/SelectionRecovery.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::test {
 namespace {

@@ -1,7 +1,7 @@
 // Byte counts and byte ranges in code page 932, the same natively (iconv) and under Wine.
 #include <gtest/gtest.h>
 
-#include "common/Ansi.h"
+#include "common/text/Ansi.h"
 #include "common/subTool.h"
 
 namespace quorva {

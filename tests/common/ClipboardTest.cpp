@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "common/Clipboard.h"
-#include "tests/support/ClipboardText.h"
+#include "common/windows/Clipboard.h"
+#include "tests/harness/support/ClipboardText.h"
 
 namespace quorva::test {
 namespace {

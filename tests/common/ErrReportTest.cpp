@@ -4,8 +4,8 @@
 #include <vector>
 
 #include "common/subTool.h"
-#include "engine/MessageBox.h"
-#include "tests/support/MessageBoxes.h"
+#include "shared/MessageBox.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

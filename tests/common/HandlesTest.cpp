@@ -5,7 +5,7 @@
 #include <thread>
 #include <utility>
 
-#include "common/Handles.h"
+#include "common/windows/Handles.h"
 
 namespace quorva {
 namespace {

@@ -7,8 +7,8 @@
 #include <system_error>
 #include <thread>
 
-#include "common/HistoryFile.h"
-#include "tests/support/TempFile.h"
+#include "common/history/HistoryFile.h"
+#include "tests/harness/support/TempFile.h"
 
 namespace quorva::test {
 namespace {

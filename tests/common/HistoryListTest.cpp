@@ -1,8 +1,8 @@
 // The history's rules apart from any file: what is kept, and what a damaged file's bytes give.
 #include <gtest/gtest.h>
 
-#include "common/HistoryList.h"
-#include "common/Utf8.h"
+#include "common/history/HistoryList.h"
+#include "common/text/Utf8.h"
 
 namespace quorva {
 namespace {

@@ -1,8 +1,8 @@
 // Up and Down through the history, as a one-line box shows them, apart from any window.
 #include <gtest/gtest.h>
 
-#include "common/HistoryRecall.h"
-#include "common/Utf8.h"
+#include "common/history/HistoryRecall.h"
+#include "common/text/Utf8.h"
 
 namespace quorva {
 namespace {

@@ -8,10 +8,10 @@
 #include <mutex>
 #include <thread>
 
-#include "tests/support/Wait.h"
-#include "common/SystemMessageBox.h"
+#include "tests/harness/support/Wait.h"
+#include "common/windows/SystemMessageBox.h"
 #include "common/subTool.h"
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 
 namespace quorva {
 namespace {

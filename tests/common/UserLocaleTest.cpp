@@ -2,7 +2,7 @@
 #include <gtest/gtest.h>
 #include <windows.h>
 
-#include "common/UserLocale.h"
+#include "common/windows/UserLocale.h"
 #include "common/subTool.h"
 
 namespace quorva {

@@ -5,7 +5,7 @@
 #include <optional>
 #include <string>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 
 namespace quorva {
 namespace {

@@ -3,12 +3,12 @@
 #include <cstdlib>
 #include <functional>
 
-#include "common/Ansi.h"
-#include "engine/RuntimeError.h"
-#include "tests/support/Wait.h"
-#include "ui/ControlTable.h"  // kCaption
-#include "ui/Notices.h"
-#include "ui/resource.h"
+#include "common/text/Ansi.h"
+#include "shared/RuntimeError.h"
+#include "tests/harness/support/Wait.h"
+#include "ui/window/ControlTable.h"  // kCaption
+#include "ui/app/Notices.h"
+#include "ui/window/resource.h"
 
 namespace quorva::test {
 namespace {

@@ -12,8 +12,8 @@
 #include <vector>
 
 #include "Chaos.h"
-#include "tests/support/EditorProcess.h"
-#include "tests/support/Processes.h"
+#include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/Processes.h"
 
 namespace quorva::test {
 

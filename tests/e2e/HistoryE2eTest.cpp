@@ -2,12 +2,12 @@
 // the first calculated; a run with /nohistory neither sees nor changes it.
 #include <gtest/gtest.h>
 
-#include "tests/support/Input.h"
-#include "tests/support/Processes.h"
-#include "tests/support/TempFile.h"
-#include "tests/support/Wait.h"
-#include "ui/ControlTable.h"  // kCaption
-#include "ui/resource.h"
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/TempFile.h"
+#include "tests/harness/support/Wait.h"
+#include "ui/window/ControlTable.h"  // kCaption
+#include "ui/window/resource.h"
 
 namespace quorva::test {
 namespace {

@@ -7,14 +7,14 @@
 #include <memory>
 #include <string>
 
-#include "common/Ansi.h"
-#include "tests/support/EditorProcess.h"
-#include "tests/support/Input.h"
-#include "tests/support/Processes.h"
-#include "tests/support/TempFile.h"
-#include "tests/support/Wait.h"
-#include "ui/ControlTable.h"  // kCaption
-#include "ui/resource.h"
+#include "common/text/Ansi.h"
+#include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/TempFile.h"
+#include "tests/harness/support/Wait.h"
+#include "ui/window/ControlTable.h"  // kCaption
+#include "ui/window/resource.h"
 
 namespace quorva::test {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <optional>
 
-#include "tests/support/Input.h"
-#include "tests/support/Processes.h"
-#include "tests/support/Screens.h"
-#include "tests/support/Wait.h"
-#include "common/Ansi.h"
-#include "ui/ControlTable.h"  // kCaption
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/Screens.h"
+#include "tests/harness/support/Wait.h"
+#include "common/text/Ansi.h"
+#include "ui/window/ControlTable.h"  // kCaption
 
 namespace quorva::test {
 namespace {

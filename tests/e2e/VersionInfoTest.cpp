@@ -5,10 +5,10 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/Input.h"
-#include "tests/support/Processes.h"
-#include "tests/support/Screens.h"
-#include "tests/support/Wait.h"
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/Screens.h"
+#include "tests/harness/support/Wait.h"
 
 namespace quorva::test {
 namespace {

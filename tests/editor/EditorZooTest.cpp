@@ -5,10 +5,10 @@
 
 #include <string>
 
-#include "tests/support/EditorProcess.h"
-#include "tests/support/Processes.h"
-#include "tests/support/TempFile.h"
-#include "tests/support/Wait.h"
+#include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/TempFile.h"
+#include "tests/harness/support/Wait.h"
 
 namespace quorva::test {
 namespace {

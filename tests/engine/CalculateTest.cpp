@@ -1,11 +1,11 @@
 // Calculate as the calculate command sees it: result, the text handed back, the message box.
 #include <gtest/gtest.h>
 
-#include "common/Utf8.h"
-#include "engine/MessageBox.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
-#include "tests/support/MessageBoxes.h"
+#include "common/text/Utf8.h"
+#include "shared/MessageBox.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

@@ -4,12 +4,12 @@
 
 #include <random>
 
-#include "tests/support/MessageBoxes.h"
+#include "tests/harness/support/MessageBoxes.h"
 #include "ReferenceEvaluator.h"
-#include "common/Utf8.h"
-#include "engine/MessageBox.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
+#include "common/text/Utf8.h"
+#include "shared/MessageBox.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
 
 namespace quorva {
 namespace {

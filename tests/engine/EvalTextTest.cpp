@@ -1,9 +1,9 @@
 // The evaluator on canonical text ("×" multiply, "_" subtract, "-" sign).
 #include <gtest/gtest.h>
 
-#include "common/Utf8.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
+#include "common/text/Utf8.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
 
 namespace quorva {
 namespace {

@@ -8,12 +8,12 @@
 #include <sstream>
 #include <vector>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 #include "engine/InPlace.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
-#include "ui/Notices.h"  // the notice texts alone: a header without Windows
-#include "tests/support/MessageBoxes.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
+#include "ui/app/Notices.h"  // the notice texts alone: a header without Windows
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

@@ -3,9 +3,9 @@
 
 #include <random>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 #include "engine/InPlace.h"
-#include "tests/support/MessageBoxes.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

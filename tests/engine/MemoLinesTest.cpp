@@ -2,9 +2,9 @@
 // total lines, and the note lines that must never change.
 #include <gtest/gtest.h>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 #include "engine/InPlace.h"
-#include "tests/support/MessageBoxes.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

@@ -2,12 +2,12 @@
 // computes it, amounts with their currency signs and counting units, and the rounding a user picks.
 #include <gtest/gtest.h>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 #include "engine/FormatAnswer.h"
 #include "engine/InPlace.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
-#include "tests/support/MessageBoxes.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva {
 namespace {

@@ -1,10 +1,10 @@
 // Number text, text to number, answer formatting and width conversion.
 #include <gtest/gtest.h>
 
-#include "common/Utf8.h"
+#include "common/text/Utf8.h"
 #include "engine/FormatAnswer.h"
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 #include "engine/Width.h"
 
 namespace quorva {

@@ -9,7 +9,7 @@
 #include <string>
 
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::reference {
 namespace {

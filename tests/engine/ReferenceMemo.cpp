@@ -7,7 +7,7 @@
 
 #include "ReferenceEvaluator.h"
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::reference {
 namespace {

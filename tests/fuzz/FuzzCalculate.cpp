@@ -20,10 +20,10 @@
 #include <string_view>
 
 #include "engine/FormatAnswer.h"
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 #include "engine/NumberText.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
 #include "tests/engine/ReferenceEvaluator.h"
 
 namespace {

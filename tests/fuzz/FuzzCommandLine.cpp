@@ -10,7 +10,7 @@
 #include <string>
 #include <vector>
 
-#include "ui/CommandLine.h"
+#include "ui/app/CommandLine.h"
 
 namespace {
 

@@ -12,7 +12,7 @@
 #include "engine/Amounts.h"
 #include "engine/InPlace.h"
 #include "engine/MemoLines.h"
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 
 namespace {
 

@@ -3,7 +3,7 @@
 #include <nlohmann/json.hpp>
 #include <string>
 
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 #include "tools/probe/Probe.h"
 
 namespace quorva::probe {

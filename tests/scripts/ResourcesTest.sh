@@ -1,7 +1,7 @@
 #!/usr/bin/env bash
-# The committed icon and button pictures are what ui/res/make_resources.py makes from its grids.
+# The committed icon and button pictures are what ui/window/res/make_resources.py makes from its grids.
 set -euo pipefail
-res=$(cd "$(dirname "$0")/../../ui/res" && pwd)
+res=$(cd "$(dirname "$0")/../../ui/window/res" && pwd)
 work=$(mktemp -d)
 trap 'rm -rf "$work"' EXIT
 python3 "$res/make_resources.py" "$work"

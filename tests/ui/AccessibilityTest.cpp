@@ -3,7 +3,7 @@
 #include <oleacc.h>
 
 #include "CalcFixture.h"
-#include "ui/Accessibility.h"
+#include "ui/window/Accessibility.h"
 
 namespace quorva::test {
 namespace {

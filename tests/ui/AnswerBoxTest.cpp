@@ -2,7 +2,7 @@
 // that nothing of an earlier expression can be handed on; and a long answer showing its right
 // end, read from the screen.
 #include "CalcFixture.h"
-#include "tests/support/Ink.h"
+#include "tests/harness/support/Ink.h"
 
 namespace quorva::test {
 namespace {

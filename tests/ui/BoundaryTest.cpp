@@ -8,11 +8,11 @@
 #include <stdexcept>
 
 #include "CalcFixture.h"
-#include "common/Ansi.h"
-#include "common/Boundary.h"
-#include "engine/RuntimeError.h"
-#include "ui/Form.h"
-#include "ui/MessageLoop.h"
+#include "common/text/Ansi.h"
+#include "common/windows/Boundary.h"
+#include "shared/RuntimeError.h"
+#include "ui/form/Form.h"
+#include "ui/form/MessageLoop.h"
 
 namespace quorva::test {
 namespace {

@@ -7,11 +7,11 @@
 #include <optional>
 
 #include "UiTest.h"
-#include "tests/support/RealMessageBoxes.h"
-#include "ui/ControlProperties.h"
-#include "ui/Main.h"
-#include "ui/frmCalc.h"
-#include "ui/resource.h"
+#include "tests/harness/support/RealMessageBoxes.h"
+#include "ui/form/ControlProperties.h"
+#include "ui/app/Main.h"
+#include "ui/window/frmCalc.h"
+#include "ui/window/resource.h"
 
 namespace quorva::test {
 

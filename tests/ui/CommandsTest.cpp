@@ -1,6 +1,6 @@
 // The calculate, clear, copy and editor-exchange commands on the real window.
 #include "CalcFixture.h"
-#include "common/Ansi.h"
+#include "common/text/Ansi.h"
 
 namespace quorva::test {
 namespace {

@@ -1,8 +1,8 @@
 // What the window shows on the screen while the user types, pastes and calculates: read back
 // from the screen, since a box can hold its text and still show nothing.
 #include "CalcFixture.h"
-#include "common/Ansi.h"
-#include "tests/support/Ink.h"
+#include "common/text/Ansi.h"
+#include "tests/harness/support/Ink.h"
 
 #include <utility>
 #include <vector>

@@ -6,9 +6,9 @@
 #include <memory>
 
 #include "UiTest.h"
-#include "ui/ControlProperties.h"
-#include "ui/Form.h"
-#include "ui/clsForm.h"
+#include "ui/form/ControlProperties.h"
+#include "ui/form/Form.h"
+#include "ui/form/clsForm.h"
 
 namespace quorva::test {
 

@@ -1,10 +1,10 @@
 // The history file at start-up: read once the window shows, written with each answer, untouched
 // with /nohistory, and a file that cannot be used told once while calculations go on.
 #include "CalcFixture.h"
-#include "common/Ansi.h"
-#include "ui/Notices.h"
-#include "ui/CommandLine.h"
-#include "tests/support/TempFile.h"
+#include "common/text/Ansi.h"
+#include "ui/app/Notices.h"
+#include "ui/app/CommandLine.h"
+#include "tests/harness/support/TempFile.h"
 
 namespace quorva::test {
 namespace {

@@ -3,9 +3,9 @@
 #include <cstdlib>
 
 #include "CalcFixture.h"
-#include "tests/support/Ink.h"
-#include "tests/support/Screens.h"
-#include "ui/Pictures.h"
+#include "tests/harness/support/Ink.h"
+#include "tests/harness/support/Screens.h"
+#include "ui/window/Pictures.h"
 
 namespace quorva::test {
 namespace {

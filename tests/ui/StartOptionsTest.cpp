@@ -1,8 +1,8 @@
 // Start-up options: how the command line is split and read, and the window they start.
 #include "CalcFixture.h"
-#include "common/Ansi.h"
-#include "ui/CommandLine.h"
-#include "ui/WindowStart.h"
+#include "common/text/Ansi.h"
+#include "ui/app/CommandLine.h"
+#include "ui/app/WindowStart.h"
 
 namespace quorva::test {
 namespace {

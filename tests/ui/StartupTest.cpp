@@ -4,8 +4,8 @@
 #include <windows.h>
 
 #include "UiTest.h"
-#include "common/Ansi.h"
-#include "ui/Main.h"
+#include "common/text/Ansi.h"
+#include "ui/app/Main.h"
 
 namespace quorva::test {
 namespace {

@@ -1,9 +1,9 @@
 #include "UiTest.h"
 
 
-#include "ui/ControlProperties.h"
-#include "tests/support/Wait.h"
-#include "ui/MessageLoop.h"
+#include "ui/form/ControlProperties.h"
+#include "tests/harness/support/Wait.h"
+#include "ui/form/MessageLoop.h"
 
 namespace quorva::test {
 

@@ -6,9 +6,9 @@
 #include <string>
 #include <vector>
 
-#include "tests/support/ClipboardText.h"
-#include "tests/support/Input.h"
-#include "tests/support/MessageBoxes.h"
+#include "tests/harness/support/ClipboardText.h"
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/MessageBoxes.h"
 
 namespace quorva::test {
 

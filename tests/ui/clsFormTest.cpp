@@ -1,6 +1,6 @@
 // The form helper on a form of its own: Tag styles, margins, keys, SelText, GotFocus, Paint.
 #include "HelperFixture.h"
-#include "ui/MessageLoop.h"
+#include "ui/form/MessageLoop.h"
 
 namespace quorva::test {
 namespace {

@@ -6,11 +6,11 @@
 #include <utility>
 
 #include "engine/FormatAnswer.h"
-#include "engine/MessageBox.h"
+#include "shared/MessageBox.h"
 #include "engine/NumberLocale.h"
-#include "engine/RuntimeError.h"
-#include "engine/mainProc.h"
-#include "common/Utf8.h"
+#include "shared/RuntimeError.h"
+#include "engine/Calculate.h"
+#include "common/text/Utf8.h"
 
 namespace quorva::probe {
 namespace {
