@@ -28,7 +28,6 @@ class History {
   // throws, never fails the caller.
   void Add(std::u16string_view expression);
   const HistoryEntries& Entries() const { return entries_; }
-  bool UsesFile() const { return file_ != nullptr; }
 
  private:
   void GiveUpFile();

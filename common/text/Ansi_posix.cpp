@@ -2,9 +2,8 @@
 #include <iconv.h>
 
 #include <cerrno>
-#include <stdexcept>
-
 #include "common/text/Ansi.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 namespace {
@@ -12,7 +11,9 @@ namespace {
 class Converter {
  public:
   Converter(const char* to, const char* from) : cd_(iconv_open(to, from)) {
-    if (cd_ == reinterpret_cast<iconv_t>(-1)) throw std::runtime_error("iconv: CP932 is not available");
+    // A system without CP932 cannot count as a Japanese Windows: a failure of the set-up, not of
+    // the input.
+    if (cd_ == reinterpret_cast<iconv_t>(-1)) Raise(kInternalError);
   }
   ~Converter() { iconv_close(cd_); }
   Converter(const Converter&) = delete;

@@ -9,12 +9,10 @@ namespace quorva {
 namespace {
 
 thread_local bool tReporting = false;
-thread_local int tEscaped = 0;
 
 }  // namespace
 
 void ReportEscaped() noexcept {
-  ++tEscaped;
   if (tReporting) return;
   tReporting = true;
   try {
@@ -32,7 +30,5 @@ void ReportEscaped() noexcept {
   }
   tReporting = false;
 }
-
-int EscapedCount() noexcept { return tEscaped; }
 
 }  // namespace quorva

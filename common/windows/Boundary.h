@@ -13,12 +13,9 @@
 namespace quorva {
 
 // Reports the exception being handled; call it only inside a catch. Never throws. A failure that
-// arrives while a boundary's report is showing is counted but not shown again: it is the same
-// failure coming back through the report box's own message loop.
+// arrives while a boundary's report is showing is not shown again: it is the same failure coming
+// back through the report box's own message loop.
 void ReportEscaped() noexcept;
-
-// How many failures the boundaries of this thread have caught.
-int EscapedCount() noexcept;
 
 // Runs body; if anything escapes it, reports it and answers with fallback() instead.
 template <class Body, class Fallback>

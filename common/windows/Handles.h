@@ -3,7 +3,8 @@
 // once, when it goes, on every road out (an exception included). The one place in the program
 // that calls DeleteDC, ReleaseDC, DeleteObject, CloseHandle, CloseThemeData, UnhookWindowsHookEx,
 // ReleaseMutex, DestroyWindow (but for a form's own window, which its window procedure owns),
-// GlobalFree, GlobalUnlock and a COM object's Release (through ComPtr).
+// GlobalFree, GlobalUnlock, EndPaint, FreeLibrary, DestroyIcon, CoUninitialize and a COM object's Release
+// (through ComPtr).
 #include <windows.h>
 #include <uxtheme.h>
 #include <wrl/client.h>
@@ -66,6 +67,14 @@ struct Hook {
   static bool Valid(HHOOK hook) { return hook != nullptr; }
   static void Free(HHOOK hook) { UnhookWindowsHookEx(hook); }
 };
+struct Icon {
+  static bool Valid(HICON icon) { return icon != nullptr; }
+  static void Free(HICON icon) { DestroyIcon(icon); }
+};
+struct Library {
+  static bool Valid(HMODULE module) { return module != nullptr; }
+  static void Free(HMODULE module) { FreeLibrary(module); }
+};
 struct Window {
   // One the system destroyed already (with its owner, say) is not destroyed again.
   static bool Valid(HWND window) { return window != nullptr; }
@@ -84,6 +93,17 @@ using GlobalMemory = Owned<HGLOBAL, handles::Global>;
 using Theme = Owned<HTHEME, handles::Theme>;        // from OpenThemeData
 using Hook = Owned<HHOOK, handles::Hook>;           // from SetWindowsHookExW
 using OwnedWindow = Owned<HWND, handles::Window>;  // a window that is not a form's own
+using Library = Owned<HMODULE, handles::Library>;  // from LoadLibraryW
+using Icon = Owned<HICON, handles::Icon>;          // from LoadImageW without LR_SHARED
+// A process from CreateProcessW: its process and thread handles, given back when it goes.
+struct StartedProcess {
+  StartedProcess() = default;
+  explicit StartedProcess(const PROCESS_INFORMATION& info)
+      : process(info.hProcess), thread(info.hThread), id(info.dwProcessId) {}
+  Handle process;
+  Handle thread;
+  DWORD id = 0;
+};
 // COM objects: each reference is given back when its pointer goes.
 template <typename T>
 using ComPtr = Microsoft::WRL::ComPtr<T>;
@@ -102,6 +122,45 @@ class WindowDc {
  private:
   HWND window_;
   HDC dc_;
+};
+
+// A window's paint: BeginPaint here, EndPaint when the scope ends, also when the painting throws.
+class PaintDc {
+ public:
+  explicit PaintDc(HWND window) : window_(window), dc_(BeginPaint(window, &paint_)) {}
+  ~PaintDc() {
+    if (dc_) EndPaint(window_, &paint_);
+  }
+  PaintDc(const PaintDc&) = delete;
+  PaintDc& operator=(const PaintDc&) = delete;
+  HDC Get() const { return dc_; }
+  const RECT& Dirty() const { return paint_.rcPaint; }
+
+ private:
+  HWND window_;
+  PAINTSTRUCT paint_{};
+  HDC dc_;
+};
+
+// COM entered on this thread until the scope ends; left again only if entering it succeeded
+// (a thread already in another apartment model is not left). The functions can be handed in
+// for a program that loads ole32 only when it needs it.
+class ComScope {
+ public:
+  using Enter = HRESULT(WINAPI*)(LPVOID, DWORD);
+  using Leave = void(WINAPI*)();
+  explicit ComScope(DWORD model) : ComScope(model, &CoInitializeEx, &CoUninitialize) {}
+  ComScope(DWORD model, Enter enter, Leave leave)
+      : leave_(enter && leave && SUCCEEDED(enter(nullptr, model)) ? leave : nullptr) {}
+  ~ComScope() {
+    if (leave_) leave_();
+  }
+  ComScope(const ComScope&) = delete;
+  ComScope& operator=(const ComScope&) = delete;
+  bool Entered() const { return leave_ != nullptr; }
+
+ private:
+  Leave leave_;
 };
 
 // A mutex waited for and held until the scope ends. One that a process left behind when it

@@ -4,6 +4,7 @@
 #include <windows.h>
 
 #include "common/windows/Clipboard.h"
+#include "common/windows/Handles.h"
 #include "tests/harness/support/ClipboardText.h"
 
 namespace quorva::test {
@@ -16,9 +17,10 @@ TEST(Clipboard, WaitsForAProgramThatHoldsItForAMoment) {
 }
 
 TEST(Clipboard, IsFilledWithAnOwnerWindowOfThisProgram) {
-  HWND own = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr);
-  ASSERT_NE(own, nullptr);
-  for (HWND owner : {own, static_cast<HWND>(nullptr)}) {
+  const OwnedWindow own(
+      CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, GetModuleHandleW(nullptr), nullptr));
+  ASSERT_TRUE(own);
+  for (HWND owner : {own.Get(), static_cast<HWND>(nullptr)}) {
     SCOPED_TRACE(owner ? "owner given" : "no owner given");
     WriteClipboardAnsi("x", owner);
     const HWND now = GetClipboardOwner();
@@ -30,7 +32,6 @@ TEST(Clipboard, IsFilledWithAnOwnerWindowOfThisProgram) {
     GetWindowThreadProcessId(now, &process);
     EXPECT_EQ(process, GetCurrentProcessId());
   }
-  DestroyWindow(own);
 }
 
 }  // namespace

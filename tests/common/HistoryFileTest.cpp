@@ -8,6 +8,7 @@
 #include <thread>
 
 #include "common/history/HistoryFile.h"
+#include "common/windows/Handles.h"
 #include "tests/harness/support/TempFile.h"
 
 namespace quorva::test {
@@ -105,14 +106,13 @@ TEST_F(HistoryFileTest, AFileThatCannotBeUsedFailsAndIsLeftAsItWas) {
       Put("1\r\n");
     }
     if (r.ReadOnly) SetFileAttributesW(path.c_str(), FILE_ATTRIBUTE_READONLY);
-    HANDLE lock = r.Locked ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                           : INVALID_HANDLE_VALUE;
+    Handle lock(r.Locked ? CreateFileW(path.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr);
     HistoryFile file(path);
     EXPECT_NE(ErrorOf([&] { file.Add(u"2"); }), 0) << "no failure";
     if (r.Locked) {
       EXPECT_NE(ErrorOf([&] { file.Read(); }), 0) << "no failure";
     }
-    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+    lock.Reset();
     if (!r.Folder) {
       EXPECT_EQ(FileBytes(path), "1\r\n");
     }

@@ -10,6 +10,7 @@
 #include "EditorCore.h"
 #include "EditorWindow.h"
 #include "Zoo.h"
+#include "tests/harness/support/GetSelCases.h"
 
 namespace qeditor {
 namespace {
@@ -121,28 +122,11 @@ TEST(EditorCore, AnswersLineQueries) {
 }
 
 TEST(EditorZoo, GetSelAnswersInEachStyle) {
-  using enum GetSelMode;
-  const struct {
-    const char* name;
-    GetSelMode mode;
-    size_t start, end;
-    bool writes;
-    int64_t result;
-  } cases[] = {
-      {"both, small", kBoth, 3, 7, true, 0x00070003},
-      {"both, across 65536", kBoth, 65534, 65537, true, 0x0001FFFE},
-      {"packed, small", kPacked, 3, 7, false, 0x00070003},
-      {"packed, across 65536", kPacked, 65534, 65537, false, 0x0001FFFE},
-      {"packed, both past 65535", kPacked, 70001, 70002, false, 0x11721171},
-      {"minus-one, small", kMinusOne, 3, 7, true, 0x00070003},
-      {"minus-one, both at 65535 still fit", kMinusOne, 65535, 65535, true, 0xFFFFFFFF},
-      {"minus-one, end past 65535", kMinusOne, 65534, 65536, true, -1},
-      {"minus-one, both past 65535", kMinusOne, 70001, 70002, true, -1},
-  };
-  for (const auto& c : cases) {
-    const GetSelAnswer answer = AnswerGetSel(c.mode, c.start, c.end);
-    EXPECT_EQ(answer.writeOutputs, c.writes) << c.name;
-    EXPECT_EQ(answer.result, c.result) << c.name;
+  for (const auto& c : quorva::test::kGetSelCases) {
+    SCOPED_TRACE(c.Name);
+    const GetSelAnswer answer = AnswerGetSel(c.Mode, c.Start, c.End);
+    EXPECT_EQ(answer.writeOutputs, c.WritesOutputs);
+    EXPECT_EQ(answer.result, c.Result);
   }
 }
 

@@ -6,6 +6,7 @@
 #include <string>
 
 #include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/GetSelCases.h"
 #include "tests/harness/support/Processes.h"
 #include "tests/harness/support/TempFile.h"
 #include "tests/harness/support/Wait.h"
@@ -53,45 +54,36 @@ TEST(EditorZoo, OpensInFrontWithTheFocusInTheEditor) {
   }));
 }
 
-TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
-  const struct {
-    const wchar_t* switches;
-    DWORD start, end;
-    bool writes;
-    LRESULT result;
-  } cases[] = {
-      {L"", 3, 7, true, 0x00070003},
-      {L"", 65534, 65537, true, 0x0001FFFE},
-      {L"--getsel both", 65534, 65537, true, 0x0001FFFE},
-      {L"--getsel packed", 3, 7, false, 0x00070003},
-      {L"--getsel packed", 65534, 65537, false, 0x0001FFFE},
-      {L"--getsel packed", 70001, 70002, false, 0x11721171},
-      {L"--getsel minus-one", 3, 7, true, 0x00070003},
-      {L"--getsel minus-one", 65535, 65535, true, 0xFFFFFFFF},
-      {L"--getsel minus-one", 65534, 65537, true, -1},
-      // Switches without a value do not swallow the next one.
-      {L"--read-only --getsel packed --no-undo", 65534, 65537, false, 0x0001FFFE},
-  };
+void ExpectGetSel(const std::wstring& switches, DWORD start, DWORD end, bool writes, LRESULT result) {
+  const std::wstring args = switches + L" --sel " + std::to_wstring(start) + L"," + std::to_wstring(end);
+  SCOPED_TRACE(Narrow(args));
   const TempFile file(L"zoo-long.txt", std::string(70000, 'a') + "xyz");
-  for (const auto& c : cases) {
-    const std::wstring args =
-        std::wstring(c.switches) + L" --sel " + std::to_wstring(c.start) + L"," + std::to_wstring(c.end);
-    SCOPED_TRACE(Narrow(args));
-    EditorProcess editor(kEditor, args + L" --file \"" + file.Path() + L"\"");
-    ASSERT_TRUE(editor.Found());
-    const Selection s = GetSel(editor);
-    EXPECT_EQ(s.result, c.result);
-    if (c.writes) {
-      EXPECT_EQ(s.start, c.start);
-      EXPECT_EQ(s.end, c.end);
-    } else {
-      // Across processes the outputs come back whether written or not (Wine: zeroed), so they
-      // are checked only for not holding the positions.
-      EXPECT_NE(s.start, c.start);
-      EXPECT_NE(s.end, c.end);
-    }
-    EXPECT_EQ(editor.Send(EM_GETSEL), c.result) << "without output addresses";
+  EditorProcess editor(kEditor, args + L" --file \"" + file.Path() + L"\"");
+  ASSERT_TRUE(editor.Found());
+  const Selection s = GetSel(editor);
+  EXPECT_EQ(s.result, result);
+  if (writes) {
+    EXPECT_EQ(s.start, start);
+    EXPECT_EQ(s.end, end);
+  } else {
+    // Across processes the outputs come back whether written or not (Wine: zeroed), so they
+    // are checked only for not holding the positions.
+    EXPECT_NE(s.start, start);
+    EXPECT_NE(s.end, end);
   }
+  EXPECT_EQ(editor.Send(EM_GETSEL), result) << "without output addresses";
+}
+
+TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
+  for (const GetSelCase& c : kGetSelCases) {
+    SCOPED_TRACE(c.Name);
+    ExpectGetSel(GetSelSwitch(c.Mode), static_cast<DWORD>(c.Start), static_cast<DWORD>(c.End), c.WritesOutputs,
+                 static_cast<LRESULT>(c.Result));
+  }
+  // Without the switch the editor answers in both ways; switches without a value do not
+  // swallow the next one.
+  ExpectGetSel(L"", 65534, 65537, true, 0x0001FFFE);
+  ExpectGetSel(L"--read-only --getsel packed --no-undo", 65534, 65537, false, 0x0001FFFE);
 }
 
 TEST(EditorZoo, ReadOnlyKeepsTheTextButStillSelectsAndCopies) {

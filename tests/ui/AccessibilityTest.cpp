@@ -2,33 +2,33 @@
 // through IAccessible as MSAA clients (and UI Automation's bridge) ask for them.
 #include <oleacc.h>
 
+#include <optional>
+
 #include "CalcFixture.h"
+#include "common/windows/Handles.h"
 #include "ui/window/Accessibility.h"
 
 namespace quorva::test {
 namespace {
 
-struct ComPtrRelease {
-  void operator()(IUnknown* p) const { p->Release(); }
-};
-using Accessible = std::unique_ptr<IAccessible, ComPtrRelease>;
+using Accessible = ComPtr<IAccessible>;
 
 class AccessibleNames : public CalcFixture {
  protected:
-  void SetUp() override { CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED); }
+  void SetUp() override { com_.emplace(COINIT_APARTMENTTHREADED); }
   void TearDown() override {
     CalcFixture::TearDown();
-    CoUninitialize();
+    com_.reset();
   }
 
   static Accessible Of(HWND control, LONG object = OBJID_CLIENT) {
-    IAccessible* acc = nullptr;
+    Accessible acc;
     // MinGW's IID_IAccessible, linked statically, is not the interface's GUID.
     if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(object), __uuidof(IAccessible),
-                                          reinterpret_cast<void**>(&acc)))) {
-      return nullptr;
+                                          reinterpret_cast<void**>(acc.GetAddressOf())))) {
+      return {};
     }
-    return Accessible(acc);
+    return acc;
   }
 
   static std::wstring Name(IAccessible* acc) {
@@ -50,6 +50,9 @@ class AccessibleNames : public CalcFixture {
     if (FAILED(acc->get_accRole(self, &role)) || role.vt != VT_I4) return -1;
     return role.lVal;
   }
+
+ private:
+  std::optional<ComScope> com_;
 };
 
 TEST_F(AccessibleNames, EveryControlAUserReachesIsNamedAndKeepsItsRole) {
@@ -65,25 +68,24 @@ TEST_F(AccessibleNames, EveryControlAUserReachesIsNamedAndKeepsItsRole) {
   for (const auto& r : rows) {
     SCOPED_TRACE(testing::Message() << "control " << r.Id);
     Accessible acc = Of(Item(r.Id));
-    ASSERT_TRUE(acc);
-    EXPECT_EQ(Name(acc.get()), r.Name);
+    ASSERT_NE(acc.Get(), nullptr);
+    EXPECT_EQ(Name(acc.Get()), r.Name);
     // The role is the system's own: a reader still says "button" or "text".
-    IAccessible* system = nullptr;
+    Accessible system;
     ASSERT_TRUE(SUCCEEDED(CreateStdAccessibleObject(Item(r.Id), OBJID_CLIENT, __uuidof(IAccessible),
-                                                    reinterpret_cast<void**>(&system))));
-    EXPECT_EQ(Role(acc.get()), Role(system));
-    system->Release();
+                                                    reinterpret_cast<void**>(system.GetAddressOf()))));
+    EXPECT_EQ(Role(acc.Get()), Role(system.Get()));
     // A reader that starts from the control's window object hears the same name.
     if (!AccessibleName(r.Id).empty()) {
       Accessible window = Of(Item(r.Id), OBJID_WINDOW);
-      ASSERT_TRUE(window);
-      EXPECT_EQ(Name(window.get()), r.Name) << "window object";
+      ASSERT_NE(window.Get(), nullptr);
+      EXPECT_EQ(Name(window.Get()), r.Name) << "window object";
     }
   }
   // The wide check box is named by its caption too (the trailing blank aside).
   Accessible wide = Of(Item(IDC_CHKWIDE));
-  ASSERT_TRUE(wide);
-  EXPECT_EQ(Trim(Name(wide.get())), L"全角文字 (2 バイト)");
+  ASSERT_NE(wide.Get(), nullptr);
+  EXPECT_EQ(Trim(Name(wide.Get())), L"全角文字 (2 バイト)");
 }
 
 TEST_F(AccessibleNames, NothingDrawnChangesAndTheBoxesStillReportTheirText) {
@@ -93,7 +95,7 @@ TEST_F(AccessibleNames, NothingDrawnChangesAndTheBoxesStillReportTheirText) {
   }
   SetText(Item(IDC_TXTCALC), L"(1+2)*3");
   Accessible calc = Of(Item(IDC_TXTCALC));
-  ASSERT_TRUE(calc);
+  ASSERT_NE(calc.Get(), nullptr);
   VARIANT self;
   self.vt = VT_I4;
   self.lVal = CHILDID_SELF;

@@ -14,17 +14,13 @@ FakeEditor::FakeEditor() {
     wc.lpszClassName = "TEditor";
     registered = RegisterClassExA(&wc) != 0;
   }
-  main_ = CreateWindowExW(0, L"STATIC", L"fake editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200, nullptr,
-                          nullptr, nullptr, nullptr);
-  edit_ = CreateWindowExA(0, "TEditor", "abc XYZ def", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 280, 150, main_,
+  main_ = OwnedWindow(CreateWindowExW(0, L"STATIC", L"fake editor", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 200,
+                                      nullptr, nullptr, nullptr, nullptr));
+  edit_ = CreateWindowExA(0, "TEditor", "abc XYZ def", WS_CHILD | WS_VISIBLE | ES_MULTILINE, 0, 0, 280, 150, Main(),
                           nullptr, GetModuleHandleA(nullptr), nullptr);
   SendMessageA(edit_, EM_SETSEL, 4, 7);
-  SetForegroundWindow(main_);
-  WaitFor([&] { return GetForegroundWindow() == main_; });
-}
-
-FakeEditor::~FakeEditor() {
-  if (IsWindow(main_)) DestroyWindow(main_);
+  SetForegroundWindow(Main());
+  WaitFor([&] { return GetForegroundWindow() == Main(); });
 }
 
 void CalcFixture::Open(bool withEditor) {

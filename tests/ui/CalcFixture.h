@@ -7,6 +7,7 @@
 #include <optional>
 
 #include "UiTest.h"
+#include "common/windows/Handles.h"
 #include "tests/harness/support/RealMessageBoxes.h"
 #include "ui/form/ControlProperties.h"
 #include "ui/app/Main.h"
@@ -20,12 +21,12 @@ namespace quorva::test {
 class FakeEditor {
  public:
   FakeEditor();
-  ~FakeEditor();
-  HWND Main() const { return main_; }
+  HWND Main() const { return main_.Get(); }
   HWND Edit() const { return edit_; }
 
  private:
-  HWND main_ = nullptr, edit_ = nullptr;
+  OwnedWindow main_;  // and with it its child
+  HWND edit_ = nullptr;
 };
 
 class CalcFixture : public ::testing::Test {

@@ -75,10 +75,10 @@ TEST_F(HistoryAtStart, AFileThatCannotBeUsedIsToldOnceAndCalculationsGoOn) {
   for (const auto& r : rows) {
     SCOPED_TRACE(r.Kind);
     RemoveTree(folder);
-    HANDLE lock = INVALID_HANDLE_VALUE;
+    Handle lock;
     if (r.Locked) {
       Put("1+1\r\n");
-      lock = CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr);
+      lock = Handle(CreateFileW(file.c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr));
     } else {
       ASSERT_TRUE(WriteFileBytes(folder, "not a folder"));
     }
@@ -86,7 +86,7 @@ TEST_F(HistoryAtStart, AFileThatCannotBeUsedIsToldOnceAndCalculationsGoOn) {
     Start(L"");
     EXPECT_EQ(Calculate(L"2*2"), L"4.00");
     EXPECT_EQ(Calculate(L"3*3"), L"9.00");
-    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+    lock.Reset();
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].Text.find(kHistoryUnusableNotice), 0u);
     EXPECT_NE(boxes.Boxes[0].Text.find(FromWide(file)), std::u16string::npos) << "the box names the file";

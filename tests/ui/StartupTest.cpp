@@ -5,6 +5,7 @@
 
 #include "UiTest.h"
 #include "common/text/Ansi.h"
+#include "common/windows/Handles.h"
 #include "ui/app/Main.h"
 
 namespace quorva::test {
@@ -13,8 +14,7 @@ namespace {
 // Refuses the creation of every calculator window of this thread while it lives.
 class NoCalculatorWindows {
  public:
-  NoCalculatorWindows() { hook_ = SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId()); }
-  ~NoCalculatorWindows() { UnhookWindowsHookEx(hook_); }
+  NoCalculatorWindows() : hook_(SetWindowsHookExW(WH_CBT, Refuse, nullptr, GetCurrentThreadId())) {}
 
  private:
   static LRESULT CALLBACK Refuse(int code, WPARAM wParam, LPARAM lParam) {
@@ -25,7 +25,7 @@ class NoCalculatorWindows {
     }
     return CallNextHookEx(nullptr, code, wParam, lParam);
   }
-  HHOOK hook_;
+  Hook hook_;
 };
 
 bool gGaveUp = false;

@@ -7,24 +7,20 @@
 #include <cstdlib>
 #include <vector>
 
+#include "ui/window/ControlTable.h"
+
 namespace quorva::test {
 namespace {
 
-struct Placement {
-  int Id;
-  int Left, Top, Width, Height;  // twips, relative to the window's client area
-};
-
-// The designed layout, with frame-relative positions already added to their frame's corner.
-constexpr Placement kLayout[] = {
-    {IDC_TXTCALC, 60, 60, 4635, 555},        {IDC_CMDSUM, 3240, 720, 375, 315},
-    {IDC_CMDCOPY, 3600, 720, 375, 315},      {IDC_CMDTERAPAD, 3960, 720, 375, 315},
-    {IDC_TXTANS, 60, 720, 3075, 315},        {IDC_TXTAFTER, 60 + 1680, 1140 + 300, 255, 315},
-    {IDC_CHKGROUP, 60 + 120, 1140 + 720, 1815, 195}, {IDC_CHKWIDE, 60 + 120, 1140 + 1080, 1815, 195},
-    {IDC_FRATIPS, 2220, 1140, 2475, 1515},   {IDC_LBLLABEL1, 2220 + 180, 1140 + 300, 2160, 1080},
-    {IDC_FRAPARAMETER, 60, 1140, 2055, 1515}, {IDC_LBLLABEL0, 60 + 120, 1140 + 360, 1440, 180},
-    {IDC_CMDCLR, 4320, 720, 375, 315},
-};
+// A control's designed place in twips relative to the window's client area, from the window's
+// table: a frame's child is placed relative to its frame's corner.
+RECT DesignedPlace(const ControlRow& row) {
+  RECT place{row.Left, row.Top, row.Left + row.Width, row.Top + row.Height};
+  if (const ControlRow* frame = row.Container ? RowOf(row.Container) : nullptr) {
+    OffsetRect(&place, frame->Left, frame->Top);
+  }
+  return place;
+}
 
 RECT ClientRectOf(HWND parent, HWND child) {
   RECT rc;
@@ -36,23 +32,23 @@ RECT ClientRectOf(HWND parent, HWND child) {
 class Window : public CalcFixture {};
 
 void ExpectLayout(HWND window, int dpi) {
-  auto px = [dpi](int twips) { return MulDiv(twips, dpi, 1440); };
+  auto px = [dpi](int twips) { return MulDiv(twips, dpi, kTwipsPerInch); };
   RECT client;
   GetClientRect(window, &client);
-  EXPECT_EQ(client.right, px(4755)) << "dpi " << dpi;
-  EXPECT_EQ(client.bottom, px(2730)) << "dpi " << dpi;
-  for (const Placement& p : kLayout) {
-    RECT rc = ClientRectOf(window, GetDlgItem(window, p.Id));
-    SCOPED_TRACE(testing::Message() << "control " << p.Id << " at " << dpi << " dpi");
-    EXPECT_EQ(rc.left, px(p.Left));
-    EXPECT_EQ(rc.top, px(p.Top));
-    bool label = p.Id == IDC_LBLLABEL0 || p.Id == IDC_LBLLABEL1;
-    if (label) {  // sized to its text: never smaller than designed
-      EXPECT_GE(rc.right - rc.left, px(p.Width));
-      EXPECT_GE(rc.bottom - rc.top, px(p.Height));
+  EXPECT_EQ(client.right, px(kClientWidth)) << "dpi " << dpi;
+  EXPECT_EQ(client.bottom, px(kClientHeight)) << "dpi " << dpi;
+  for (const ControlRow& row : kControls) {
+    const RECT designed = DesignedPlace(row);
+    RECT rc = ClientRectOf(window, GetDlgItem(window, row.Id));
+    SCOPED_TRACE(testing::Message() << "control " << row.Id << " at " << dpi << " dpi");
+    EXPECT_EQ(rc.left, px(designed.left));
+    EXPECT_EQ(rc.top, px(designed.top));
+    if (row.ControlKind == Kind::Label) {  // sized to its text: never smaller than designed
+      EXPECT_GE(rc.right - rc.left, px(row.Width));
+      EXPECT_GE(rc.bottom - rc.top, px(row.Height));
     } else {
-      EXPECT_EQ(rc.right - rc.left, px(p.Width));
-      EXPECT_EQ(rc.bottom - rc.top, px(p.Height));
+      EXPECT_EQ(rc.right - rc.left, px(row.Width));
+      EXPECT_EQ(rc.bottom - rc.top, px(row.Height));
     }
   }
 }
@@ -97,11 +93,10 @@ TEST_F(Window, FrameCaptionIconAndPlace) {
   ASSERT_NE(smallIcon, nullptr);
   ICONINFO info;
   ASSERT_TRUE(GetIconInfo(smallIcon, &info));
+  const Bitmap color(info.hbmColor), mask(info.hbmMask);
   BITMAP bm;
   GetObjectW(info.hbmMask, sizeof(bm), &bm);
   EXPECT_EQ(bm.bmWidth, GetSystemMetrics(SM_CXSMICON)) << "the small image, not a shrunk large one";
-  DeleteObject(info.hbmColor);
-  DeleteObject(info.hbmMask);
   EXPECT_EQ(GetWindow(w, GW_OWNER), nullptr) << "modeless, without owner";
   RECT rc;
   GetWindowRect(w, &rc);
@@ -113,16 +108,14 @@ TEST_F(Window, FrameCaptionIconAndPlace) {
 TEST_F(Window, IconHasBothSizesIn256Colours) {
   HINSTANCE inst = GetModuleHandleW(nullptr);
   for (int size : {32, 16}) {
-    auto icon = static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, size, size, 0));
-    ASSERT_NE(icon, nullptr) << size;
+    const Icon icon(static_cast<HICON>(LoadImageW(inst, MAKEINTRESOURCEW(IDI_QUORVA), IMAGE_ICON, size, size, 0)));
+    ASSERT_TRUE(icon) << size;
     ICONINFO info;
-    ASSERT_TRUE(GetIconInfo(icon, &info));
+    ASSERT_TRUE(GetIconInfo(icon.Get(), &info));
+    const Bitmap color(info.hbmColor), mask(info.hbmMask);
     BITMAP bm;
     GetObjectW(info.hbmColor, sizeof(bm), &bm);
     EXPECT_EQ(bm.bmWidth, size);
-    DeleteObject(info.hbmColor);
-    DeleteObject(info.hbmMask);
-    DestroyIcon(icon);
   }
 }
 

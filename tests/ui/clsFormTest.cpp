@@ -1,5 +1,6 @@
 // The form helper on a form of its own: Tag styles, margins, keys, SelText, GotFocus, Paint.
 #include "HelperFixture.h"
+#include "common/windows/Handles.h"
 #include "ui/form/MessageLoop.h"
 
 namespace quorva::test {
@@ -184,14 +185,14 @@ std::vector<MSG> KeysDuring(Action action) {
   constexpr WPARAM kMarker = VK_F24;
   std::vector<MSG> recorded;
   gRecorded = &recorded;
-  HHOOK hook = SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId());
+  Hook hook(SetWindowsHookExW(WH_GETMESSAGE, RecordKeys, nullptr, GetCurrentThreadId()));
   action();
   PressKey(kMarker);
   const bool marked = WaitFor([&] {
     return std::any_of(recorded.begin(), recorded.end(),
                        [](const MSG& m) { return m.message == WM_KEYUP && m.wParam == kMarker; });
   });
-  UnhookWindowsHookEx(hook);
+  hook.Reset();
   gRecorded = nullptr;
   EXPECT_TRUE(marked) << "the marker key did not come through the input queue";
   std::erase_if(recorded, [](const MSG& m) { return m.wParam == kMarker; });
@@ -223,12 +224,12 @@ TEST_F(Helper, FormFocusWhileAnotherWindowIsInFrontSynthesisesNothing) {
   // The synthesised Tab would reach whichever program is in front, so only our own front window
   // may ask for it.
   ShowInFront();
-  HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 50, 200, 100,
-                               nullptr, nullptr, nullptr, nullptr);
-  SetForegroundWindow(other);
-  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other; }));
+  OwnedWindow other(CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 500, 50, 200,
+                                    100, nullptr, nullptr, nullptr, nullptr));
+  SetForegroundWindow(other.Get());
+  ASSERT_TRUE(WaitFor([&] { return GetForegroundWindow() == other.Get(); }));
   std::vector<MSG> recorded = KeysDuring([&] { helper->GotFocus(); });
-  DestroyWindow(other);
+  other.Reset();
   EXPECT_TRUE(recorded.empty());
 }
 
@@ -238,12 +239,11 @@ TEST_F(Helper, PaintDrawsAnEtchedRuleAlongTheTopEdge) {
   Pump();
   RECT client;
   GetClientRect(form->hWnd(), &client);
-  HDC dc = GetDC(form->hWnd());
+  const WindowDc dc(form->hWnd());
   for (int x : {0, static_cast<int>(client.right) / 2, static_cast<int>(client.right) - 1}) {
-    EXPECT_EQ(GetPixel(dc, x, 0), GetSysColor(COLOR_BTNSHADOW)) << "x " << x;
-    EXPECT_EQ(GetPixel(dc, x, 1), GetSysColor(COLOR_BTNHIGHLIGHT)) << "x " << x;
+    EXPECT_EQ(GetPixel(dc.Get(), x, 0), GetSysColor(COLOR_BTNSHADOW)) << "x " << x;
+    EXPECT_EQ(GetPixel(dc.Get(), x, 1), GetSysColor(COLOR_BTNHIGHLIGHT)) << "x " << x;
   }
-  ReleaseDC(form->hWnd(), dc);
 }
 
 TEST_F(Helper, DestroyedHelperNoLongerReceivesEvents) {

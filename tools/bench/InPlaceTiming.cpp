@@ -3,6 +3,8 @@
 namespace {
 
 constexpr char kExpression[] = "1234*1.08";  // 9 bytes; its answer "1332.72" is 7
+constexpr ULONGLONG kStartDeadlineMs = 20000;
+constexpr DWORD kEndDeadlineMs = 10000;
 
 HWND MainWindowOf(DWORD pid) {
   struct Search {
@@ -34,39 +36,38 @@ bool Until(bool (*condition)(HWND), HWND h, DWORD timeoutMs) {
 }  // namespace
 
 double TimeUntil(const std::wstring& exe, const std::wstring& arguments, const std::function<bool(DWORD)>& done,
-                 PROCESS_INFORMATION& pi) {
+                 quorva::StartedProcess& started) {
   LARGE_INTEGER freq, t0, t1;
   QueryPerformanceFrequency(&freq);
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
-  pi = {};
+  PROCESS_INFORMATION pi = {};
   std::wstring cmd = L"\"" + exe + L"\"" + (arguments.empty() ? L"" : L" " + arguments);
   QueryPerformanceCounter(&t0);
   if (!CreateProcessW(exe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return -1;
-  const ULONGLONG deadline = GetTickCount64() + 20000;
+  started = quorva::StartedProcess(pi);
+  const ULONGLONG deadline = GetTickCount64() + kStartDeadlineMs;
   bool held = false;
-  while (!(held = done(pi.dwProcessId)) && GetTickCount64() < deadline) Sleep(1);
+  while (!(held = done(started.id)) && GetTickCount64() < deadline) Sleep(1);
   QueryPerformanceCounter(&t1);
   return held ? 1000.0 * static_cast<double>(t1.QuadPart - t0.QuadPart) / static_cast<double>(freq.QuadPart) : -1;
 }
 
-void EndProcess(PROCESS_INFORMATION& pi) {
-  if (!pi.hProcess) return;
-  if (WaitForSingleObject(pi.hProcess, 10000) != WAIT_OBJECT_0) TerminateProcess(pi.hProcess, 1);
-  CloseHandle(pi.hProcess);
-  CloseHandle(pi.hThread);
-  pi = {};
+void EndProcess(quorva::StartedProcess& started) {
+  if (!started.process) return;
+  if (WaitForSingleObject(started.process.Get(), kEndDeadlineMs) != WAIT_OBJECT_0) TerminateProcess(started.process.Get(), 1);
+  started = {};
 }
 
 InPlaceTimer::InPlaceTimer(const std::wstring& editorExe) {
   STARTUPINFOW si = {};
   si.cb = sizeof(si);
   std::wstring cmd = L"\"" + editorExe + L"\" --title bench-editor --pos 0,0,360,240";
-  if (!CreateProcessW(editorExe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &editor_)) {
-    return;
-  }
-  const ULONGLONG deadline = GetTickCount64() + 20000;
-  while (!(main_ = MainWindowOf(editor_.dwProcessId)) && GetTickCount64() < deadline) Sleep(1);
+  PROCESS_INFORMATION pi = {};
+  if (!CreateProcessW(editorExe.c_str(), cmd.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &pi)) return;
+  editor_ = quorva::StartedProcess(pi);
+  const ULONGLONG deadline = GetTickCount64() + kStartDeadlineMs;
+  while (!(main_ = MainWindowOf(editor_.id)) && GetTickCount64() < deadline) Sleep(1);
   if (main_) edit_ = FindWindowExW(main_, nullptr, L"TEditor", nullptr);
 }
 
@@ -83,10 +84,10 @@ double InPlaceTimer::Measure(const std::wstring& quorvaExe) {
   SetForegroundWindow(main_);
   if (!Until([](HWND m) { return GetForegroundWindow() == m; }, main_, 10000)) return -1;
 
-  PROCESS_INFORMATION pi = {};
+  quorva::StartedProcess quorva;
   const double ms = TimeUntil(quorvaExe, L"/now", [&](DWORD) {
     return SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0) != sizeof(kExpression) - 1;
-  }, pi);
-  EndProcess(pi);
+  }, quorva);
+  EndProcess(quorva);
   return ms;
 }

@@ -5,13 +5,15 @@
 #include <functional>
 #include <string>
 
+#include "common/windows/Handles.h"
+
 // Starts `exe arguments` and returns the milliseconds until done(process id) holds, polled every
 // millisecond for at most 20 s; -1 when it did not start or done() never held. The process is
-// the caller's through pi (its handles to close).
+// the caller's through started.
 double TimeUntil(const std::wstring& exe, const std::wstring& arguments, const std::function<bool(DWORD)>& done,
-                 PROCESS_INFORMATION& pi);
-// Waits up to 10 s for a started process to end (then ends it) and closes its handles.
-void EndProcess(PROCESS_INFORMATION& pi);
+                 quorva::StartedProcess& started);
+// Waits up to 10 s for a started process to end (then ends it) and gives its handles back.
+void EndProcess(quorva::StartedProcess& started);
 
 class InPlaceTimer {
  public:
@@ -26,7 +28,7 @@ class InPlaceTimer {
   double Measure(const std::wstring& quorvaExe);
 
  private:
-  PROCESS_INFORMATION editor_ = {};
+  quorva::StartedProcess editor_;
   HWND main_ = nullptr;
   HWND edit_ = nullptr;
 };

@@ -43,11 +43,11 @@ HWND VisibleWindowOf(DWORD pid) {
 
 // Milliseconds from CreateProcess to a visible top-level window; -1 on failure.
 double TimeToWindow(const std::wstring& exe) {
-  PROCESS_INFORMATION pi = {};
+  quorva::StartedProcess started;
   HWND window = nullptr;
-  const double ms = TimeUntil(exe, L"", [&](DWORD pid) { return (window = VisibleWindowOf(pid)) != nullptr; }, pi);
+  const double ms = TimeUntil(exe, L"", [&](DWORD pid) { return (window = VisibleWindowOf(pid)) != nullptr; }, started);
   if (window) PostMessageW(window, WM_CLOSE, 0, 0);
-  EndProcess(pi);
+  EndProcess(started);
   return ms;
 }
 

@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "common/windows/Boundary.h"
+#include "common/windows/Handles.h"
 
 namespace quorva {
 
@@ -158,11 +159,10 @@ void Form::OnSetFocus() {
 }
 
 void Form::OnPaint() {
-  PAINTSTRUCT ps;
-  HDC hdc = BeginPaint(hwnd_, &ps);
+  const PaintDc paint(hwnd_);
+  HDC hdc = paint.Get();
   Form_Paint(hdc);
   QUORVA_FOR_EACH_HELPER(Paint(hdc));
-  EndPaint(hwnd_, &ps);
 }
 
 void Form::OnDestroy() {

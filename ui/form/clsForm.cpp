@@ -8,6 +8,14 @@
 #include "ui/form/MessageLoop.h"
 
 namespace quorva {
+namespace {
+
+constexpr uint16_t kTab = 9;
+constexpr uint16_t kCarriageReturn = 13;  // Enter
+constexpr uint16_t kLineFeed = 10;        // Ctrl+Enter
+constexpr int kRuleGapTwips = 10;         // from the shadow line down to the highlight line
+
+}  // namespace
 
 clsForm::~clsForm() {
   *alive_ = false;
@@ -96,7 +104,7 @@ void clsForm::KeyDown(uint16_t& KeyCode, uint16_t /*Shift*/) {
 void clsForm::KeyPress(uint16_t& KeyAscii) {
   // Tab and the characters of Enter (CR, and LF from Ctrl+Enter) would beep in a single-line box
   // and break the line in a multi-line one.
-  if (KeyAscii == 9 || KeyAscii == 13 || KeyAscii == 10) KeyAscii = 0;
+  if (KeyAscii == kTab || KeyAscii == kCarriageReturn || KeyAscii == kLineFeed) KeyAscii = 0;
 }
 
 void clsForm::GotFocus() {
@@ -120,7 +128,7 @@ void clsForm::Paint(HDC hdc) {
     int y;
     int colour;
   };
-  const Line lines[] = {{0, COLOR_BTNSHADOW}, {frmForm->Pixels(10), COLOR_BTNHIGHLIGHT}};
+  const Line lines[] = {{0, COLOR_BTNSHADOW}, {frmForm->Pixels(kRuleGapTwips), COLOR_BTNHIGHLIGHT}};
   for (const Line& line : lines) {
     const Pen pen(CreatePen(PS_SOLID, 1, GetSysColor(line.colour)));
     const Selected selected(hdc, pen.Get());

@@ -15,30 +15,27 @@ namespace quorva {
 
 namespace {
 
-// oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not at start-up.
+// oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not at start-up, and
+// kept until the program ends. COM is left before the libraries go: leaving it releases what a
+// screen reader still holds, which calls into oleacc.
+template <typename Fn>
+Fn Function(const Library& library, const char* name) {
+  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library.Get(), name))) : nullptr;
+}
+
 struct Oleacc {
-  decltype(&CreateStdAccessibleObject) CreateStd = nullptr;
-  decltype(&LresultFromObject) Lresult = nullptr;
-  decltype(&SysAllocString) AllocString = nullptr;
+  Library ole32{LoadLibraryW(L"ole32.dll")};
+  Library oleacc{LoadLibraryW(L"oleacc.dll")};
+  Library oleaut{LoadLibraryW(L"oleaut32.dll")};
+  // Handing an object out marshals it, which needs COM on this thread.
+  ComScope com{COINIT_APARTMENTTHREADED, Function<ComScope::Enter>(ole32, "CoInitializeEx"),
+               Function<ComScope::Leave>(ole32, "CoUninitialize")};
+  decltype(&CreateStdAccessibleObject) CreateStd = Function<decltype(CreateStd)>(oleacc, "CreateStdAccessibleObject");
+  decltype(&LresultFromObject) Lresult = Function<decltype(Lresult)>(oleacc, "LresultFromObject");
+  decltype(&SysAllocString) AllocString = Function<decltype(AllocString)>(oleaut, "SysAllocString");
 
   static const Oleacc* Get() {
-    static Oleacc api;
-    static bool loaded = false;
-    if (!loaded) {
-      loaded = true;
-      using CoInit = HRESULT(WINAPI*)(void*, DWORD);
-      HMODULE ole32 = LoadLibraryW(L"ole32.dll");
-      auto coInit = ole32 ? reinterpret_cast<CoInit>(reinterpret_cast<void*>(GetProcAddress(ole32, "CoInitializeEx"))) : nullptr;
-      // Handing an object out marshals it, which needs COM on this thread.
-      if (coInit) coInit(nullptr, COINIT_APARTMENTTHREADED);
-      HMODULE oleacc = LoadLibraryW(L"oleacc.dll");
-      HMODULE oleaut = LoadLibraryW(L"oleaut32.dll");
-      if (oleacc && oleaut) {
-        api.CreateStd = reinterpret_cast<decltype(api.CreateStd)>(reinterpret_cast<void*>(GetProcAddress(oleacc, "CreateStdAccessibleObject")));
-        api.Lresult = reinterpret_cast<decltype(api.Lresult)>(reinterpret_cast<void*>(GetProcAddress(oleacc, "LresultFromObject")));
-        api.AllocString = reinterpret_cast<decltype(api.AllocString)>(reinterpret_cast<void*>(GetProcAddress(oleaut, "SysAllocString")));
-      }
-    }
+    static const Oleacc api;
     return api.CreateStd && api.Lresult && api.AllocString ? &api : nullptr;
   }
 };

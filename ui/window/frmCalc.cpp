@@ -10,7 +10,6 @@
 #include "common/subTool.h"
 #include "engine/InPlace.h"
 #include "shared/MessageBox.h"
-#include "engine/Calculate.h"
 #include "ui/window/Accessibility.h"
 #include "ui/form/ControlProperties.h"
 #include "ui/app/InPlaceRun.h"

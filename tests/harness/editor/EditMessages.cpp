@@ -6,34 +6,28 @@
 
 #include "EditorState.h"
 #include "EditorWindow.h"
+#include "common/windows/Clipboard.h"
+#include "shared/RuntimeError.h"
 
 namespace qeditor {
 namespace {
 
+// A clipboard that another program keeps busy leaves the text where it is, as in any editor.
 void CopyToClipboard(EditorState& s) {
   const std::string bytes = s.core.SelectedText();
-  if (bytes.empty() || !OpenClipboard(s.edit)) return;
-  EmptyClipboard();
-  if (HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1)) {
-    char* p = static_cast<char*>(GlobalLock(mem));
-    std::copy(bytes.begin(), bytes.end(), p);
-    p[bytes.size()] = '\0';
-    GlobalUnlock(mem);
-    if (!SetClipboardData(CF_TEXT, mem)) GlobalFree(mem);
+  if (bytes.empty()) return;
+  try {
+    quorva::WriteClipboardAnsi(bytes, s.edit);
+  } catch (const quorva::RuntimeError&) {
   }
-  CloseClipboard();
 }
 
 void PasteFromClipboard(EditorState& s) {
-  if (!OpenClipboard(s.edit)) return;
   std::string bytes;
-  if (HANDLE mem = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(mem))) {
-      bytes.assign(p, strnlen(p, GlobalSize(mem)));
-      GlobalUnlock(mem);
-    }
+  try {
+    bytes = quorva::ReadClipboardAnsi(s.edit);
+  } catch (const quorva::RuntimeError&) {
   }
-  CloseClipboard();
   if (!bytes.empty()) s.core.ReplaceSel(bytes, true);
 }
 

@@ -2,6 +2,7 @@
 #include <algorithm>
 
 #include "EditorState.h"
+#include "common/windows/Handles.h"
 
 namespace qeditor {
 namespace {
@@ -51,9 +52,9 @@ void Changed(EditorState& s) {
 }
 
 void Paint(HWND window, EditorState& s) {
-  PAINTSTRUCT ps;
-  HDC dc = BeginPaint(window, &ps);
-  HGDIOBJ old = SelectObject(dc, s.font);
+  const quorva::PaintDc paint(window);
+  HDC dc = paint.Get();
+  const quorva::Selected font(dc, s.font.Get());
   const std::string& t = s.core.Text();
   size_t line = 0;
   size_t begin = 0;
@@ -64,14 +65,12 @@ void Paint(HWND window, EditorState& s) {
     if (line >= s.core.TopLine()) {
       PaintLine(dc, s, begin, end, y);
       y += s.lineHeight;
-      if (y > ps.rcPaint.bottom) break;
+      if (y > paint.Dirty().bottom) break;
     }
     if (nl == std::string::npos) break;
     begin = end;
     ++line;
   }
-  SelectObject(dc, old);
-  EndPaint(window, &ps);
 }
 
 }  // namespace qeditor

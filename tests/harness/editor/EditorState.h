@@ -10,6 +10,7 @@
 #include "Chaos.h"
 #include "EditorCore.h"
 #include "Zoo.h"
+#include "common/windows/Handles.h"
 
 namespace qeditor {
 
@@ -22,7 +23,7 @@ struct EditorState {
   std::wstring file;
   HWND main = nullptr;
   HWND edit = nullptr;
-  HFONT font = nullptr;
+  quorva::Font font;
   int lineHeight = 16;
   int reloads = 0;
   bool quitOnClose = false;

@@ -39,8 +39,7 @@ LRESULT CALLBACK MainProc(HWND window, UINT message, WPARAM wParam, LPARAM lPara
     case WM_NCDESTROY:
       if (s) {
         SetWindowLongPtrW(window, GWLP_USERDATA, 0);
-        if (s->font) DeleteObject(s->font);
-        delete s;
+        delete s;  // and its font
       }
       break;
   }
@@ -96,23 +95,22 @@ EditorState* StateOf(HWND window) {
 }
 
 bool ReadFileBytes(const std::wstring& path, std::string& bytes) {
-  HANDLE file = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
-                            nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr);
-  if (file == INVALID_HANDLE_VALUE) return false;
+  const quorva::Handle file(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE | FILE_SHARE_DELETE,
+                                        nullptr, OPEN_EXISTING, FILE_ATTRIBUTE_NORMAL, nullptr));
+  if (!file) return false;
   bytes.clear();
   char buffer[65536];
   DWORD got = 0;
   bool ok = true;
-  while ((ok = ReadFile(file, buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) bytes.append(buffer, got);
-  CloseHandle(file);
+  while ((ok = ReadFile(file.Get(), buffer, sizeof buffer, &got, nullptr) != FALSE) && got > 0) bytes.append(buffer, got);
   return ok;
 }
 
-HWND CreateEditorWindow(const Options& options) {
-  HINSTANCE instance = GetModuleHandleW(nullptr);
-  if (!RegisterMainClass(instance)) return nullptr;
-  const bool real = !options.real.empty();
-  if (!real && !(options.unicode ? RegisterUnicodeEditClass(instance) : RegisterClasses(instance))) return nullptr;
+namespace {
+
+constexpr int kLineHeight = 18;  // pixels, for the 15-pixel face below
+
+std::unique_ptr<EditorState> StateFor(const Options& options) {
   auto state = std::make_unique<EditorState>();
   state->file = options.file;
   state->quitOnClose = options.quitOnClose;
@@ -129,36 +127,50 @@ HWND CreateEditorWindow(const Options& options) {
   state->closeAfter = CloseAfter(options.zoo.closeAfter);
   if (options.chaos >= 0) state->chaos.emplace(static_cast<uint64_t>(options.chaos));
   // A Japanese face with the Shift-JIS character set, so the CP932 bytes draw as they are.
-  state->font = CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
-                            CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック");
-  state->lineHeight = 18;
+  state->font = quorva::Font(CreateFontW(-15, 0, 0, 0, FW_NORMAL, FALSE, FALSE, FALSE, SHIFTJIS_CHARSET, OUT_DEFAULT_PRECIS,
+                                         CLIP_DEFAULT_PRECIS, DEFAULT_QUALITY, FIXED_PITCH | FF_MODERN, L"ＭＳ ゴシック"));
+  state->lineHeight = kLineHeight;
+  return state;
+}
 
-  HWND main = CreateWindowExW(0, kMainClass, options.title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN, options.x,
-                              options.y, options.width, options.height, nullptr, nullptr, instance, nullptr);
-  if (main == nullptr) return nullptr;
-  EditorState* s = state.release();
-  s->main = main;
-  SetWindowLongPtrW(main, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
+// The child's own caption stays empty: FindWindowExA(parent, NULL, "TEditor", "") must match it.
+HWND CreateEditChild(HWND main, const Options& options, EditorState& s) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
   RECT rc{};
   GetClientRect(main, &rc);
-  // The child's own caption stays empty: FindWindowExA(parent, NULL, "TEditor", "") must match it.
-  if (real) {
+  if (!options.real.empty()) {
     Options withText = options;
-    withText.text = s->core.Text();  // from the file, where there was no --text
-    s->edit = CreateRealControl(main, withText, *s);
-  } else if (options.unicode) {
-    s->edit = CreateWindowExW(0, L"TEditor", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
-                              nullptr, instance, nullptr);
-  } else {
-    s->edit = CreateWindowExA(0, kEditClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
-                              nullptr, instance, nullptr);
+    withText.text = s.core.Text();  // from the file, where there was no --text
+    return CreateRealControl(main, withText, s);
   }
-  if (s->edit == nullptr) {
-    DestroyWindow(main);
-    return nullptr;
+  if (options.unicode) {
+    return CreateWindowExW(0, L"TEditor", L"", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
+                           nullptr, instance, nullptr);
   }
+  return CreateWindowExA(0, kEditClass, "", WS_CHILD | WS_VISIBLE | WS_TABSTOP, 0, 0, rc.right, rc.bottom, main,
+                         nullptr, instance, nullptr);
+}
+
+}  // namespace
+
+HWND CreateEditorWindow(const Options& options) {
+  HINSTANCE instance = GetModuleHandleW(nullptr);
+  if (!RegisterMainClass(instance)) return nullptr;
+  const bool real = !options.real.empty();
+  if (!real && !(options.unicode ? RegisterUnicodeEditClass(instance) : RegisterClasses(instance))) return nullptr;
+  auto state = StateFor(options);
+  quorva::OwnedWindow main(CreateWindowExW(0, kMainClass, options.title.c_str(), WS_OVERLAPPEDWINDOW | WS_CLIPCHILDREN,
+                                           options.x, options.y, options.width, options.height, nullptr, nullptr,
+                                           instance, nullptr));
+  if (!main) return nullptr;
+  // From here the window owns the state: its WM_NCDESTROY deletes it.
+  EditorState* s = state.release();
+  s->main = main.Get();
+  SetWindowLongPtrW(main.Get(), GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
+  s->edit = CreateEditChild(main.Get(), options, *s);
+  if (s->edit == nullptr) return nullptr;
   if (!real) SetWindowLongPtrW(s->edit, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(s));
-  return main;
+  return main.Release();
 }
 
 HWND EditorChild(HWND mainWindow) {

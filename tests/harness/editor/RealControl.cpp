@@ -90,7 +90,7 @@ HWND CreateRealControl(HWND main, const Options& o, EditorState& state) {
   }
   state.unicode = unicode;
   state.chars = true;
-  if (state.font) SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state.font), FALSE);
+  if (state.font) SendMessageW(edit, WM_SETFONT, reinterpret_cast<WPARAM>(state.font.Get()), FALSE);
   if (unicode) {
     SetWindowTextW(edit, (o.wideText.empty() ? ToWide(o.text) : o.wideText).c_str());
   } else {

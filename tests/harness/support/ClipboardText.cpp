@@ -1,48 +1,37 @@
 #include "tests/harness/support/ClipboardText.h"
 
-#include <cstring>
+#include "common/windows/Clipboard.h"
+#include "shared/RuntimeError.h"
 
 namespace quorva::test {
 
+// Through the program's own clipboard module: a test reads what the program wrote the way the
+// program reads it, and a busy clipboard shows as a value the test can compare.
 std::string ClipboardBytes() {
-  std::string bytes;
-  if (!OpenClipboard(nullptr)) return "<clipboard busy>";
-  if (HANDLE h = GetClipboardData(CF_TEXT)) {
-    if (const char* p = static_cast<const char*>(GlobalLock(h))) {
-      bytes = p;
-      GlobalUnlock(h);
-    }
+  try {
+    return ReadClipboardAnsi();
+  } catch (const RuntimeError&) {
+    return "<clipboard busy>";
   }
-  CloseClipboard();
-  return bytes;
 }
 
-void SetClipboardBytes(const std::string& bytes) {
-  if (!OpenClipboard(nullptr)) return;
-  EmptyClipboard();
-  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, bytes.size() + 1);
-  std::memcpy(GlobalLock(mem), bytes.c_str(), bytes.size() + 1);
-  GlobalUnlock(mem);
-  SetClipboardData(CF_TEXT, mem);
-  CloseClipboard();
-}
+// A clipboard that cannot be filled fails the test that wanted it filled (the error escapes).
+void SetClipboardBytes(const std::string& bytes) { WriteClipboardAnsi(bytes); }
 
 ClipboardHold::ClipboardHold(DWORD forMs)
     : opened_(CreateEventW(nullptr, TRUE, FALSE, nullptr)), release_(CreateEventW(nullptr, TRUE, FALSE, nullptr)) {
   holder_ = std::thread([this, forMs] {
     const bool open = OpenClipboard(nullptr) != FALSE;
-    SetEvent(opened_);
-    WaitForSingleObject(release_, forMs);
+    SetEvent(opened_.Get());
+    WaitForSingleObject(release_.Get(), forMs);
     if (open) CloseClipboard();
   });
-  WaitForSingleObject(opened_, INFINITE);
+  WaitForSingleObject(opened_.Get(), INFINITE);
 }
 
 ClipboardHold::~ClipboardHold() {
-  SetEvent(release_);
+  SetEvent(release_.Get());
   holder_.join();
-  CloseHandle(opened_);
-  CloseHandle(release_);
 }
 
 }  // namespace quorva::test

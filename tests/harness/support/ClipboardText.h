@@ -6,6 +6,8 @@
 #include <string>
 #include <thread>
 
+#include "common/windows/Handles.h"
+
 namespace quorva::test {
 
 std::string ClipboardBytes();  // "" when it holds no text, "<clipboard busy>" when it cannot be opened
@@ -21,8 +23,8 @@ class ClipboardHold {
   ClipboardHold& operator=(const ClipboardHold&) = delete;
 
  private:
-  HANDLE opened_;
-  HANDLE release_;
+  Handle opened_;
+  Handle release_;
   std::thread holder_;
 };
 

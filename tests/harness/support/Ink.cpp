@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <vector>
 
+#include "common/windows/Handles.h"
 #include "tests/harness/support/Screens.h"
 
 namespace quorva::test {
@@ -75,21 +76,20 @@ Ink InkOf(HWND window) {
 bool ShowsText(HWND window, const std::wstring& text) {
   auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
   SIZE extent{0, 0};
-  HDC measure = CreateCompatibleDC(nullptr);
-  HGDIOBJ before = SelectObject(measure, font);
-  GetTextExtentPoint32W(measure, text.c_str(), static_cast<int>(text.size()), &extent);
-  SelectObject(measure, before);
-  DeleteDC(measure);
+  {
+    const MemoryDc measure(CreateCompatibleDC(nullptr));
+    const Selected inFont(measure.Get(), font);
+    GetTextExtentPoint32W(measure.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
+  }
   // The text alone, black on white, in the window's font.
   const int w = extent.cx + 4, h = extent.cy + 4;
   const std::vector<DWORD> drawn = DrawnPixels(w, h, [&](HDC dc) {
     RECT all{0, 0, w, h};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
-    HGDIOBJ old = SelectObject(dc, font);
+    const Selected inFont(dc, font);
     SetTextColor(dc, RGB(0, 0, 0));
     SetBkMode(dc, TRANSPARENT);
     TextOutW(dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
-    SelectObject(dc, old);
   });
   // The bounds of its ink.
   int left = w, right = -1, top = h, bottom = -1;

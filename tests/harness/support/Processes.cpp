@@ -5,6 +5,11 @@
 #include "tests/harness/support/Wait.h"
 
 namespace quorva::test {
+namespace {
+
+constexpr DWORD kEndDeadlineMs = 5000;  // for a process ended from outside to be gone
+
+}  // namespace
 
 std::wstring WindowsPath(const char* unixPath) {
   std::wstring path = L"Z:";
@@ -13,13 +18,9 @@ std::wstring WindowsPath(const char* unixPath) {
 }
 
 Process::~Process() {
-  if (info_.hProcess) {
-    if (Running()) {
-      TerminateProcess(info_.hProcess, 1);
-      WaitForSingleObject(info_.hProcess, 5000);
-    }
-    CloseHandle(info_.hProcess);
-    CloseHandle(info_.hThread);
+  if (Running()) {
+    TerminateProcess(started_.process.Get(), 1);
+    WaitForSingleObject(started_.process.Get(), kEndDeadlineMs);
   }
 }
 
@@ -33,21 +34,25 @@ bool Process::Start(const std::wstring& exe, const std::wstring& arguments) {
   // build beside the suite): it is tried again until it starts or the deadline passes.
   startError_ = 0;
   return WaitUntil([&] {
-    if (CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info_)) return true;
+    PROCESS_INFORMATION info = {};
+    if (CreateProcessW(exe.c_str(), buf.data(), nullptr, nullptr, FALSE, 0, nullptr, nullptr, &si, &info)) {
+      started_ = StartedProcess(info);
+      return true;
+    }
     startError_ = GetLastError();
     return false;
   }, 10000, [] {});  // nothing of this thread's is dispatched while it waits
 }
 
-bool Process::WaitForExit(DWORD timeoutMs) { return WaitForSingleObject(info_.hProcess, timeoutMs) == WAIT_OBJECT_0; }
+bool Process::WaitForExit(DWORD timeoutMs) { return WaitForSingleObject(started_.process.Get(), timeoutMs) == WAIT_OBJECT_0; }
 
-bool Process::WaitForInputIdle(DWORD timeoutMs) { return ::WaitForInputIdle(info_.hProcess, timeoutMs) == 0; }
+bool Process::WaitForInputIdle(DWORD timeoutMs) { return ::WaitForInputIdle(started_.process.Get(), timeoutMs) == 0; }
 
-bool Process::Running() const { return info_.hProcess && WaitForSingleObject(info_.hProcess, 0) == WAIT_TIMEOUT; }
+bool Process::Running() const { return started_.process.Get() && WaitForSingleObject(started_.process.Get(), 0) == WAIT_TIMEOUT; }
 
 DWORD Process::ExitCode() const {
   DWORD code = STILL_ACTIVE;
-  GetExitCodeProcess(info_.hProcess, &code);
+  GetExitCodeProcess(started_.process.Get(), &code);
   return code;
 }
 
@@ -56,7 +61,7 @@ HWND Process::FindWindowOf(const std::wstring& title) const {
     DWORD pid;
     const std::wstring* title;
     HWND found;
-  } search{info_.dwProcessId, &title, nullptr};
+  } search{started_.id, &title, nullptr};
   EnumWindows(
       [](HWND h, LPARAM p) {
         auto* s = reinterpret_cast<Search*>(p);
@@ -75,7 +80,7 @@ HWND Process::FindMessageBox() const {
   struct Search {
     DWORD pid;
     HWND found;
-  } search{info_.dwProcessId, nullptr};
+  } search{started_.id, nullptr};
   EnumWindows(
       [](HWND h, LPARAM p) {
         auto* s = reinterpret_cast<Search*>(p);

@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/windows/Handles.h"
+
 namespace quorva::test {
 
 // A build output (a Linux path from CMake) as Wine sees it.
@@ -20,7 +22,7 @@ class Process {
   bool Start(const std::wstring& exe, const std::wstring& arguments);
   // The system's error of the last failed attempt to start, 0 if none failed.
   DWORD StartError() const { return startError_; }
-  DWORD Id() const { return info_.dwProcessId; }
+  DWORD Id() const { return started_.id; }
   bool WaitForExit(DWORD timeoutMs);
   // Whether the process has finished starting: its first thread waits for input with none left.
   bool WaitForInputIdle(DWORD timeoutMs);
@@ -32,7 +34,7 @@ class Process {
   HWND FindMessageBox() const;
 
  private:
-  PROCESS_INFORMATION info_ = {};
+  StartedProcess started_;
   DWORD startError_ = 0;
 };
 

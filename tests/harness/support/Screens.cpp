@@ -1,5 +1,6 @@
 #include "tests/harness/support/Screens.h"
 
+#include "common/windows/Handles.h"
 #include "tests/harness/support/Processes.h"
 
 namespace quorva::test {
@@ -7,9 +8,7 @@ namespace quorva::test {
 std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& draw) {
   std::vector<DWORD> pixels;
   if (w <= 0 || h <= 0) return pixels;
-  HDC screen = GetDC(nullptr);
-  HDC mem = CreateCompatibleDC(screen);
-  ReleaseDC(nullptr, screen);
+  const MemoryDc mem(CreateCompatibleDC(WindowDc(nullptr).Get()));
   BITMAPINFO bi = {};
   bi.bmiHeader.biSize = sizeof(bi.bmiHeader);
   bi.bmiHeader.biWidth = w;
@@ -17,23 +16,20 @@ std::vector<DWORD> DrawnPixels(int w, int h, const std::function<void(HDC)>& dra
   bi.bmiHeader.biPlanes = 1;
   bi.bmiHeader.biBitCount = 32;
   void* bits = nullptr;
-  HBITMAP bmp = CreateDIBSection(mem, &bi, DIB_RGB_COLORS, &bits, nullptr, 0);
-  HGDIOBJ old = SelectObject(mem, bmp);
-  draw(mem);
+  const Bitmap bmp(CreateDIBSection(mem.Get(), &bi, DIB_RGB_COLORS, &bits, nullptr, 0));
+  if (!bmp) return pixels;
+  const Selected into(mem.Get(), bmp.Get());
+  draw(mem.Get());
   GdiFlush();
   const auto* px = static_cast<const DWORD*>(bits);
   pixels.assign(px, px + static_cast<size_t>(w) * h);
-  SelectObject(mem, old);
-  DeleteObject(bmp);
-  DeleteDC(mem);
   return pixels;
 }
 
 std::vector<DWORD> ScreenPixels(const RECT& rc) {
   return DrawnPixels(rc.right - rc.left, rc.bottom - rc.top, [&](HDC dc) {
-    HDC screen = GetDC(nullptr);
-    BitBlt(dc, 0, 0, rc.right - rc.left, rc.bottom - rc.top, screen, rc.left, rc.top, SRCCOPY);
-    ReleaseDC(nullptr, screen);
+    const WindowDc screen(nullptr);
+    BitBlt(dc, 0, 0, rc.right - rc.left, rc.bottom - rc.top, screen.Get(), rc.left, rc.top, SRCCOPY);
   });
 }
 
@@ -61,13 +57,11 @@ bool SaveScreen(const RECT& rc, const std::wstring& file) {
   fh.bfType = 0x4D42;
   fh.bfOffBits = sizeof(fh) + sizeof(ih);
   fh.bfSize = static_cast<DWORD>(fh.bfOffBits + rows.size());
-  HANDLE f = CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
+  const Handle f(CreateFileW(file.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (!f) return false;
   DWORD written = 0;
-  const bool ok = WriteFile(f, &fh, sizeof(fh), &written, nullptr) && WriteFile(f, &ih, sizeof(ih), &written, nullptr) &&
-                  WriteFile(f, rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
-  CloseHandle(f);
-  return ok;
+  return WriteFile(f.Get(), &fh, sizeof(fh), &written, nullptr) && WriteFile(f.Get(), &ih, sizeof(ih), &written, nullptr) &&
+         WriteFile(f.Get(), rows.data(), static_cast<DWORD>(rows.size()), &written, nullptr);
 }
 
 std::wstring ShotPath(const std::wstring& name) {

@@ -1,5 +1,7 @@
 #include "tests/harness/support/TempFile.h"
 
+#include "common/windows/Handles.h"
+
 namespace quorva::test {
 
 namespace {
@@ -63,22 +65,19 @@ ScopedEnvironment::ScopedEnvironment(const std::wstring& name, const std::wstrin
 ScopedEnvironment::~ScopedEnvironment() { SetEnvironmentVariableW(name_.c_str(), had_ ? previous_.c_str() : nullptr); }
 
 bool WriteFileBytes(const std::wstring& path, const std::string& bytes) {
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return false;
+  const Handle f(CreateFileW(path.c_str(), GENERIC_WRITE, 0, nullptr, CREATE_ALWAYS, 0, nullptr));
+  if (!f) return false;
   DWORD n = 0;
-  const bool ok = WriteFile(f, bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr) && n == bytes.size();
-  CloseHandle(f);
-  return ok;
+  return WriteFile(f.Get(), bytes.data(), static_cast<DWORD>(bytes.size()), &n, nullptr) && n == bytes.size();
 }
 
 std::string FileBytes(const std::wstring& path) {
   std::string bytes;
-  HANDLE f = CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr);
-  if (f == INVALID_HANDLE_VALUE) return bytes;
+  const Handle f(CreateFileW(path.c_str(), GENERIC_READ, FILE_SHARE_READ | FILE_SHARE_WRITE, nullptr, OPEN_EXISTING, 0, nullptr));
+  if (!f) return bytes;
   char buf[65536];
   DWORD n = 0;
-  while (ReadFile(f, buf, sizeof buf, &n, nullptr) && n > 0) bytes.append(buf, n);
-  CloseHandle(f);
+  while (ReadFile(f.Get(), buf, sizeof buf, &n, nullptr) && n > 0) bytes.append(buf, n);
   return bytes;
 }
 

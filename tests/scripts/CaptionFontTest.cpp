@@ -5,6 +5,8 @@
 
 #include <string>
 
+#include "common/windows/Handles.h"
+
 namespace {
 
 TEST(CaptionButtons, TheirSymbolFontIsInstalled) {
@@ -12,16 +14,13 @@ TEST(CaptionButtons, TheirSymbolFontIsInstalled) {
   lf.lfHeight = -13;
   lf.lfCharSet = SYMBOL_CHARSET;
   lstrcpyW(lf.lfFaceName, L"Marlett");
-  HFONT font = CreateFontIndirectW(&lf);
-  HDC dc = GetDC(nullptr);
-  HGDIOBJ old = SelectObject(dc, font);
+  const quorva::Font font(CreateFontIndirectW(&lf));
+  const quorva::WindowDc screen(nullptr);
+  const quorva::Selected inFont(screen.Get(), font.Get());
   wchar_t face[LF_FACESIZE] = {};
-  GetTextFaceW(dc, LF_FACESIZE, face);
+  GetTextFaceW(screen.Get(), LF_FACESIZE, face);
   TEXTMETRICW tm = {};
-  GetTextMetricsW(dc, &tm);
-  SelectObject(dc, old);
-  ReleaseDC(nullptr, dc);
-  DeleteObject(font);
+  GetTextMetricsW(screen.Get(), &tm);
   EXPECT_EQ(std::wstring(face), L"Marlett");
   EXPECT_EQ(tm.tmCharSet, SYMBOL_CHARSET) << "another font stands in for Marlett";
 }
