@@ -1,5 +1,6 @@
 // Creation: which foreground window the bridge takes as the editor, and what it records.
 #include "EditorFixture.h"
+#include "common/windows/Handles.h"
 
 namespace quorva::test {
 namespace {
@@ -31,14 +32,11 @@ void ExpectNothingRecorded(const clsTeraPad& b) {
 
 class CreationTest : public ::testing::Test {
  protected:
-  void TearDown() override {
-    for (HWND w : windows_) DestroyWindow(w);
-  }
   HWND Keep(HWND w) {
-    windows_.push_back(w);
+    windows_.emplace_back(w);
     return w;
   }
-  std::vector<HWND> windows_;
+  std::vector<OwnedWindow> windows_;  // destroyed with the test
 };
 
 TEST_F(CreationTest, TheDesktopInFrontIsNoEditor) {

@@ -4,6 +4,7 @@
 #include <algorithm>
 
 #include "EditorFixture.h"
+#include "common/windows/Handles.h"
 #include "tests/harness/support/ClipboardText.h"
 #include "tests/harness/support/TempFile.h"
 
@@ -102,12 +103,11 @@ TEST_F(PeerTest, FileWriteKeepsAttributesAndFailsOnlyWhereThePlatformWould) {
     SCOPED_TRACE(c.name);
     TempFile file(L"attributes.txt", "former, longer content");
     ASSERT_TRUE(SetFileAttributesW(file.Path().c_str(), c.attributes));
-    HANDLE lock = c.lock ? CreateFileW(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr)
-                         : INVALID_HANDLE_VALUE;
+    Handle lock(c.lock ? CreateFileW(file.Path().c_str(), GENERIC_READ, 0, nullptr, OPEN_EXISTING, 0, nullptr) : nullptr);
     reports.clear();
     bridge->Path(file.Path());
     bridge->File(L"新しい");
-    if (lock != INVALID_HANDLE_VALUE) CloseHandle(lock);
+    lock.Reset();
     MSG msg;
     const bool f5 = PeekMessageW(&msg, main, WM_KEYDOWN, WM_KEYUP, PM_REMOVE) != FALSE;
     while (PeekMessageW(&msg, main, WM_KEYDOWN, WM_KEYUP, PM_REMOVE)) {

@@ -9,6 +9,7 @@
 
 #include "bridge/SelectionRecovery.h"
 #include "shared/RuntimeError.h"
+#include "tests/harness/support/WideSelectionCases.h"
 
 namespace quorva::test {
 namespace {
@@ -117,36 +118,20 @@ class WholeOrNothing : public EditorFixture {
 };
 
 TEST_F(WholeOrNothing, ReadsAcrossSixteenBitsExactlyOrReportOnceAndGiveNothing) {
-  const std::string first = std::string(69999, 'x') + "\r\n" + A(u"合計 ");
-  const struct {
-    const char* name;
-    qeditor::GetSelMode mode;
-    std::string text;
-    int64_t start, end;
-    const wchar_t* expected;
-    bool reported;
-  } rows[] = {
-      {"packed, second line", qeditor::GetSelMode::kPacked, first + "12*3 y", 70006, 70010, L"12*3", false},
-      {"-1, second line", qeditor::GetSelMode::kMinusOne, first + "12*3 y", 70006, 70010, L"12*3", false},
-      {"addresses, a caret past 65535 on one long line", qeditor::GetSelMode::kBoth, std::string(140000, 'a'), 70000,
-       70000, L"", false},
-      {"packed, one long line", qeditor::GetSelMode::kPacked, std::string(70006, 'x') + "12*3" + std::string(70000, 'y'),
-       70006, 70010, L"", true},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
+  for (const WideSelectionCase& r : WideSelectionCases()) {
+    SCOPED_TRACE(r.Name);
     qeditor::Options o;
-    o.text = r.text;
-    o.selStart = r.start;
-    o.selEnd = r.end;
-    o.zoo.getSel = r.mode;
+    o.text = r.Text;
+    o.selStart = r.Start;
+    o.selEnd = r.End;
+    o.zoo.getSel = r.Mode;
     Open(o);
-    EXPECT_EQ(bridge->SelText(), r.expected);
-    ASSERT_EQ(reports.size(), r.reported ? 1u : 0u);
-    if (r.reported) {
+    EXPECT_EQ(bridge->SelText(), ToWide(r.Expression));
+    ASSERT_EQ(reports.size(), r.Reported ? 1u : 0u);
+    if (r.Reported) {
       EXPECT_NE(reports[0].Text.find(kCannotRead), std::u16string::npos);
     }
-    EXPECT_EQ(Bytes(), r.text);
+    EXPECT_EQ(Bytes(), r.Text);
   }
 }
 

@@ -5,6 +5,7 @@
 
 #include <optional>
 
+#include "common/windows/Handles.h"
 #include "tests/harness/support/Input.h"
 #include "tests/harness/support/Processes.h"
 #include "tests/harness/support/Screens.h"
@@ -15,10 +16,10 @@ namespace quorva::test {
 namespace {
 
 std::wstring NameOf(HWND control) {
-  IAccessible* acc = nullptr;
+  ComPtr<IAccessible> acc;
   // MinGW's IID_IAccessible, linked statically, is not the interface's GUID.
   if (FAILED(AccessibleObjectFromWindow(control, static_cast<DWORD>(OBJID_CLIENT), __uuidof(IAccessible),
-                                        reinterpret_cast<void**>(&acc)))) {
+                                        reinterpret_cast<void**>(acc.GetAddressOf())))) {
     return L"(no object)";
   }
   VARIANT self;
@@ -30,12 +31,12 @@ std::wstring NameOf(HWND control) {
     text.assign(name, SysStringLen(name));
     SysFreeString(name);
   }
-  acc->Release();
   return text;
 }
 
 TEST(AccessibleNamesFromAnotherProcess, ButtonsAndBoxesAreNamed) {
-  ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
+  const ComScope com(COINIT_APARTMENTTHREADED);
+  ASSERT_TRUE(com.Entered());
   {
     Process quorva;
     ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L""));
@@ -51,7 +52,6 @@ TEST(AccessibleNamesFromAnotherProcess, ButtonsAndBoxesAreNamed) {
     PostMessageW(window, WM_CLOSE, 0, 0);
     EXPECT_TRUE(quorva.WaitForExit(10000));
   }
-  CoUninitialize();
 }
 
 }  // namespace

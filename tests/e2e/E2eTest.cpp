@@ -11,6 +11,7 @@
 #include "tests/harness/support/Screens.h"
 #include "tests/harness/support/Wait.h"
 #include "common/text/Ansi.h"
+#include "common/windows/Handles.h"
 #include "ui/window/ControlTable.h"  // kCaption
 
 namespace quorva::test {
@@ -115,6 +116,7 @@ TEST_F(EndToEnd, WithoutAnEditorInFrontTheExchangeButtonStaysDisabled) {
   StartEditor();
   HWND other = CreateWindowExW(0, L"STATIC", L"another program", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 400, 0, 200, 100,
                                nullptr, nullptr, nullptr, nullptr);
+  const OwnedWindow ownsOther(other);
   SetForegroundWindow(other);
   ASSERT_TRUE(WaitUntil([&] { return GetForegroundWindow() == other; }));
   StartQuorva();
@@ -126,7 +128,6 @@ TEST_F(EndToEnd, WithoutAnEditorInFrontTheExchangeButtonStaysDisabled) {
   PostMessageW(window, WM_CLOSE, 0, 0);
   EXPECT_TRUE(quorva->WaitForExit(10000));
   EXPECT_EQ(AnsiWindowText(editorEdit), "abc XYZ def");
-  DestroyWindow(other);
 }
 
 TEST_F(EndToEnd, LookingSomethingUpInTheEditorAndComingBackTheExpressionGoesOn) {

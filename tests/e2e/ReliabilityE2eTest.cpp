@@ -9,6 +9,8 @@
 
 #include "common/text/Ansi.h"
 #include "tests/harness/support/EditorProcess.h"
+#include "tests/harness/support/GetSelCases.h"
+#include "tests/harness/support/WideSelectionCases.h"
 #include "tests/harness/support/Processes.h"
 #include "tests/harness/support/TempFile.h"
 #include "tests/harness/support/Wait.h"
@@ -51,45 +53,26 @@ struct Quorva {
   }
 };
 
-std::string Line(size_t bytes, char c) { return std::string(bytes, c); }
-
 TEST(Reliability, SelectionAcrossSixteenBitsComesInExactlyOrNotAtAll) {
-  const std::string tail = ToAnsi(u" 円\r\n") + Line(900, 'z');
-  const struct {
-    const char* name;
-    const wchar_t* getsel;
-    std::string text;
-    int start, end;
-    const wchar_t* expression;  // what the box must hold
-    const wchar_t* report;      // the one report, or nullptr
-  } rows[] = {
-      {"packed halves, selection from 65535 to 65537", L"packed", Line(65535, 'a') + "12" + Line(1000, 'b'), 65535,
-       65537, L"12", nullptr},
-      {"packed halves, 12*3 on the second line of 70 KB", L"packed",
-       Line(69999, 'x') + "\r\n" + ToAnsi(u"合計 ") + "12*3" + tail, 70006, 70010, L"12*3", nullptr},
-      {"-1 past 65535, 12*3 on the second line of 70 KB", L"minus-one",
-       Line(69999, 'x') + "\r\n" + ToAnsi(u"合計 ") + "12*3" + tail, 70006, 70010, L"12*3", nullptr},
-      {"packed halves, one line of 140 KB: no way to know", L"packed",
-       Line(70006, 'x') + "12*3" + Line(70000, 'y'), 70006, 70010, L"", L"エディタから文字列を読み取れません。"},
-  };
-  for (const auto& r : rows) {
-    SCOPED_TRACE(r.name);
-    TempFile file(L"reliability.txt", r.text);
-    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(L"--getsel ") + r.getsel +
+  for (const WideSelectionCase& r : WideSelectionCases()) {
+    SCOPED_TRACE(r.Name);
+    TempFile file(L"reliability.txt", r.Text);
+    EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), std::wstring(GetSelSwitch(r.Mode)) +
                                                              L" --pos 0,0,360,240 --file \"" + file.Path() +
-                                                             L"\" --sel " + std::to_wstring(r.start) + L"," +
-                                                             std::to_wstring(r.end));
+                                                             L"\" --sel " + std::to_wstring(r.Start) + L"," +
+                                                             std::to_wstring(r.End));
     ASSERT_TRUE(editor.Found() && editor.InFront());
     Quorva quorva;
     ASSERT_TRUE(quorva.Start(L"/selection")) << "no window";
-    EXPECT_EQ(WindowText(quorva.Item(IDC_TXTCALC)), r.expression);
-    if (r.report == nullptr) {
+    EXPECT_EQ(WindowText(quorva.Item(IDC_TXTCALC)), ToWide(r.Expression));
+    if (!r.Reported) {
       EXPECT_TRUE(quorva.boxes.empty()) << ToAnsi(FromWide(quorva.boxes.front()));
     } else {
       ASSERT_EQ(quorva.boxes.size(), 1u);
-      EXPECT_NE(quorva.boxes[0].find(r.report), std::wstring::npos) << ToAnsi(FromWide(quorva.boxes[0]));
+      EXPECT_NE(quorva.boxes[0].find(L"エディタから文字列を読み取れません。"), std::wstring::npos)
+          << ToAnsi(FromWide(quorva.boxes[0]));
     }
-    EXPECT_EQ(editor.TrueText(), r.text) << "reading changed the editor's text";
+    EXPECT_EQ(editor.TrueText(), r.Text) << "reading changed the editor's text";
     quorva.Close();
   }
 }

@@ -84,10 +84,10 @@ double InPlaceTimer::Measure(const std::wstring& quorvaExe) {
   SetForegroundWindow(main_);
   if (!Until([](HWND m) { return GetForegroundWindow() == m; }, main_, 10000)) return -1;
 
-  quorva::StartedProcess quorva;
+  quorva::StartedProcess started;
   const double ms = TimeUntil(quorvaExe, L"/now", [&](DWORD) {
     return SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0) != sizeof(kExpression) - 1;
-  }, quorva);
-  EndProcess(quorva);
+  }, started);
+  EndProcess(started);
   return ms;
 }

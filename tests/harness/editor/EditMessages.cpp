@@ -112,6 +112,21 @@ LRESULT ZooOff(EditorState& s) {
   return 1;
 }
 
+// The test driver's own messages: they set the editor up and read its state.
+LRESULT OnDriverMessage(EditorState& s, UINT message, WPARAM wParam) {
+  switch (message) {
+    case kSetLimitMessage: s.core.SetLimit(static_cast<size_t>(wParam)); return 0;
+    case kZooOffMessage: return ZooOff(s);
+    case kAnsweredMessage: return static_cast<LRESULT>(s.closeAfter.Answered());
+    case kUndoDepthMessage: return static_cast<LRESULT>(s.core.UndoDepth());
+    case kReceivedMessage: {
+      const auto it = s.received.find(static_cast<UINT>(wParam));
+      return it == s.received.end() ? 0 : static_cast<LRESULT>(it->second);
+    }
+  }
+  return 0;
+}
+
 LRESULT OnMessage(HWND window, EditorState& s, UINT message, WPARAM wParam, LPARAM lParam) {
   EditorCore& core = s.core;
   switch (message) {
@@ -141,14 +156,8 @@ LRESULT OnMessage(HWND window, EditorState& s, UINT message, WPARAM wParam, LPAR
     case EM_LINELENGTH: return LineLength(s, wParam);
     case EM_GETFIRSTVISIBLELINE: return static_cast<LRESULT>(core.TopLine());
     case EM_GETLINECOUNT: return static_cast<LRESULT>(core.LineCount());
-    case kSetLimitMessage: core.SetLimit(static_cast<size_t>(wParam)); return 0;
-    case kZooOffMessage: return ZooOff(s);
-    case kAnsweredMessage: return static_cast<LRESULT>(s.closeAfter.Answered());
-    case kUndoDepthMessage: return static_cast<LRESULT>(core.UndoDepth());
-    case kReceivedMessage: {
-      const auto it = s.received.find(static_cast<UINT>(wParam));
-      return it == s.received.end() ? 0 : static_cast<LRESULT>(it->second);
-    }
+    case kSetLimitMessage: case kZooOffMessage: case kAnsweredMessage: case kUndoDepthMessage: case kReceivedMessage:
+      return OnDriverMessage(s, message, wParam);
     case WM_GETDLGCODE: return DLGC_WANTALLKEYS | DLGC_WANTCHARS;
     case WM_CHAR: Type(s, wParam); return 0;
     case WM_KEYDOWN:

@@ -123,6 +123,8 @@ bool ParseGetSel(const std::wstring& value, qeditor::GetSelMode& mode) {
   return true;
 }
 
+constexpr long long kMaxDelayMs = 60000;  // --delay
+
 // The switches that take no value.
 bool ParseFlag(const std::wstring& name, qeditor::Zoo& zoo) {
   if (name == L"--read-only") zoo.readOnly = true;
@@ -132,8 +134,65 @@ bool ParseFlag(const std::wstring& name, qeditor::Zoo& zoo) {
   return true;
 }
 
-bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
+// A number switch's one value, at least 0.
+bool OneCount(const std::wstring& value, long long& count) {
   std::vector<long long> n;
+  if (!ParseNumbers(value, n) || n.size() != 1 || n[0] < 0) return false;
+  count = n[0];
+  return true;
+}
+
+// The switches with a value that make the editor answer like another one.
+bool ParseBehaviour(const std::wstring& name, const std::wstring& value, qeditor::Options& o) {
+  long long n = 0;
+  if ((name == L"--limit" || name == L"--give-limit" || name == L"--take-limit") && OneCount(value, n)) {
+    if (name != L"--take-limit") o.giveLimit = static_cast<size_t>(n);
+    if (name != L"--give-limit") o.takeLimit = static_cast<size_t>(n);
+  } else if (name == L"--getsel" && ParseGetSel(value, o.zoo.getSel)) {
+  } else if (name == L"--close-after" && OneCount(value, n)) {
+    o.zoo.closeAfter = n;
+  } else if (name == L"--delay" && OneCount(value, n) && n <= kMaxDelayMs) {
+    o.zoo.delayMs = static_cast<uint32_t>(n);
+  } else if (name == L"--busy" && OneCount(value, n)) {
+    o.zoo.busy = n;
+  } else if (name == L"--chaos" && OneCount(value, n)) {
+    o.chaos = n;
+  } else if (name == L"--unit" && (value == L"chars" || value == L"bytes")) {
+    o.unitChars = value == L"chars";
+  } else if (name == L"--real" && qeditor::IsRealKind(value)) {
+    o.real = value;
+  } else {
+    return false;
+  }
+  return true;
+}
+
+// The switches with a value that say what the editor holds and where its window is.
+bool ParseContent(const std::wstring& name, const std::wstring& value, qeditor::Options& o) {
+  std::vector<long long> n;
+  long long count = 0;
+  if (name == L"--text") {
+    o.wideText = Unescape(value);
+    o.text = ToCp932(o.wideText);
+  } else if (name == L"--file") {
+    o.file = value;
+  } else if (name == L"--sel" && ParseNumbers(value, n) && n.size() <= 2) {
+    o.selStart = n[0];
+    o.selEnd = n.size() == 2 ? n[1] : n[0];
+  } else if (name == L"--top" && OneCount(value, count)) {
+    o.topLine = static_cast<size_t>(count);
+  } else if (name == L"--title") {
+    o.title = value;
+  } else if (name == L"--pos" && ParseNumbers(value, n) && n.size() == 4) {
+    o.x = static_cast<int>(n[0]), o.y = static_cast<int>(n[1]);
+    o.width = static_cast<int>(n[2]), o.height = static_cast<int>(n[3]);
+  } else {
+    return false;
+  }
+  return true;
+}
+
+bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
   for (int i = 1; i < argc; ++i) {
     const std::wstring name = argv[i];
     if (ParseFlag(name, o.zoo)) continue;
@@ -143,41 +202,7 @@ bool Parse(int argc, wchar_t** argv, qeditor::Options& o) {
     }
     if (i + 1 >= argc) return false;
     const std::wstring value = argv[++i];
-    if (name == L"--text") {
-      o.wideText = Unescape(value);
-      o.text = ToCp932(o.wideText);
-    } else if (name == L"--file") {
-      o.file = value;
-    } else if (name == L"--sel" && ParseNumbers(value, n) && n.size() <= 2) {
-      o.selStart = n[0];
-      o.selEnd = n.size() == 2 ? n[1] : n[0];
-    } else if ((name == L"--limit" || name == L"--give-limit" || name == L"--take-limit") && ParseNumbers(value, n) &&
-               n.size() == 1 && n[0] >= 0) {
-      if (name != L"--take-limit") o.giveLimit = static_cast<size_t>(n[0]);
-      if (name != L"--give-limit") o.takeLimit = static_cast<size_t>(n[0]);
-    } else if (name == L"--top" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
-      o.topLine = static_cast<size_t>(n[0]);
-    } else if (name == L"--getsel" && ParseGetSel(value, o.zoo.getSel)) {
-    } else if (name == L"--close-after" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
-      o.zoo.closeAfter = n[0];
-    } else if (name == L"--delay" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0 && n[0] <= 60000) {
-      o.zoo.delayMs = static_cast<uint32_t>(n[0]);
-    } else if (name == L"--busy" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
-      o.zoo.busy = n[0];
-    } else if (name == L"--chaos" && ParseNumbers(value, n) && n.size() == 1 && n[0] >= 0) {
-      o.chaos = n[0];
-    } else if (name == L"--unit" && (value == L"chars" || value == L"bytes")) {
-      o.unitChars = value == L"chars";
-    } else if (name == L"--real" && qeditor::IsRealKind(value)) {
-      o.real = value;
-    } else if (name == L"--title") {
-      o.title = value;
-    } else if (name == L"--pos" && ParseNumbers(value, n) && n.size() == 4) {
-      o.x = static_cast<int>(n[0]), o.y = static_cast<int>(n[1]);
-      o.width = static_cast<int>(n[2]), o.height = static_cast<int>(n[3]);
-    } else {
-      return false;
-    }
+    if (!ParseContent(name, value, o) && !ParseBehaviour(name, value, o)) return false;
   }
   return true;
 }

@@ -73,17 +73,27 @@ Ink InkOf(HWND window) {
   return ink;
 }
 
-bool ShowsText(HWND window, const std::wstring& text) {
-  auto font = reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0));
+namespace {
+
+// The text alone, black on white, in the font, cut to the bounds of its ink; empty when it
+// leaves none.
+struct Drawn {
+  std::vector<DWORD> pixels;
+  int stride = 0;
+  RECT ink{};  // in pixels
+};
+
+Drawn TextAlone(HFONT font, const std::wstring& text) {
   SIZE extent{0, 0};
   {
     const MemoryDc measure(CreateCompatibleDC(nullptr));
     const Selected inFont(measure.Get(), font);
     GetTextExtentPoint32W(measure.Get(), text.c_str(), static_cast<int>(text.size()), &extent);
   }
-  // The text alone, black on white, in the window's font.
   const int w = extent.cx + 4, h = extent.cy + 4;
-  const std::vector<DWORD> drawn = DrawnPixels(w, h, [&](HDC dc) {
+  Drawn d;
+  d.stride = w;
+  d.pixels = DrawnPixels(w, h, [&](HDC dc) {
     RECT all{0, 0, w, h};
     FillRect(dc, &all, static_cast<HBRUSH>(GetStockObject(WHITE_BRUSH)));
     const Selected inFont(dc, font);
@@ -91,29 +101,42 @@ bool ShowsText(HWND window, const std::wstring& text) {
     SetBkMode(dc, TRANSPARENT);
     TextOutW(dc, 2, 2, text.c_str(), static_cast<int>(text.size()));
   });
-  // The bounds of its ink.
-  int left = w, right = -1, top = h, bottom = -1;
+  d.ink = {w, h, -1, -1};
   for (int y = 0; y < h; ++y) {
     for (int x = 0; x < w; ++x) {
-      if (!Dark(drawn[static_cast<size_t>(y) * w + x])) continue;
-      left = std::min(left, x), right = std::max(right, x), top = std::min(top, y), bottom = std::max(bottom, y);
+      if (!Dark(d.pixels[static_cast<size_t>(y) * w + x])) continue;
+      d.ink.left = std::min<LONG>(d.ink.left, x), d.ink.right = std::max<LONG>(d.ink.right, x);
+      d.ink.top = std::min<LONG>(d.ink.top, y), d.ink.bottom = std::max<LONG>(d.ink.bottom, y);
     }
   }
-  if (right < 0) return false;
-  const int tw = right - left + 1, th = bottom - top + 1;
+  return d;
+}
+
+// Whether the ink lies at ox, oy of what is shown, dark for dark and light for light.
+bool InkAt(const Drawn& d, const std::vector<DWORD>& shown, int shownStride, int ox, int oy) {
+  for (int y = 0; y <= d.ink.bottom - d.ink.top; ++y) {
+    for (int x = 0; x <= d.ink.right - d.ink.left; ++x) {
+      if (Dark(d.pixels[static_cast<size_t>(d.ink.top + y) * d.stride + d.ink.left + x]) !=
+          Dark(shown[static_cast<size_t>(oy + y) * shownStride + ox + x])) {
+        return false;
+      }
+    }
+  }
+  return true;
+}
+
+}  // namespace
+
+bool ShowsText(HWND window, const std::wstring& text) {
+  const Drawn d = TextAlone(reinterpret_cast<HFONT>(SendMessageW(window, WM_GETFONT, 0, 0)), text);
+  if (d.ink.right < 0) return false;
+  const int tw = d.ink.right - d.ink.left + 1, th = d.ink.bottom - d.ink.top + 1;
   const RECT client = ClientOnScreen(window);
   const int cw = client.right - client.left, ch = client.bottom - client.top;
   const std::vector<DWORD> shown = ScreenPixels(client);
   for (int oy = 0; oy + th <= ch; ++oy) {
     for (int ox = 0; ox + tw <= cw; ++ox) {
-      bool same = true;
-      for (int y = 0; y < th && same; ++y) {
-        for (int x = 0; x < tw && same; ++x) {
-          same = Dark(drawn[static_cast<size_t>(top + y) * w + left + x]) ==
-                 Dark(shown[static_cast<size_t>(oy + y) * cw + ox + x]);
-        }
-      }
-      if (same) return true;
+      if (InkAt(d, shown, cw, ox, oy)) return true;
     }
   }
   return false;
