@@ -106,5 +106,46 @@ TEST(Handles, WindowsHooksAndMutexesAreGivenBackWhenTheirOwnerGoes) {
   EXPECT_TRUE(freeElsewhere()) << "the lock was not given back";
 }
 
+TEST(Handles, LibrariesAndIconsAreGivenBackWhenTheirOwnerGoes) {
+  constexpr wchar_t kUnused[] = L"msimg32.dll";  // loaded by nothing else of this program
+  if (GetModuleHandleW(kUnused) != nullptr) GTEST_SKIP() << "already loaded";
+  {
+    const Library library(LoadLibraryW(kUnused));
+    ASSERT_TRUE(library);
+    EXPECT_NE(GetModuleHandleW(kUnused), nullptr);
+  }
+  EXPECT_EQ(GetModuleHandleW(kUnused), nullptr) << "the library was not freed";
+
+  HICON raw = CopyIcon(LoadIconW(nullptr, IDI_APPLICATION));
+  ASSERT_NE(raw, nullptr);
+  { const Icon icon(raw); }
+  ICONINFO info;
+  EXPECT_FALSE(GetIconInfo(raw, &info)) << "the icon was not destroyed";
+}
+
+// Whether this thread is out of COM: only then can it enter another apartment model.
+bool OutOfCom() {
+  const HRESULT hr = CoInitializeEx(nullptr, COINIT_MULTITHREADED);
+  if (SUCCEEDED(hr)) CoUninitialize();
+  return hr == S_OK;
+}
+
+TEST(Handles, ComIsLeftAsOftenAsItWasEnteredAndNotWhenEnteringFailed) {
+  std::thread([] {  // a thread of its own, outside COM
+    {
+      const ComScope outer(COINIT_APARTMENTTHREADED);
+      EXPECT_TRUE(outer.Entered());
+      {
+        const ComScope again(COINIT_APARTMENTTHREADED);  // S_FALSE: entered once more
+        EXPECT_TRUE(again.Entered());
+        const ComScope otherModel(COINIT_MULTITHREADED);  // refused: must not leave
+        EXPECT_FALSE(otherModel.Entered());
+      }
+      EXPECT_FALSE(OutOfCom()) << "left more often than entered";
+    }
+    EXPECT_TRUE(OutOfCom()) << "COM was not left";
+  }).join();
+}
+
 }  // namespace
 }  // namespace quorva
