@@ -82,6 +82,7 @@ TEST(EditorZoo, GetSelAnswersInTheStyleAskedFor) {
   }
   // Without the switch the editor answers in both ways; switches without a value do not
   // swallow the next one.
+  ExpectGetSel(L"", 3, 7, true, 0x00070003);
   ExpectGetSel(L"", 65534, 65537, true, 0x0001FFFE);
   ExpectGetSel(L"--read-only --getsel packed --no-undo", 65534, 65537, false, 0x0001FFFE);
 }
