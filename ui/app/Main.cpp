@@ -4,7 +4,7 @@
 #include "common/windows/Boundary.h"
 #include "common/subTool.h"
 #include "shared/RuntimeError.h"
-#include "channels/MessageChannel.h"
+#include "ui/app/ChannelStart.h"
 #include "ui/app/CommandLine.h"
 #include "ui/app/FillWindow.h"
 #include "ui/app/InPlaceRun.h"
@@ -70,10 +70,16 @@ int RunQuorva() {
   StartOptions options = ParseStartOptions(SplitArguments(GetCommandLineW()));
   WindowStart start;
   if (options.Now) {
+    // Chosen once, while the program that started Quorva is still in front.
+    const FrontChoice front = ChooseFrontChannel();
+    if (TellRefusal(front.Choice)) {
+      gRun.End();
+      return 1;
+    }
     gRun.gTeraPad = std::make_unique<clsTeraPad>();
-    MessageChannel editor(*gRun.gTeraPad);
+    const std::unique_ptr<EditorFace> editor = FaceFor(front, *gRun.gTeraPad);
     std::optional<WindowStart> handedOver =
-        RunInPlace(editor, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
+        RunInPlace(*editor, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
     if (!handedOver) {
       gRun.End();
       ReportRejectedArguments(options);
