@@ -28,7 +28,7 @@ bool SaveSelected(const EditorControl& control, int32_t start, int32_t length, U
 // How often a read that came out short is tried again.
 constexpr int kAttempts = 7;
 
-// The whole text when the editor hands out exactly `length` bytes (asked for one more, so that
+// The whole text when the editor hands out exactly `length` units (asked for one more, so that
 // a length that misleads short is not taken for the whole); empty otherwise.
 Units ReadWhole(const EditorControl& control, int32_t length) {
   for (int attempt = 0; attempt < kAttempts && length > 0; ++attempt) {
@@ -38,7 +38,7 @@ Units ReadWhole(const EditorControl& control, int32_t length) {
   return {};
 }
 
-// Deletes the bytes from start to end and says whether the text lost exactly those.
+// Deletes the units from start to end and says whether the text lost exactly those.
 bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   const HWND edit = bridge.hEdit();
   const EditorControl& control = bridge.Control();
@@ -56,10 +56,10 @@ bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   return false;
 }
 
-// Takes out the `held` bytes of the new text at start and puts the saved bytes back in their
+// Takes out the `held` units of the new text at start and puts the saved units back in their
 // place, piece by piece if the editor takes less at a time. Each step is checked by the length it
 // must give, so that a step the editor ignored is not taken for done. True when the text is as
-// before; the saved bytes are then selected, as they were.
+// before; the saved units are then selected, as they were.
 bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const Units& saved,
              int32_t before) {
   const HWND edit = bridge.hEdit();
@@ -87,7 +87,7 @@ bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, c
   return true;
 }
 
-// Where the selected bytes cannot be read to be put back (an editor that hands out less than the
+// Where the selected units cannot be read to be put back (an editor that hands out less than the
 // text before them), the new text goes in right after them first, and they are deleted only once
 // all of it is there: a failure then has only to take out what went in.
 void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const Units& s, int32_t n, int32_t st,

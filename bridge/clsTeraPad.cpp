@@ -42,8 +42,6 @@ clsTeraPad::clsTeraPad() {
   control_ = EditorControl(hEdit_);
   // Known before any position is used; a call finds out again where this could not.
   control_.Settle();
-  nowLineTop_ = static_cast<int32_t>(control_.Send(EM_GETFIRSTVISIBLELINE));
-  nowLine_ = static_cast<int32_t>(control_.Send(EM_LINEFROMCHAR, -1));
 }
 
 HWND clsTeraPad::hWin() const { return hWin_; }
@@ -71,9 +69,15 @@ std::wstring clsTeraPad::Path() const { return Untrapped([&] { return path_; });
 void clsTeraPad::Path(const std::wstring& value) {
   Untrapped([&] { path_ = value; });
 }
-int32_t clsTeraPad::NowLineTop() const { return nowLineTop_; }
+int32_t clsTeraPad::NowLineTop() const {
+  if (!nowLineTop_) nowLineTop_ = static_cast<int32_t>(EditorControl(hEdit_).Send(EM_GETFIRSTVISIBLELINE));
+  return *nowLineTop_;
+}
 void clsTeraPad::NowLineTop(int32_t value) { nowLineTop_ = value; }
-int32_t clsTeraPad::NowLine() const { return nowLine_; }
+int32_t clsTeraPad::NowLine() const {
+  if (!nowLine_) nowLine_ = static_cast<int32_t>(EditorControl(hEdit_).Send(EM_LINEFROMCHAR, -1));
+  return *nowLine_;
+}
 void clsTeraPad::NowLine(int32_t value) { nowLine_ = value; }
 
 void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {

@@ -8,6 +8,7 @@
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 
@@ -38,6 +39,8 @@ class clsTeraPad {
   virtual void hEdit(HWND value);
   virtual std::wstring Path() const;
   virtual void Path(const std::wstring& value);
+  // The first visible line and the caret's line, asked of the editor the first time they are
+  // asked for (the program itself never does), then kept until set.
   virtual int32_t NowLineTop() const;
   virtual void NowLineTop(int32_t value);
   virtual int32_t NowLine() const;
@@ -96,8 +99,8 @@ class clsTeraPad {
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;
   std::wstring path_;
-  int32_t nowLineTop_ = 0;
-  int32_t nowLine_ = 0;
+  mutable std::optional<int32_t> nowLineTop_;
+  mutable std::optional<int32_t> nowLine_;
 };
 
 }  // namespace quorva
