@@ -90,11 +90,11 @@ std::wstring clsTeraPad::SelText() {
   return Untrapped([&]() -> std::wstring {
     RetryTrap ready(last_);
     if (!Ready(ready, EditorFault::kCannotRead)) return {};
-    int32_t start = SelStart();
-    int32_t len = SelLength();
-    if (!selFull_) {
+    Selection sel = CurrentSelection();
+    int32_t start = sel.start;
+    int32_t len = Sub(sel.end, sel.start);
+    if (!sel.full) {
       // Only 16-bit halves (or -1): used where they are whole or the editor's lines settle them.
-      Selection sel = lastSel_;
       if (!ExactSelection(hEdit(), Length(), sel)) {
         RetryTrap trap(last_);
         trap.Report(MakeEditorError(EditorFault::kCannotRead));

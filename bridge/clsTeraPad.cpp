@@ -120,12 +120,9 @@ void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
 
 int32_t clsTeraPad::Length() { return Control().Length(); }
 
-int32_t clsTeraPad::SelStart() {
-  const Selection sel = ReadSelection(hEdit());
-  selFull_ = sel.full;
-  lastSel_ = sel;
-  return sel.start;
-}
+Selection clsTeraPad::CurrentSelection() { return ReadSelection(hEdit()); }
+
+int32_t clsTeraPad::SelStart() { return CurrentSelection().start; }
 
 void clsTeraPad::SelStart(int32_t lSel) {
   Control().Send(EM_SETSEL, lSel, lSel);
@@ -133,10 +130,8 @@ void clsTeraPad::SelStart(int32_t lSel) {
 
 int32_t clsTeraPad::SelLength() {
   return Untrapped([&] {
-    const Selection sel = ReadSelection(hEdit());
-    const int32_t start = SelStart();
-    selFull_ = selFull_ && sel.full;
-    return Sub(sel.end, start);
+    const Selection sel = CurrentSelection();
+    return Sub(sel.end, sel.start);
   });
 }
 

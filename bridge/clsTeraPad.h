@@ -2,8 +2,7 @@
 // The bridge to the outside editor: found once at creation (the foreground window and its direct
 // "TEditor" child, or else its focused edit control), then driven by window messages in the
 // control's own unit and character set (EditorControl). Members call each other through this
-// public interface, virtual so that a test can put a failure in between; only the replacement's
-// phases (Replacement) also read how the last selection read went.
+// public interface, virtual so that a test can put a failure in between.
 #include <windows.h>
 
 #include <cstdint>
@@ -51,6 +50,8 @@ class clsTeraPad {
   virtual void Edit(int32_t lMode, const Any& vAny);
 
   virtual int32_t Length();
+  // The selection as the editor gives it now: whole positions, or only their low 16 bits.
+  virtual Selection CurrentSelection();
   virtual int32_t SelStart();
   virtual void SelStart(int32_t lSel);
   virtual int32_t SelLength();
@@ -90,9 +91,6 @@ class clsTeraPad {
   // same); reports the fault and gives false where its answers cannot settle it.
   bool Ready(RetryTrap& trap, EditorFault fault);
 
-  // Whether the last selection read gave whole positions, not only their low 16 bits; and that read.
-  bool selFull_ = true;
-  Selection lastSel_;
   CallOutcome last_;
   int depth_ = 0;  // calls of members in progress
   EditorControl control_;
