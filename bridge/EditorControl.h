@@ -1,6 +1,7 @@
 #pragma once
 // The kind of edit control the bridge drives, known before any position is used: its character
-// set (a Unicode window gets the W messages), how it counts positions (bytes of the code page, or
+// set (a Unicode window's text travels in W messages; EM_GETSEL, which carries positions only,
+// goes as A to every window), how it counts positions (bytes of the code page, or
 // UTF-16 units) and how it counts a line break (CR LF as two, or as one, as RichEdit does).
 // TeraPad's "TEditor" counts bytes; the system's Edit counts characters, even as an ANSI window
 // under Wine. The unit is found from the control's own answers, never from its class.
@@ -66,8 +67,8 @@ class EditorControl {
   // units of the text are then to be made again.
   bool Recheck(std::u16string_view sent);
 
-  // A message that carries no text, in the window's character set; the one place where a
-  // position becomes a message argument.
+  // A message that carries no text, in the window's character set, its wParam a position (or
+  // -1) as PositionArgument makes it.
   LRESULT Send(UINT message, int64_t wParam = 0, LPARAM lParam = 0) const;
 
   // The text's length in units.

@@ -28,7 +28,7 @@ bool SaveSelected(const EditorControl& control, int32_t start, int32_t length, U
 // How often a read that came out short is tried again.
 constexpr int kAttempts = 7;
 
-// The whole text when the editor hands out exactly `length` bytes (asked for one more, so that
+// The whole text when the editor hands out exactly `length` units (asked for one more, so that
 // a length that misleads short is not taken for the whole); empty otherwise.
 Units ReadWhole(const EditorControl& control, int32_t length) {
   for (int attempt = 0; attempt < kAttempts && length > 0; ++attempt) {
@@ -38,7 +38,7 @@ Units ReadWhole(const EditorControl& control, int32_t length) {
   return {};
 }
 
-// Deletes the bytes from start to end and says whether the text lost exactly those.
+// Deletes the units from start to end and says whether the text lost exactly those.
 bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   const HWND edit = bridge.hEdit();
   const EditorControl& control = bridge.Control();
@@ -56,10 +56,10 @@ bool Delete(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t end) {
   return false;
 }
 
-// Takes out the `held` bytes of the new text at start and puts the saved bytes back in their
+// Takes out the `held` units of the new text at start and puts the saved units back in their
 // place, piece by piece if the editor takes less at a time. Each step is checked by the length it
 // must give, so that a step the editor ignored is not taken for done. True when the text is as
-// before; the saved bytes are then selected, as they were.
+// before; the saved units are then selected, as they were.
 bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, const Units& saved,
              int32_t before) {
   const HWND edit = bridge.hEdit();
@@ -87,7 +87,7 @@ bool PutBack(clsTeraPad& bridge, RetryTrap& trap, int32_t start, int32_t held, c
   return true;
 }
 
-// Where the selected bytes cannot be read to be put back (an editor that hands out less than the
+// Where the selected units cannot be read to be put back (an editor that hands out less than the
 // text before them), the new text goes in right after them first, and they are deleted only once
 // all of it is there: a failure then has only to take out what went in.
 void InsertBeforeDeleting(clsTeraPad& bridge, RetryTrap& trap, const Units& s, int32_t n, int32_t st,
@@ -142,11 +142,12 @@ class clsTeraPad::Replacement {
   bool SettleSelection(const std::wstring& sText) {
     text_ = FromWide(sText);
     if (!trap_([&] { s_ = b_.Control().Encode(text_); n_ = static_cast<int32_t>(s_.size()); })) return false;
-    if (!trap_([&] { st_ = b_.SelStart(); })) return false;
-    if (!trap_([&] { before_ = b_.Length(); selLen_ = b_.SelLength(); })) return false;
-    exact_ = selLen_ >= 0 && (b_.selFull_ || before_ <= 0xFFFF);
+    if (!trap_([&] { sel_ = b_.CurrentSelection(); })) return false;
+    st_ = sel_.start;
+    if (!trap_([&] { before_ = b_.Length(); selLen_ = Sub(sel_.end, sel_.start); })) return false;
+    exact_ = selLen_ >= 0 && (sel_.full || before_ <= 0xFFFF);
     return exact_ || trap_([&] {
-             Selection sel = b_.lastSel_;
+             Selection sel = sel_;
              if (!ExactSelection(b_.hEdit(), before_, sel)) return;
              st_ = sel.start;
              selLen_ = Sub(sel.end, sel.start);
@@ -163,7 +164,7 @@ class clsTeraPad::Replacement {
   // known, the whole text before and after tells where it went, and so what to put back.
   bool SendAndMeasure() {
     Units whole;
-    if (!exact_ && b_.lastSel_.halves && !trap_([&] { whole = ReadWhole(b_.Control(), before_); })) return false;
+    if (!exact_ && sel_.halves && !trap_([&] { whole = ReadWhole(b_.Control(), before_); })) return false;
     if (!trap_(send_) || !trap_([&] { after_ = b_.Length(); })) return false;
     if (!whole.empty() && !trap_([&] {
           const int32_t low = selLen_ & 0xFFFF;
@@ -206,10 +207,12 @@ class clsTeraPad::Replacement {
     // The length can mislead (an editor may answer WM_GETTEXTLENGTH with less or more than it
     // holds); the caret the replacement left behind tells how much went in. Go on only where both
     // say the same, so that no piece lands twice.
-    int32_t caret = 0, selected = 0;
-    if (!trap_([&] { caret = b_.SelStart(); selected = b_.SelLength(); })) return;
+    Selection now;
+    int32_t selected = 0;
+    if (!trap_([&] { now = b_.CurrentSelection(); selected = Sub(now.end, now.start); })) return;
+    const int32_t caret = now.start;
     // A caret read only by its low 16 bits is compared by them, even where the start was settled.
-    const bool caretWhole = exact_ && b_.selFull_;
+    const bool caretWhole = exact_ && now.full;
     const auto at = [&](int32_t count) { return caretWhole ? caret == Add(st_, count) : SameLow16(caret, st_ + count); };
     if (selected == 0 && at(n_)) return;
     if (selected != 0 || !at(took_)) return Fail(EditorFault::kPartialTake, took_);
@@ -227,6 +230,7 @@ class clsTeraPad::Replacement {
   RetryTrap& trap_;
   const std::function<void()>& send_;
   std::u16string text_;
+  Selection sel_;  // as the editor gave it before the replacement
   Units s_, saved_;
   int32_t n_ = 0, st_ = 0, before_ = 0, selLen_ = 0, after_ = 0, took_ = 0;
   bool exact_ = false, restorable_ = false;

@@ -14,7 +14,7 @@ namespace {
 
 constexpr int32_t kMostPieces = 256;
 
-// Puts the caret right after the bytes already placed and says whether it is there.
+// Puts the caret right after the units already placed and says whether it is there.
 bool CaretAfter(clsTeraPad& bridge, RetryTrap& trap, const Placement& at, int32_t written, bool& failed) {
   int32_t pos = 0;
   if (at.originKnown) {
@@ -34,7 +34,7 @@ bool CaretAfter(clsTeraPad& bridge, RetryTrap& trap, const Placement& at, int32_
 
 int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const Units& text, int32_t n, int32_t written,
                 int32_t piece, const Placement& at) {
-  // At least two bytes a piece, so that one can hold a double-byte character.
+  // At least two units a piece, so that one can hold a double-byte character.
   piece = std::max(piece, 2);
   Patience patience;
   while (n > written) {
@@ -58,48 +58,50 @@ int32_t PutRest(clsTeraPad& bridge, RetryTrap& trap, const Units& text, int32_t 
   return std::min(written, n);
 }
 
-bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, Units first, Units& result) {
-  const HWND edit = bridge.hEdit();
-  EditorControl& control = bridge.Control();
-  // Pieces one byte shorter than what the editor hands out (as much as it surely hands out whole),
-  // but at least two, so that a piece can hold a double-byte character.
-  const int32_t step = std::max(static_cast<int32_t>(first.size()) - 1, 2);
-  // An editor that hands out only a few bytes would take tens of thousands of cuts: beyond this
-  // many the read is reported at once instead of keeping the user waiting.
-  if (length / step > kMostPieces) {
-    trap.Report(MakeEditorError(EditorFault::kCannotRead));
-    return false;
-  }
-  Units handed = std::move(first);
+namespace {
+
+// What cutting an editor's text off the front gave: the cuts to put back, and how it ended.
+struct Cutting {
   std::vector<Units> cuts;
-  result.clear();
-  result.reserve(static_cast<size_t>(length));
-  bool ok = true;
+  bool ok = true;       // no statement failed (else the trap has reported it)
   bool unread = false;  // the editor did not hand out or give up what it should have
-  for (int32_t left = length; ok && left > 0;) {
+};
+
+// Cuts pieces of step units off the front of the editor's length units, of which it handed out
+// handed, and appends what each piece held to result.
+Cutting CutPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, int32_t step, Units handed, Units& result) {
+  EditorControl& control = bridge.Control();
+  Cutting c;
+  for (int32_t left = length; c.ok && left > 0;) {
     int32_t len = 0, before = 0, after = 0;
-    ok = trap([&] { control.Send(EM_SETSEL, 0, step); }) && trap([&] { len = bridge.SelLength(); }) &&
-         trap([&] { before = bridge.Length(); });
-    if (!ok) break;
+    c.ok = trap([&] { control.Send(EM_SETSEL, 0, step); }) && trap([&] { len = bridge.SelLength(); }) &&
+           trap([&] { before = bridge.Length(); });
+    if (!c.ok) break;
     // A piece that the editor did not hand out whole would be lost from the result.
     if (len <= 0 || static_cast<size_t>(len) > handed.size()) {
-      unread = true;
+      c.unread = true;
       break;
     }
-    ok = trap([&] { bridge.Edit(WM_CLEAR, -1); }) && trap([&] { after = bridge.Length(); });
-    if (!ok) break;
-    if (after != before) cuts.push_back(handed.substr(0, static_cast<size_t>(before - after)));
+    c.ok = trap([&] { bridge.Edit(WM_CLEAR, -1); }) && trap([&] { after = bridge.Length(); });
+    if (!c.ok) break;
+    if (after != before) c.cuts.push_back(handed.substr(0, static_cast<size_t>(before - after)));
     if (before - after != len) {
-      unread = true;
+      c.unread = true;
       break;
     }
     result.append(handed, 0, static_cast<size_t>(len));
     left = after;
-    if (left > 0) ok = trap([&] { handed = control.Read(left); });
+    if (left > 0) c.ok = trap([&] { handed = control.Read(left); });
   }
-  if (result.size() != static_cast<size_t>(length) || !IsWindow(edit)) unread = true;
-  // Put back exactly the cuts that were made, most recent first. An editor without undo gets the
-  // piece inserted again; an editor that has gone away has nothing left to restore.
+  return c;
+}
+
+// Puts back exactly the cuts that were made, most recent first. An editor without undo gets the
+// piece inserted again; an editor that has gone away has nothing left to restore. False when a
+// cut could not be put back.
+bool PutCutsBack(clsTeraPad& bridge, RetryTrap& trap, const std::vector<Units>& cuts) {
+  const HWND edit = bridge.hEdit();
+  EditorControl& control = bridge.Control();
   bool damaged = false;
   for (auto cut = cuts.rbegin(); cut != cuts.rend() && IsWindow(edit); ++cut) {
     int32_t before = 0, after = 0;
@@ -112,13 +114,33 @@ bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, Units fir
     trap([&] { after = bridge.Length(); });
     damaged = damaged || after - before != static_cast<int32_t>(cut->size());
   }
+  return !damaged;
+}
+
+}  // namespace
+
+bool ReadInPieces(clsTeraPad& bridge, RetryTrap& trap, int32_t length, Units first, Units& result) {
+  // Pieces one unit shorter than what the editor hands out (as much as it surely hands out whole),
+  // but at least two, so that a piece can hold a double-byte character.
+  const int32_t step = std::max(static_cast<int32_t>(first.size()) - 1, 2);
+  // An editor that hands out only a few units would take tens of thousands of cuts: beyond this
+  // many the read is reported at once instead of keeping the user waiting.
+  if (length / step > kMostPieces) {
+    trap.Report(MakeEditorError(EditorFault::kCannotRead));
+    return false;
+  }
+  result.clear();
+  result.reserve(static_cast<size_t>(length));
+  Cutting cut = CutPieces(bridge, trap, length, step, std::move(first), result);
+  if (result.size() != static_cast<size_t>(length) || !IsWindow(bridge.hEdit())) cut.unread = true;
+  const bool restored = PutCutsBack(bridge, trap, cut.cuts);
   // One report: a text that could not be put back matters more than the read that failed.
-  if (damaged) {
+  if (!restored) {
     trap.Report(MakeEditorError(EditorFault::kTextDamaged));
-  } else if (ok && unread) {
+  } else if (cut.ok && cut.unread) {
     trap.Report(MakeEditorError(EditorFault::kCannotRead));
   }
-  return ok && !unread && !damaged;
+  return cut.ok && !cut.unread && restored;
 }
 
 }  // namespace quorva

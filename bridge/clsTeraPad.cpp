@@ -8,8 +8,6 @@
 #include "bridge/Files.h"
 #include "bridge/FindEditor.h"
 #include "bridge/RetryTrap.h"
-#include "bridge/SelectionRecovery.h"
-#include "bridge/Transfer.h"
 #include "common/text/Ansi.h"
 #include "common/windows/Clipboard.h"
 #include "common/subTool.h"
@@ -44,8 +42,6 @@ clsTeraPad::clsTeraPad() {
   control_ = EditorControl(hEdit_);
   // Known before any position is used; a call finds out again where this could not.
   control_.Settle();
-  nowLineTop_ = static_cast<int32_t>(control_.Send(EM_GETFIRSTVISIBLELINE));
-  nowLine_ = static_cast<int32_t>(control_.Send(EM_LINEFROMCHAR, -1));
 }
 
 HWND clsTeraPad::hWin() const { return hWin_; }
@@ -73,13 +69,20 @@ std::wstring clsTeraPad::Path() const { return Untrapped([&] { return path_; });
 void clsTeraPad::Path(const std::wstring& value) {
   Untrapped([&] { path_ = value; });
 }
-int32_t clsTeraPad::NowLineTop() const { return nowLineTop_; }
+int32_t clsTeraPad::NowLineTop() const {
+  if (!nowLineTop_) nowLineTop_ = static_cast<int32_t>(EditorControl(hEdit_).Send(EM_GETFIRSTVISIBLELINE));
+  return *nowLineTop_;
+}
 void clsTeraPad::NowLineTop(int32_t value) { nowLineTop_ = value; }
-int32_t clsTeraPad::NowLine() const { return nowLine_; }
+int32_t clsTeraPad::NowLine() const {
+  if (!nowLine_) nowLine_ = static_cast<int32_t>(EditorControl(hEdit_).Send(EM_LINEFROMCHAR, -1));
+  return *nowLine_;
+}
 void clsTeraPad::NowLine(int32_t value) { nowLine_ = value; }
 
 void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     switch (lMode) {
       case EM_UNDO:
@@ -117,12 +120,9 @@ void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
 
 int32_t clsTeraPad::Length() { return Control().Length(); }
 
-int32_t clsTeraPad::SelStart() {
-  const Selection sel = ReadSelection(hEdit());
-  selFull_ = sel.full;
-  lastSel_ = sel;
-  return sel.start;
-}
+Selection clsTeraPad::CurrentSelection() { return ReadSelection(hEdit()); }
+
+int32_t clsTeraPad::SelStart() { return CurrentSelection().start; }
 
 void clsTeraPad::SelStart(int32_t lSel) {
   Control().Send(EM_SETSEL, lSel, lSel);
@@ -130,10 +130,8 @@ void clsTeraPad::SelStart(int32_t lSel) {
 
 int32_t clsTeraPad::SelLength() {
   return Untrapped([&] {
-    const Selection sel = ReadSelection(hEdit());
-    const int32_t start = SelStart();
-    selFull_ = selFull_ && sel.full;
-    return Sub(sel.end, start);
+    const Selection sel = CurrentSelection();
+    return Sub(sel.end, sel.start);
   });
 }
 
@@ -145,8 +143,8 @@ void clsTeraPad::SelLength(int32_t lSel) {
 }
 
 void clsTeraPad::SelText(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); });
@@ -154,8 +152,8 @@ void clsTeraPad::SelText(const std::wstring& sText) {
 }
 
 void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     Units units;
@@ -165,7 +163,8 @@ void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::Clip() {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   return Trapped(trap, [&]() -> std::wstring {
     std::string bytes;
     if (!trap([&] { Edit(WM_COPY, -1); })) return {};
@@ -175,8 +174,8 @@ std::wstring clsTeraPad::Clip() {
 }
 
 void clsTeraPad::Clip(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
@@ -189,7 +188,8 @@ void clsTeraPad::Clip(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::File() {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   return Trapped(trap, [&]() -> std::wstring {
     std::string bytes;
     if (!trap([&] { bytes = ReadWholeFile(Path()); })) return {};
@@ -198,7 +198,8 @@ std::wstring clsTeraPad::File() {
 }
 
 void clsTeraPad::File(const std::wstring& sText) {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;

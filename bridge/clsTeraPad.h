@@ -2,17 +2,18 @@
 // The bridge to the outside editor: found once at creation (the foreground window and its direct
 // "TEditor" child, or else its focused edit control), then driven by window messages in the
 // control's own unit and character set (EditorControl). Members call each other through this
-// public interface; they are virtual so that a test can put a failure in between.
+// public interface, virtual so that a test can put a failure in between.
 #include <windows.h>
 
 #include <cstdint>
 #include <functional>
+#include <optional>
 #include <string>
 #include <variant>
 
 #include "bridge/EditorControl.h"
 #include "bridge/EditorMessages.h"
-#include "shared/RuntimeError.h"
+#include "bridge/EditorFault.h"
 
 namespace quorva {
 
@@ -37,6 +38,8 @@ class clsTeraPad {
   virtual void hEdit(HWND value);
   virtual std::wstring Path() const;
   virtual void Path(const std::wstring& value);
+  // The first visible line and the caret's line, asked of the editor the first time they are
+  // asked for (the program itself never does), then kept until set.
   virtual int32_t NowLineTop() const;
   virtual void NowLineTop(int32_t value);
   virtual int32_t NowLine() const;
@@ -47,12 +50,16 @@ class clsTeraPad {
   virtual void Edit(int32_t lMode, const Any& vAny);
 
   virtual int32_t Length();
+  // The selection as the editor gives it now: whole positions, or only their low 16 bits.
+  virtual Selection CurrentSelection();
   virtual int32_t SelStart();
   virtual void SelStart(int32_t lSel);
   virtual int32_t SelLength();
   virtual void SelLength(int32_t lSel);
   virtual std::wstring Text();
   virtual void Text(const std::wstring& sText);
+  // The editor's selection. (The form helper's clsForm::SelText, its namesake in the system's
+  // documents, selects the whole text of a box of Quorva's own window instead.)
   virtual std::wstring SelText();
   virtual void SelText(const std::wstring& sText);
   // As SelText write, but the replacement is one undoable step: one undo in the editor gives the
@@ -65,8 +72,10 @@ class clsTeraPad {
   virtual int32_t Line();
   virtual void Line(int32_t lLine);
 
-  // How many errors the members have reported so far: a caller tells a write that failed by it.
-  int32_t Reports() const { return reports_; }
+  // What the last call from outside of a member that talks to the editor (Edit, Text, SelText,
+  // SelTextUndoable, Clip, File) ended with. The bridge shows nothing itself: its caller tells
+  // the user. The members without a trap raise their error to the caller instead.
+  const CallOutcome& LastOutcome() const { return last_; }
 
   // How hEdit counts and speaks; made anew whenever hEdit changes.
   EditorControl& Control();
@@ -74,7 +83,7 @@ class clsTeraPad {
  private:
   // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE) and continues where the
   // editor took only part of it. What cannot be completed is taken out again and the selected
-  // bytes put back (where the selection was known exactly), then reported once.
+  // units put back (where the selection was known exactly), then reported once.
   void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
   class Replacement;  // its phases
 
@@ -82,17 +91,14 @@ class clsTeraPad {
   // same); reports the fault and gives false where its answers cannot settle it.
   bool Ready(RetryTrap& trap, EditorFault fault);
 
-  // Whether the last selection read gave whole positions, not only their low 16 bits; and that read.
-  bool selFull_ = true;
-  Selection lastSel_;
-  int32_t reports_ = 0;
+  CallOutcome last_;
   int depth_ = 0;  // calls of members in progress
   EditorControl control_;
   HWND hWin_ = nullptr;
   HWND hEdit_ = nullptr;
   std::wstring path_;
-  int32_t nowLineTop_ = 0;
-  int32_t nowLine_ = 0;
+  mutable std::optional<int32_t> nowLineTop_;
+  mutable std::optional<int32_t> nowLine_;
 };
 
 }  // namespace quorva

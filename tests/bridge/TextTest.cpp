@@ -42,7 +42,6 @@ TEST_F(TextTest, ShortSelTextWriteSendsTheCommonSequence) {
   // cannot be completed can be taken back.
   const std::vector<Sent> expected = {
       {EM_GETSEL, 1, 1, ""},          {WM_GETTEXTLENGTH, 0, 0, ""},
-      {EM_GETSEL, 1, 1, ""},          {EM_GETSEL, 1, 1, ""},
       {WM_GETTEXT, 4, 0, ""},
       {EM_REPLACESEL, 0, 0, A(u"１２３")}, {WM_GETTEXTLENGTH, 0, 0, ""},
   };

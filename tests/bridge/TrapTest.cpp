@@ -20,11 +20,11 @@ class FailingBridge : public clsTeraPad {
     if (target == kLength) Hit();
     return clsTeraPad::Length();
   }
-  int32_t SelStart() override {
+  // Every read of the selection (SelStart, SelLength) goes through here.
+  Selection CurrentSelection() override {
     if (target == kSelStart) Hit();
-    return clsTeraPad::SelStart();
+    return clsTeraPad::CurrentSelection();
   }
-  using clsTeraPad::SelStart;
   void Edit(int32_t lMode, const Any& vAny) override {
     if (target == kClearEdit && lMode == WM_CLEAR) Hit();
     clsTeraPad::Edit(lMode, vAny);
@@ -42,7 +42,7 @@ class FailingBridge : public clsTeraPad {
 
 class TrapTest : public EditorFixture {
  protected:
-  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<FailingBridge>(); }
+  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<Telling<FailingBridge>>(reports); }
   FailingBridge& failing() { return static_cast<FailingBridge&>(*bridge); }
 };
 

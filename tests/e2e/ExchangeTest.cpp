@@ -41,7 +41,7 @@ const Peer kPeers[] = {
     {"WM_CLEAR ignored, no undo", L"--no-clear --no-undo", false, nullptr},
     {"slow", L"--delay 20", false, nullptr},
     {"read-only", L"--read-only", false, L"エディタに文字列を書き込めません。"},
-    {"closes while the answer goes in", L"--close-after 10", false, L"エディタに文字列を書き込めません。"},
+    {"closes while the answer goes in", L"--close-after 7", false, L"エディタに文字列を書き込めません。"},
 };
 
 TEST(Exchange, EveryEditorGetsTheAnswerOrQuorvaKeepsIt) {

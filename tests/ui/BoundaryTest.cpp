@@ -83,12 +83,16 @@ const Boundary kBoundaries[] = {
      }},
     {"WinMain",
      [](InjectedForm&) {
-       const int code = RunAtBoundary([] {
-         Main();
+       HWND window = nullptr;
+       const int code = RunAtBoundary([&] {
+         QuorvaRun run;
+         Main(run);
+         window = run.gCalc->hWnd();
          ThrowIfAsked();
          return 0;
        });
-       return code == 1 && !gRun.gCalc && !gRun.gTeraPad;
+       // The run ended on the way out: its window is gone.
+       return code == 1 && window != nullptr && !IsWindow(window);
      }},
 };
 
@@ -115,7 +119,6 @@ TEST(Boundary, EveryKindReportsOnceFromTheCatalogueAndGoesOn) {
       EXPECT_EQ(boxes.Boxes[0].Caption, u"警告");
       EXPECT_NE(boxes.Boxes[0].Text.find(f.number), std::u16string::npos) << ToAnsi(boxes.Boxes[0].Text);
       EXPECT_NE(boxes.Boxes[0].Text.find(f.text), std::u16string::npos) << ToAnsi(boxes.Boxes[0].Text);
-      gRun.End();
     }
   }
 }

@@ -12,19 +12,19 @@ namespace {
 class HistoryAtStart : public ::testing::Test {
  protected:
   void Start(const std::wstring& commandLine) {
-    Main(ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
-    ASSERT_TRUE(gRun.gCalc);
-    SetForegroundWindow(gRun.gCalc->hWnd());
-    ASSERT_TRUE(WaitFor([&] { return GetFocus() == gRun.gCalc->Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
+    Main(run, ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
+    ASSERT_TRUE(run.gCalc);
+    SetForegroundWindow(run.gCalc->hWnd());
+    ASSERT_TRUE(WaitFor([&] { return GetFocus() == run.gCalc->Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
   }
   void TearDown() override {
-    gRun.End();
+    run.End();
     Pump();
   }
   std::wstring Calculate(const std::wstring& expression) {
-    SetText(gRun.gCalc->Item(IDC_TXTCALC), expression);
-    SendMessageW(gRun.gCalc->Item(IDC_CMDSUM), BM_CLICK, 0, 0);
-    return GetText(gRun.gCalc->Item(IDC_TXTANS));
+    SetText(run.gCalc->Item(IDC_TXTCALC), expression);
+    SendMessageW(run.gCalc->Item(IDC_CMDSUM), BM_CLICK, 0, 0);
+    return GetText(run.gCalc->Item(IDC_TXTANS));
   }
   void Put(const std::string& bytes) {
     CreateDirectoryW(folder.c_str(), nullptr);
@@ -35,12 +35,13 @@ class HistoryAtStart : public ::testing::Test {
   ScopedEnvironment variable{L"APPDATA", appData.Path()};
   const std::wstring folder = appData.Path() + L"\\Quorva", file = folder + L"\\history.txt";
   MessageBoxRecorder boxes;
+  QuorvaRun run;
 };
 
 TEST_F(HistoryAtStart, TheFileIsReadOnceTheWindowShowsAndWrittenWithEachAnswer) {
   Put("1+1\r\n");
   Start(L"");
-  EXPECT_TRUE(WaitFor([&] { return gRun.history->Entries() == HistoryEntries{u"1+1"}; })) << "not read";
+  EXPECT_TRUE(WaitFor([&] { return run.history->Entries() == HistoryEntries{u"1+1"}; })) << "not read";
   EXPECT_EQ(Calculate(L" 2*2 "), L"4.00");
   EXPECT_EQ(Calculate(L"abc"), L"");
   EXPECT_EQ(FileBytes(file), "1+1\r\n2*2\r\n") << "blanks around it are not kept, nor an expression without answer";
@@ -53,7 +54,7 @@ TEST_F(HistoryAtStart, NoHistoryNeitherReadsNorWritesTheFile) {
     Put("1+1\r\n");
     Start(L"/nohistory");
     EXPECT_EQ(Calculate(L"2*2"), L"4.00");
-    EXPECT_EQ(gRun.history->Entries(), HistoryEntries{u"2*2"}) << "the file was read";
+    EXPECT_EQ(run.history->Entries(), HistoryEntries{u"2*2"}) << "the file was read";
     EXPECT_EQ(FileBytes(file), "1+1\r\n");
     TearDown();
   }
@@ -90,7 +91,7 @@ TEST_F(HistoryAtStart, AFileThatCannotBeUsedIsToldOnceAndCalculationsGoOn) {
     ASSERT_EQ(boxes.Boxes.size(), 1u);
     EXPECT_EQ(boxes.Boxes[0].Text.find(kHistoryUnusableNotice), 0u);
     EXPECT_NE(boxes.Boxes[0].Text.find(FromWide(file)), std::u16string::npos) << "the box names the file";
-    EXPECT_EQ(gRun.history->Entries(), (HistoryEntries{u"2*2", u"3*3"})) << "the run's list goes on";
+    EXPECT_EQ(run.history->Entries(), (HistoryEntries{u"2*2", u"3*3"})) << "the run's list goes on";
     TearDown();
   }
 }

@@ -2,6 +2,7 @@
 #include "CalcFixture.h"
 #include "common/text/Ansi.h"
 #include "ui/app/CommandLine.h"
+#include "ui/app/FillWindow.h"
 #include "ui/app/WindowStart.h"
 
 namespace quorva::test {
@@ -140,22 +141,23 @@ TEST(CommandLine, TheSelectionLosesLineBreaksAndTabsOnly) {
 class StartUp : public ::testing::Test {
  protected:
   void Start(const std::wstring& commandLine) {
-    Main(ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
-    ASSERT_TRUE(gRun.gCalc);
-    SetForegroundWindow(gRun.gCalc->hWnd());
+    Main(run, ParseStartOptions(SplitArguments(L"quorva.exe " + commandLine)));
+    ASSERT_TRUE(run.gCalc);
+    SetForegroundWindow(run.gCalc->hWnd());
     ASSERT_TRUE(WaitFor([&] { return GetFocus() == Item(IDC_TXTCALC); })) << "focus did not reach txtCalc";
   }
   void TearDown() override {
-    gRun.End();
+    run.End();
     editor.reset();
     Pump();
   }
-  HWND Item(int id) const { return gRun.gCalc->Item(id); }
+  HWND Item(int id) const { return run.gCalc->Item(id); }
   std::wstring Text(int id) const { return GetText(Item(id)); }
   bool Checked(int id) const { return GetValue(Item(id)) == BST_CHECKED; }
 
   MessageBoxRecorder boxes;
   std::optional<FakeEditor> editor;
+  QuorvaRun run;
 };
 
 TEST_F(StartUp, WithoutArgumentsEverythingStartsEmptyAndUnchecked) {
@@ -217,7 +219,7 @@ TEST_F(StartUp, RoundingAndMemoNotationInTheWindow) {
     SendMessageW(Item(IDC_CMDSUM), BM_CLICK, 0, 0);
     EXPECT_EQ(Text(IDC_TXTANS), r.Answer);
     EXPECT_TRUE(boxes.Boxes.empty());
-    gRun.End();
+    run.End();
     Pump();
   }
 }

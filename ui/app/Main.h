@@ -11,10 +11,16 @@
 
 namespace quorva {
 
-// What one run of the program owns. The window's unload releases the bridge, then its helper
-// (the order the system's documents give); End releases whatever is left, on every road out.
+// What one run of the program owns: a local of the run, whose end ends it. The window uses the
+// bridge and the history without owning them; End releases the window first, then the bridge and
+// the history, on every road out.
 struct QuorvaRun {
-  // The process-wide references, by the names the system's documents give them.
+  QuorvaRun() = default;
+  ~QuorvaRun() { End(); }
+  QuorvaRun(const QuorvaRun&) = delete;
+  QuorvaRun& operator=(const QuorvaRun&) = delete;
+
+  // By the names the system's documents give them.
   std::unique_ptr<clsTeraPad> gTeraPad;  // the one editor bridge
   std::unique_ptr<frmCalc> gCalc;        // the one calculator window
   std::unique_ptr<History> history;
@@ -26,21 +32,19 @@ struct QuorvaRun {
   void End();
 };
 
-extern QuorvaRun gRun;
-
 // Creates the bridge (unless the in-place road already has) and the window, puts the start-up
 // options and what the in-place road left in, shows the window and reports any argument that was
 // not understood; the window's unloading ends the message loop. A window that cannot be created is
 // reported, the run ends, and so does the message loop at once (exit code 1).
-void Main(const StartOptions& options = {}, const WindowStart& start = {});
+void Main(QuorvaRun& run, const StartOptions& options = {}, const WindowStart& start = {});
 
 // The options of the process's command line: with /now the in-place road first, which ends the
 // run when it is done; otherwise Main, then the message loop until the window has unloaded.
 // Returns the exit code.
 int RunQuorva();
 
-// WinMain's boundary: runs run; whatever escapes it is reported once, the run ends and the exit
-// code is 1, so that no invisible process stays behind.
+// WinMain's boundary: runs run; whatever escapes it is reported once (the run, a local, has
+// ended on the way out) and the exit code is 1, so that no invisible process stays behind.
 int RunAtBoundary(const std::function<int()>& run);
 
 }  // namespace quorva
