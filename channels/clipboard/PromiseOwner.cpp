@@ -65,8 +65,10 @@ LRESULT CALLBACK PromiseOwner::Proc(HWND window, UINT msg, WPARAM wParam, LPARAM
 LRESULT PromiseOwner::OnMessage(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
     case WM_RENDERFORMAT:
-      if (!promised_) return 0;
-      if (ReadByProcess(process_)) ++reads_;
+      // Only the target is served: a clipboard monitor that reads it gets nothing, and the promise
+      // stays, so that the target's own read still comes here.
+      if (!promised_ || !ReadByProcess(process_)) return 0;
+      ++reads_;
       RenderPromisedText(static_cast<UINT>(wParam), text_);
       return 0;
     case WM_RENDERALLFORMATS:

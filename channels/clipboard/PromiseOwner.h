@@ -12,8 +12,9 @@ namespace quorva {
 
 class PromiseOwner {
  public:
-  // A message-only window of this thread. Reads count when they come from a window of process
-  // (the target's), or from a program that opened the clipboard without a window.
+  // A message-only window of this thread. Only reads from a window of process (the target's) are
+  // served and counted, and those of a program that opened the clipboard without a window, which
+  // cannot be told apart.
   explicit PromiseOwner(DWORD process);
   ~PromiseOwner();
   PromiseOwner(const PromiseOwner&) = delete;

@@ -33,6 +33,8 @@ constexpr UINT kLateCopyMs = 300;
 constexpr UINT kSecondWriteMs = 40;
 constexpr UINT kLateReadMs = 500;
 constexpr UINT kSecondReadMs = 100;
+constexpr int kOpenAttempts = 10;
+constexpr DWORD kOpenPauseMs = 20;
 constexpr wchar_t kLineBreak[] = L"\r\n";
 
 struct Target {
@@ -47,8 +49,17 @@ struct Target {
 };
 Target g;
 
+// As most programs do, a clipboard that a monitor holds for a moment is tried again.
+bool Open(HWND window) {
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+    if (OpenClipboard(window)) return true;
+    Sleep(kOpenPauseMs);
+  }
+  return false;
+}
+
 bool WriteClipboard(HWND window, const std::wstring* text) {
-  if (!OpenClipboard(window)) return false;
+  if (!Open(window)) return false;
   EmptyClipboard();
   if (text) {
     HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, (text->size() + 1) * sizeof(wchar_t));
@@ -84,7 +95,7 @@ void Copy(HWND window) {
 
 std::wstring ReadClipboard(HWND window) {
   std::wstring text;
-  if (!OpenClipboard(window)) return text;
+  if (!Open(window)) return text;
   if (HANDLE data = GetClipboardData(CF_UNICODETEXT)) {
     if (const auto* p = static_cast<const wchar_t*>(GlobalLock(data))) {
       text = p;
