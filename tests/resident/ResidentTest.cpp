@@ -1,0 +1,98 @@
+// quorva.exe /hotkey: registers its key and stays; a press answers the selection of the program in
+// front; a second instance says so and leaves; Quit ends it; a key that another program holds is
+// reported with the key, and Quorva does not stay.
+#include <gtest/gtest.h>
+#include <windows.h>
+
+#include "tests/harness/support/ClipboardScene.h"
+#include "tests/harness/support/Input.h"
+#include "tests/harness/support/Processes.h"
+#include "tests/harness/support/TargetProcess.h"
+#include "tests/harness/support/Wait.h"
+#include "ui/app/Resident.h"
+#include "ui/app/ResidentNotices.h"
+
+namespace quorva::test {
+namespace {
+
+constexpr wchar_t kArguments[] = L"/hotkey:Ctrl+Alt+Q /places:0 /nohistory";
+
+// The resident's hidden window in that process, or nullptr.
+HWND ResidentWindowOf(const Process& process) {
+  for (HWND w = FindWindowW(kResidentClass, nullptr); w; w = FindWindowExW(nullptr, w, kResidentClass, nullptr)) {
+    DWORD id = 0;
+    GetWindowThreadProcessId(w, &id);
+    if (id == process.Id()) return w;
+  }
+  return nullptr;
+}
+
+// The one notice the process shows, its text read and the box closed.
+std::wstring TakeNotice(Process& process) {
+  HWND box = nullptr;
+  if (!WaitUntil([&] { return (box = process.FindMessageBox()) != nullptr; }, 20000)) return L"<no notice>";
+  std::wstring text;
+  WaitUntil([&] { return !(text = MessageBoxText(box)).empty(); }, 5000);
+  PostMessageW(box, WM_CLOSE, 0, 0);
+  return text;
+}
+
+class Resident : public testing::Test {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(resident_.Start(WindowsPath(QUORVA_EXE), kArguments));
+    ASSERT_TRUE(WaitUntil([&] { return (window_ = ResidentWindowOf(resident_)) != nullptr; }, 30000));
+  }
+  void TearDown() override {
+    if (window_) PostMessageW(window_, WM_COMMAND, kQuitCommand, 0);
+    resident_.WaitForExit(15000);
+  }
+  Process resident_;
+  HWND window_ = nullptr;
+};
+
+TEST_F(Resident, APressAnswersTheSelectionOfTheProgramInFront) {
+  const std::vector<NamedScene> clipboards = UserClipboardScenes();
+  FillClipboard(clipboards[4].Items);  // everything at once
+  const std::string before = ClipboardDump();
+  TargetProcess target(WindowsPath(QUORVA_TARGET_EXE), L"--text \"a (1+2)*3 b\" --sel 2,9");
+  ASSERT_TRUE(target.Found());
+  ASSERT_TRUE(target.InFront());
+  SendKeys({{VK_CONTROL, true}, {VK_MENU, true}, {'Q', true}, {'Q', false}, {VK_MENU, false}, {VK_CONTROL, false}});
+  EXPECT_TRUE(WaitUntil([&] { return target.Text() == L"a 9 b"; }, 20000)) << "the text is " << testing::PrintToString(target.Text());
+  EXPECT_TRUE(WaitUntil([&] { return ClipboardDump() == before; }, 10000));
+  int key = 0;
+  EXPECT_FALSE(AnyKeyDown(key)) << "key " << key << " is down";
+  EXPECT_EQ(target.Ask(qtarget::kMenusMessage), 0);
+  EXPECT_TRUE(resident_.Running());
+}
+
+TEST_F(Resident, ASecondInstanceSaysSoAndLeaves) {
+  Process second;
+  ASSERT_TRUE(second.Start(WindowsPath(QUORVA_EXE), kArguments));
+  EXPECT_EQ(TakeNotice(second), std::wstring(kResidentRunningNotice, kResidentRunningNotice + std::size(kResidentRunningNotice) - 1));
+  EXPECT_TRUE(second.WaitForExit(15000));
+  EXPECT_TRUE(resident_.Running());
+}
+
+TEST_F(Resident, QuitEndsIt) {
+  PostMessageW(window_, WM_COMMAND, kQuitCommand, 0);
+  EXPECT_TRUE(resident_.WaitForExit(15000));
+  EXPECT_EQ(resident_.ExitCode(), 0u);
+  window_ = nullptr;
+}
+
+TEST(ResidentKey, TakenByAnotherProgramIsReportedWithTheKeyAndQuorvaDoesNotStay) {
+  ASSERT_TRUE(RegisterHotKey(nullptr, 7, MOD_CONTROL | MOD_ALT, 'W'));
+  Process quorva;
+  ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), L"/hotkey:Ctrl+Alt+W"));
+  const std::wstring notice = TakeNotice(quorva);
+  EXPECT_NE(notice.find(L"Ctrl+Alt+W"), std::wstring::npos) << testing::PrintToString(notice);
+  EXPECT_EQ(notice.find(reinterpret_cast<const wchar_t*>(kHotKeyTakenNotice)), 0u);
+  EXPECT_TRUE(quorva.WaitForExit(15000));
+  EXPECT_EQ(ResidentWindowOf(quorva), nullptr);
+  UnregisterHotKey(nullptr, 7);
+}
+
+}  // namespace
+}  // namespace quorva::test
