@@ -45,6 +45,7 @@ TEST(HeldKeys, NothingIsSentUntilTheUserLetsGoAndNoKeyStaysDown) {
   for (const Held& held : kHeld) {
     SCOPED_TRACE(held.name);
     const LRESULT copies = target.Ask(qtarget::kCopiesMessage);
+    const LRESULT menus = target.Ask(qtarget::kMenusMessage);
     Press(held.keys, true);
     ASSERT_TRUE(WaitUntil([&] { return (GetAsyncKeyState(held.keys[0]) & 0x8000) != 0; }));
     SelectionRead read;
@@ -69,7 +70,7 @@ TEST(HeldKeys, NothingIsSentUntilTheUserLetsGoAndNoKeyStaysDown) {
     EXPECT_EQ(replaced, held.releasedInTime ? EditorStatus::kDone : EditorStatus::kGone);
     EXPECT_EQ(target.Ask(qtarget::kCopiesMessage), copies + (held.releasedInTime ? 1 : 0));
     EXPECT_TRUE(WaitUntil([&] { return target.Text() == after; }, 3000)) << "nothing stray typed";
-    EXPECT_EQ(target.Ask(qtarget::kMenusMessage), 0);
+    EXPECT_EQ(target.Ask(qtarget::kMenusMessage), menus);
     int key = 0;
     EXPECT_FALSE(AnyKeyDown(key)) << "key " << key << " is down";
     if (held.releasedInTime) SendKeys({{VK_CONTROL, true}, {'Z', true}, {'Z', false}, {VK_CONTROL, false}});
