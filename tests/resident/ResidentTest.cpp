@@ -3,6 +3,7 @@
 // reported with the key, and Quorva does not stay.
 #include <gtest/gtest.h>
 #include <windows.h>
+#include <shlobj.h>
 
 #include <cstdio>
 
@@ -86,6 +87,28 @@ TEST_F(Resident, QuitEndsIt) {
   EXPECT_TRUE(resident_.WaitForExit(15000));
   EXPECT_EQ(resident_.ExitCode(), 0u);
   window_ = nullptr;
+}
+
+// The Startup folder is the Wine prefix's own (Wine takes it from the registry, not from
+// USERPROFILE): the shortcut is made there and removed again, and one that was there is left alone.
+TEST(ResidentStartup, StartWithWindowsMakesTheShortcutAndRemovesItAgain) {
+  PWSTR folder = nullptr;
+  ASSERT_TRUE(SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder)));
+  const std::wstring shortcut = folder + std::wstring(L"\\Quorva.lnk");
+  CoTaskMemFree(folder);
+  auto exists = [&] { return GetFileAttributesW(shortcut.c_str()) != INVALID_FILE_ATTRIBUTES; };
+  if (exists()) GTEST_SKIP() << "a Quorva shortcut is in the Startup folder already";
+  Process quorva;
+  ASSERT_TRUE(quorva.Start(WindowsPath(QUORVA_EXE), kArguments));
+  HWND window = nullptr;
+  ASSERT_TRUE(WaitUntil([&] { return (window = ResidentWindowOf(quorva)) != nullptr; }, 30000));
+  PostMessageW(window, WM_COMMAND, kStartWithWindowsCommand, 0);
+  EXPECT_TRUE(WaitUntil(exists, 10000)) << "no " << testing::PrintToString(shortcut);
+  PostMessageW(window, WM_COMMAND, kStartWithWindowsCommand, 0);
+  EXPECT_TRUE(WaitUntil([&] { return !exists(); }, 10000));
+  PostMessageW(window, WM_COMMAND, kQuitCommand, 0);
+  EXPECT_TRUE(quorva.WaitForExit(15000));
+  DeleteFileW(shortcut.c_str());
 }
 
 TEST(ResidentKey, TakenByAnotherProgramIsReportedWithTheKeyAndQuorvaDoesNotStay) {

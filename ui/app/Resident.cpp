@@ -27,6 +27,7 @@ struct Resident {
   StartOptions options;
   std::wstring arguments;  // the command line after the program's name, for the Startup shortcut
   HWND window = nullptr;
+  bool working = false;  // a press is being worked (its notice's message loop lets others in)
 };
 
 std::wstring ArgumentsOf(const wchar_t* commandLine) {
@@ -68,6 +69,18 @@ void ShowMenu(const Resident& resident) {
   DestroyMenu(menu);
 }
 
+// A press while one is worked is dropped: its keys would go into the middle of the other's.
+LRESULT OnPress(Resident& resident) {
+  if (resident.working) return 0;
+  resident.working = true;
+  struct Done {
+    bool& working;
+    ~Done() { working = false; }
+  } done{resident.working};
+  WorkInPlaceAtPress(resident.options);
+  return 0;
+}
+
 LRESULT OnCommand(Resident& resident, UINT command) {
   if (command == kQuitCommand) DestroyWindow(resident.window);
   if (command == kStartWithWindowsCommand) SetStartWithWindows(!StartsWithWindows(), resident.arguments);
@@ -76,7 +89,7 @@ LRESULT OnCommand(Resident& resident, UINT command) {
 
 LRESULT OnMessage(Resident& resident, HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
   switch (msg) {
-    case WM_HOTKEY: WorkInPlaceAtPress(resident.options); return 0;
+    case WM_HOTKEY: return OnPress(resident);
     case WM_COMMAND: return OnCommand(resident, LOWORD(wParam));
     case kIconMessage:
       if (LOWORD(lParam) == WM_RBUTTONUP || LOWORD(lParam) == WM_CONTEXTMENU) ShowMenu(resident);

@@ -29,6 +29,19 @@ Front FrontNow() {
   return front;
 }
 
+// Ctrl+C in a console or a terminal interrupts the program running there. (The channel chooser
+// keeps the full list; this stands until it is merged.)
+bool IsTerminal(HWND window) {
+  static constexpr const wchar_t* kTerminals[] = {L"ConsoleWindowClass", L"CASCADIA_HOSTING_WINDOW_CLASS", L"mintty",
+                                                  L"PuTTY", L"VirtualConsoleClass"};
+  wchar_t name[64] = {};
+  GetClassNameW(window, name, 64);
+  for (const wchar_t* terminal : kTerminals) {
+    if (lstrcmpiW(name, terminal) == 0) return true;
+  }
+  return false;
+}
+
 // The clipboard channel's outcomes, told once each.
 void Tell(const EditorOutcome& outcome) {
   switch (outcome.Status) {
@@ -73,6 +86,7 @@ void WorkThroughFace(EditorFace& editor, const StartOptions& options) {
 void WorkInPlaceAtPress(const StartOptions& options) {
   const Front front = FrontNow();
   if (front.window == nullptr) return;
+  if (IsTerminal(front.window)) return ShowNotice(kRefusedWindowNotice);
   if (FindEditControl(front.window)) {
     clsTeraPad bridge;
     RunInPlace(bridge, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
