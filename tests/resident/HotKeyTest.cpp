@@ -1,8 +1,14 @@
 // The shortcut key as the user writes it after /hotkey:.
 #include <gtest/gtest.h>
 
+#include <fstream>
+#include <sstream>
+
+#include "common/text/Utf8.h"
+
 #include "ui/app/CommandLine.h"
 #include "ui/app/HotKey.h"
+#include "ui/app/ResidentNotices.h"
 
 namespace quorva {
 namespace {
@@ -58,6 +64,20 @@ TEST(HotKey, IsAStartOptionBesideTheOthersAndABadOneIsRejected) {
   const StartOptions bad = ParseStartOptions({L"/hotkey:Q"});
   EXPECT_FALSE(bad.Resident.has_value());
   EXPECT_EQ(bad.Rejected, std::vector<std::wstring>{L"/hotkey:Q"});
+}
+
+// The guide's table of these notices names each of them word for word.
+TEST(HotKey, TheGuideNamesEveryNoticeOfTheResidentAndTheClipboard) {
+  std::ifstream in(QUORVA_GUIDE, std::ios::binary);
+  std::stringstream all;
+  all << in.rdbuf();
+  const std::string guide = all.str();
+  for (const char16_t* notice : {kResidentRunningNotice, kHotKeyTakenNotice, kKeysHeldNotice, kNothingCopiedNotice,
+                                 kNotPastedNotice, kClipboardPartLostNotice, kRefusedWindowNotice}) {
+    const std::string text = Utf16ToUtf8(notice);
+    SCOPED_TRACE(text);
+    EXPECT_NE(guide.find("| " + text + " |"), std::string::npos);
+  }
 }
 
 }  // namespace
