@@ -4,6 +4,8 @@
 #include <fstream>
 #include <sstream>
 
+#include <windows.h>
+
 #include "common/text/Utf8.h"
 
 #include "ui/app/CommandLine.h"

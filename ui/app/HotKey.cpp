@@ -7,14 +7,14 @@ namespace {
 
 struct Name {
   const wchar_t* Text;
-  UINT Code;
+  uint32_t Code;
 };
 
-constexpr Name kModifiers[] = {{L"ctrl", MOD_CONTROL}, {L"control", MOD_CONTROL}, {L"alt", MOD_ALT},
-                               {L"shift", MOD_SHIFT}, {L"win", MOD_WIN}};
-constexpr Name kKeys[] = {{L"space", VK_SPACE}, {L"insert", VK_INSERT}, {L"delete", VK_DELETE}, {L"home", VK_HOME},
-                          {L"end", VK_END}, {L"pageup", VK_PRIOR}, {L"pagedown", VK_NEXT}, {L"pause", VK_PAUSE},
-                          {L"up", VK_UP}, {L"down", VK_DOWN}, {L"left", VK_LEFT}, {L"right", VK_RIGHT}};
+constexpr Name kModifiers[] = {{L"ctrl", kModControl}, {L"control", kModControl}, {L"alt", kModAlt},
+                               {L"shift", kModShift}, {L"win", kModWin}};
+constexpr Name kKeys[] = {{L"space", kKeySpace}, {L"insert", kKeyInsert}, {L"delete", kKeyDelete}, {L"home", kKeyHome},
+                          {L"end", kKeyEnd}, {L"pageup", kKeyPageUp}, {L"pagedown", kKeyPageDown}, {L"pause", kKeyPause},
+                          {L"up", kKeyUp}, {L"down", kKeyDown}, {L"left", kKeyLeft}, {L"right", kKeyRight}};
 constexpr int kFunctionKeys = 24;
 
 std::wstring Lower(std::wstring_view s) {
@@ -35,7 +35,7 @@ std::vector<std::wstring> Parts(std::wstring_view text) {
   return parts;
 }
 
-std::optional<UINT> FunctionKey(const std::wstring& name) {
+std::optional<uint32_t> FunctionKey(const std::wstring& name) {
   if (name.size() < 2 || name.size() > 3 || name[0] != L'f') return std::nullopt;
   int n = 0;
   for (size_t i = 1; i < name.size(); ++i) {
@@ -43,12 +43,12 @@ std::optional<UINT> FunctionKey(const std::wstring& name) {
     n = n * 10 + (name[i] - L'0');
   }
   if (n < 1 || n > kFunctionKeys || name[1] == L'0') return std::nullopt;
-  return VK_F1 + n - 1;
+  return kKeyF1 + n - 1;
 }
 
-std::optional<UINT> KeyCode(const std::wstring& name) {
+std::optional<uint32_t> KeyCode(const std::wstring& name) {
   if (name.size() == 1 && ((name[0] >= L'a' && name[0] <= L'z') || (name[0] >= L'0' && name[0] <= L'9'))) {
-    return static_cast<UINT>(name[0] >= L'a' ? name[0] - L'a' + L'A' : name[0]);
+    return static_cast<uint32_t>(name[0] >= L'a' ? name[0] - L'a' + L'A' : name[0]);
   }
   for (const Name& key : kKeys) {
     if (name == key.Text) return key.Code;
@@ -56,7 +56,7 @@ std::optional<UINT> KeyCode(const std::wstring& name) {
   return FunctionKey(name);
 }
 
-std::optional<UINT> ModifierCode(const std::wstring& name) {
+std::optional<uint32_t> ModifierCode(const std::wstring& name) {
   for (const Name& modifier : kModifiers) {
     if (name == modifier.Text) return modifier.Code;
   }
@@ -70,15 +70,15 @@ std::optional<HotKey> ParseHotKey(std::wstring_view text) {
   HotKey hotKey;
   hotKey.Text = std::wstring(text);
   for (size_t i = 0; i + 1 < parts.size(); ++i) {
-    const std::optional<UINT> modifier = ModifierCode(parts[i]);
+    const std::optional<uint32_t> modifier = ModifierCode(parts[i]);
     if (!modifier || (hotKey.Modifiers & *modifier)) return std::nullopt;  // unknown or twice
     hotKey.Modifiers |= *modifier;
   }
-  const std::optional<UINT> key = KeyCode(parts.back());
+  const std::optional<uint32_t> key = KeyCode(parts.back());
   if (!key) return std::nullopt;
   hotKey.Key = *key;
-  const bool function = hotKey.Key >= VK_F1 && hotKey.Key <= VK_F24;
-  if (!function && (hotKey.Modifiers & (MOD_CONTROL | MOD_ALT | MOD_WIN)) == 0) return std::nullopt;
+  const bool function = hotKey.Key >= kKeyF1 && hotKey.Key <= kKeyF24;
+  if (!function && (hotKey.Modifiers & (kModControl | kModAlt | kModWin)) == 0) return std::nullopt;
   return hotKey;
 }
 

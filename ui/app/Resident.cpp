@@ -17,6 +17,12 @@
 namespace quorva {
 namespace {
 
+static_assert(kModAlt == MOD_ALT && kModControl == MOD_CONTROL && kModShift == MOD_SHIFT && kModWin == MOD_WIN);
+static_assert(kKeySpace == VK_SPACE && kKeyPageUp == VK_PRIOR && kKeyPageDown == VK_NEXT && kKeyEnd == VK_END &&
+              kKeyHome == VK_HOME && kKeyLeft == VK_LEFT && kKeyUp == VK_UP && kKeyRight == VK_RIGHT &&
+              kKeyDown == VK_DOWN && kKeyInsert == VK_INSERT && kKeyDelete == VK_DELETE && kKeyPause == VK_PAUSE &&
+              kKeyF1 == VK_F1 && kKeyF24 == VK_F24);
+
 constexpr wchar_t kInstanceMutex[] = L"Local\\QuorvaResident";
 constexpr int kHotKeyId = 1;
 constexpr UINT kIconId = 1;

@@ -2,6 +2,8 @@
 // The resident (/hotkey:KEYS): no window to see, one instance at a time, a notification-area icon
 // with its key, "Quit" and "Start with Windows"; at each press of the key the program in front is
 // worked in place, as /now works it.
+#include <windows.h>
+
 #include "ui/app/StartOptions.h"
 
 namespace quorva {
