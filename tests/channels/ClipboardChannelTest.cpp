@@ -2,6 +2,7 @@
 // untouched with one outcome, and the user's clipboard comes back byte for byte in every scene.
 #include <gtest/gtest.h>
 #include <algorithm>
+#include <cstring>
 #include <windows.h>
 
 #include "channels/ClipboardChannel.h"
@@ -85,6 +86,35 @@ TEST(ClipboardChannel, OneUndoInTheTargetGivesItsTextBack) {
   EXPECT_EQ(Play(kScenes[1], {}, target), L"x =3= y");
   SendKeys({{VK_CONTROL, true}, {'Z', true}, {'Z', false}, {VK_CONTROL, false}});
   EXPECT_TRUE(WaitUntil([&] { return target.Text() == L"x 1+2 y"; }));
+}
+
+// A format that another program promised and never renders cannot be kept: the outcome names it,
+// and everything else comes back.
+TEST(ClipboardChannel, NamesWhatCouldNotBeKept) {
+  TargetProcess target(WindowsPath(QUORVA_TARGET_EXE), L"--text 1+2");
+  ASSERT_TRUE(target.Found());
+  ASSERT_TRUE(target.InFront());
+  const SceneItem own = UserClipboardScenes()[1].Items[0];  // a private format
+  FillClipboard({own});
+  const std::string kept = ClipboardDump();
+  HWND promiser = CreateWindowExW(0, L"STATIC", L"", 0, 0, 0, 0, 0, HWND_MESSAGE, nullptr, nullptr, nullptr);
+  ASSERT_TRUE(WaitUntil([&] { return OpenClipboard(promiser) != FALSE; }));
+  EmptyClipboard();
+  HGLOBAL mem = GlobalAlloc(GMEM_MOVEABLE, own.Bytes.size());
+  memcpy(GlobalLock(mem), own.Bytes.data(), own.Bytes.size());
+  GlobalUnlock(mem);
+  SetClipboardData(own.Format, mem);
+  SetClipboardData(RegisterClipboardFormatW(L"Quorva Test Broken Promise"), nullptr);
+  CloseClipboard();
+  {
+    std::unique_ptr<EditorFace> channel = MakeClipboardChannel(target.Main(), target.TextWindow());
+    const SelectionRead read = channel->ReadSelection();
+    EXPECT_EQ(read.Outcome.Detail, L"Quorva Test Broken Promise");
+    EXPECT_EQ(channel->ReplaceSelection(kAnswer, true).Detail, L"Quorva Test Broken Promise");
+  }
+  EXPECT_TRUE(WaitUntil([&] { return target.Text() == kAnswer; }, 3000));
+  EXPECT_EQ(ClipboardDump(), kept);
+  DestroyWindow(promiser);
 }
 
 // A polite monitor leaves the marked answer alone; a naive one is not served it.

@@ -10,9 +10,11 @@
 //                      the key); "twice" (empties the clipboard first, writes the text a moment
 //                      later); "newline" (adds CR LF at its end, as a spreadsheet cell does);
 //                      "never" (does nothing); "on-release" (when the C key goes up)
-//   --paste MODE       how Ctrl+V reads the clipboard: "prompt" (default); "late-twice" (reads it
-//                      500 ms after the key, and again a moment later: the second read goes in);
-//                      "never" (does nothing)
+//   --paste MODE       how Ctrl+V reads the clipboard: "prompt" (default); "late" (500 ms after
+//                      the key); "late-twice" (500 ms after the key, and again a moment later: the
+//                      second read goes in); "early" (reads the clipboard at every change, as a
+//                      paste button does, and pastes at once); "never" (does nothing)
+//   --chaos SEED       modes and timings at random from the seed (Target.h)
 // With --copy newline a paste drops one CR LF at its end, as a cell does. Ctrl+Z undoes the last
 // paste or typed character (one step). The driver messages are in TargetMessages.h. The window
 // comes to the front when it opens; exit code 2 means a bad command line.
@@ -21,6 +23,7 @@
 
 #include <string>
 
+#include "Target.h"
 #include "TargetMessages.h"
 
 namespace {
@@ -29,10 +32,6 @@ constexpr UINT_PTR kCopyTimer = 1;
 constexpr UINT_PTR kSecondWriteTimer = 2;
 constexpr UINT_PTR kFirstReadTimer = 3;
 constexpr UINT_PTR kSecondReadTimer = 4;
-constexpr UINT kLateCopyMs = 300;
-constexpr UINT kSecondWriteMs = 40;
-constexpr UINT kLateReadMs = 500;
-constexpr UINT kSecondReadMs = 100;
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenPauseMs = 20;
 constexpr wchar_t kLineBreak[] = L"\r\n";
@@ -40,7 +39,7 @@ constexpr wchar_t kLineBreak[] = L"\r\n";
 struct Target {
   std::wstring text;
   size_t selStart = 0, selEnd = 0;
-  std::wstring copyMode = L"prompt", pasteMode = L"prompt";
+  qtarget::Behaviour b;
   std::wstring undoText;
   size_t undoStart = 0, undoEnd = 0;
   bool canUndo = false;
@@ -77,17 +76,17 @@ std::wstring Selected() { return g.text.substr(g.selStart, g.selEnd - g.selStart
 
 void WriteCopy(HWND window) {
   std::wstring copy = Selected();
-  if (g.copyMode == L"newline") copy += kLineBreak;
+  if (g.b.copyMode == L"newline") copy += kLineBreak;
   if (WriteClipboard(window, &copy)) ++g.copies;
 }
 
 void Copy(HWND window) {
-  if (g.copyMode == L"never") return;
-  if (g.copyMode == L"late") {
-    SetTimer(window, kCopyTimer, kLateCopyMs, nullptr);
-  } else if (g.copyMode == L"twice") {
+  if (g.b.copyMode == L"never") return;
+  if (g.b.copyMode == L"late") {
+    SetTimer(window, kCopyTimer, g.b.lateCopyMs, nullptr);
+  } else if (g.b.copyMode == L"twice") {
     WriteClipboard(window, nullptr);
-    SetTimer(window, kSecondWriteTimer, kSecondWriteMs, nullptr);
+    SetTimer(window, kSecondWriteTimer, g.b.secondWriteMs, nullptr);
   } else {
     WriteCopy(window);
   }
@@ -118,16 +117,16 @@ void Replace(HWND window, const std::wstring& with) {
 }
 
 void PutPaste(HWND window, std::wstring text) {
-  if (g.copyMode == L"newline" && text.size() >= 2 && text.compare(text.size() - 2, 2, kLineBreak) == 0) {
+  if (g.b.copyMode == L"newline" && text.size() >= 2 && text.compare(text.size() - 2, 2, kLineBreak) == 0) {
     text.resize(text.size() - 2);
   }
   Replace(window, text);
 }
 
 void Paste(HWND window) {
-  if (g.pasteMode == L"never") return;
-  if (g.pasteMode == L"late-twice") {
-    SetTimer(window, kFirstReadTimer, kLateReadMs, nullptr);
+  if (g.b.pasteMode == L"never") return;
+  if (g.b.pasteMode == L"late" || g.b.pasteMode == L"late-twice") {
+    SetTimer(window, kFirstReadTimer, g.b.lateReadMs, nullptr);
   } else {
     PutPaste(window, ReadClipboard(window));
   }
@@ -145,9 +144,10 @@ void Undo(HWND window) {
 void OnTimer(HWND window, UINT_PTR id) {
   KillTimer(window, id);
   if (id == kCopyTimer || id == kSecondWriteTimer) WriteCopy(window);
-  if (id == kFirstReadTimer) {
+  if (id == kFirstReadTimer && g.b.pasteMode == L"late") PutPaste(window, ReadClipboard(window));
+  if (id == kFirstReadTimer && g.b.pasteMode == L"late-twice") {
     g.firstRead = ReadClipboard(window);
-    SetTimer(window, kSecondReadTimer, kSecondReadMs, nullptr);
+    SetTimer(window, kSecondReadTimer, g.b.secondReadMs, nullptr);
   }
   if (id == kSecondReadTimer) PutPaste(window, ReadClipboard(window));
 }
@@ -156,7 +156,7 @@ bool CtrlDown() { return GetKeyState(VK_CONTROL) < 0; }
 
 void OnKey(HWND window, WPARAM key, bool down) {
   if (!CtrlDown()) return;
-  const bool copyOnRelease = g.copyMode == L"on-release";
+  const bool copyOnRelease = g.b.copyMode == L"on-release";
   if (key == 'C' && down != copyOnRelease) Copy(window);
   if (key == 'V' && down) Paste(window);
   if (key == 'Z' && down) Undo(window);
@@ -189,6 +189,8 @@ LRESULT CALLBACK TextProc(HWND window, UINT msg, WPARAM wParam, LPARAM lParam) {
     case qtarget::kCopiesMessage: return g.copies;
     case qtarget::kMenusMessage: return g.menus;
     case qtarget::kSelectionMessage: return MAKELONG(g.selStart, g.selEnd);
+    case qtarget::kNeverMessage: return (g.b.copyMode == L"never" ? 1 : 0) | (g.b.pasteMode == L"never" ? 2 : 0);
+    case WM_CLIPBOARDUPDATE: ReadClipboard(window); return 0;  // an early reader
     default: return DefWindowProcW(window, msg, wParam, lParam);
   }
 }
@@ -225,8 +227,9 @@ bool ReadCommandLine(std::wstring& title, bool& selGiven) {
     const std::wstring name = argv[i], value = argv[i + 1];
     if (name == L"--text") g.text = Unescape(value);
     else if (name == L"--title") title = value;
-    else if (name == L"--copy") g.copyMode = value;
-    else if (name == L"--paste") g.pasteMode = value;
+    else if (name == L"--copy") g.b.copyMode = value;
+    else if (name == L"--paste") g.b.pasteMode = value;
+    else if (name == L"--chaos") g.b = qtarget::PickAtRandom(static_cast<unsigned>(_wtoi(value.c_str())));
     else if (name == L"--sel" && swscanf(value.c_str(), L"%zu,%zu", &g.selStart, &g.selEnd) == 2) selGiven = true;
     else return LocalFree(argv), false;
   }
@@ -254,6 +257,7 @@ int WINAPI wWinMain(HINSTANCE instance, HINSTANCE, PWSTR, int) {
                                 240, nullptr, nullptr, instance, nullptr);
   CreateWindowExW(0, qtarget::kTextClass, L"", WS_CHILD | WS_VISIBLE, 0, 0, 460, 200, window, nullptr, instance,
                   nullptr);
+  if (g.b.pasteMode == L"early") AddClipboardFormatListener(GetWindow(window, GW_CHILD));
   SetForegroundWindow(window);
   SetFocus(GetWindow(window, GW_CHILD));
   MSG msg;
