@@ -1,18 +1,18 @@
 #pragma once
 // The error trap of the bridge's members that talk to the editor: one count per call; a failing
-// statement runs again while the count is 5 or less, the next failure is reported and the member
-// ends. Every report is counted on the bridge, so that a caller can tell a write that failed.
+// statement runs again while the count allows, the next failure is recorded in the call's outcome
+// and the member ends. Nothing is shown here: the caller reads the outcome and tells the user.
 #include <cstdint>
 #include <new>
 
-#include "common/subTool.h"
+#include "bridge/EditorFault.h"
 #include "shared/RuntimeError.h"
 
 namespace quorva {
 
 class RetryTrap {
  public:
-  explicit RetryTrap(int32_t& reports) : reports_(reports) {}
+  explicit RetryTrap(CallOutcome& outcome) : outcome_(outcome) {}
 
   // Runs one statement. False when its error has been reported: the member must end now.
   template <class Statement>
@@ -33,20 +33,20 @@ class RetryTrap {
     }
   }
 
-  // A fault of the editor that running a statement again cannot mend: reported at once.
-  void Report(const RuntimeError& e) {
-    ++reports_;
-    ErrReport(e);
-  }
+  // A fault of the editor that running a statement again cannot mend: recorded at once.
+  void Report(const RuntimeError& e) { outcome_.Faults.push_back(e); }
 
  private:
+  // A statement runs this many times again before its failure counts.
+  static constexpr int16_t kRetries = 6;
+
   bool Retry() {
-    if (count_ > 5) return false;
+    if (count_ >= kRetries) return false;
     ++count_;
     return true;
   }
   int16_t count_ = 0;
-  int32_t& reports_;
+  CallOutcome& outcome_;
 };
 
 // The whole body of a trapped member: running out of memory between its statements is reported

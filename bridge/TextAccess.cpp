@@ -12,8 +12,8 @@
 namespace quorva {
 
 std::wstring clsTeraPad::Text() {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   return Trapped(trap, [&]() -> std::wstring {
     if (!Ready(trap, EditorFault::kCannotRead)) return {};
     int32_t lLen = 0;
@@ -42,8 +42,8 @@ std::wstring clsTeraPad::Text() {
 }
 
 void clsTeraPad::Text(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     Units s;
@@ -86,9 +86,9 @@ void clsTeraPad::Text(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::SelText() {
-  const CallDepth depth(depth_);
+  const CallDepth depth(depth_, last_);
   return Untrapped([&]() -> std::wstring {
-    RetryTrap ready(reports_);
+    RetryTrap ready(last_);
     if (!Ready(ready, EditorFault::kCannotRead)) return {};
     int32_t start = SelStart();
     int32_t len = SelLength();
@@ -96,20 +96,19 @@ std::wstring clsTeraPad::SelText() {
       // Only 16-bit halves (or -1): used where they are whole or the editor's lines settle them.
       Selection sel = lastSel_;
       if (!ExactSelection(hEdit(), Length(), sel)) {
-        RetryTrap trap(reports_);
+        RetryTrap trap(last_);
         trap.Report(MakeEditorError(EditorFault::kCannotRead));
         return {};
       }
       start = sel.start;
       len = Sub(sel.end, sel.start);
     }
-    const int32_t reported = Reports();
     const Units t = Control().Encode(FromWide(Text()));
-    if (Reports() != reported) return {};
+    if (!last_.ok()) return {};
     // A selection past the text's end: the editor handed out less than its text, however
     // whole the read looked. No part of it is taken for the selection.
     if (static_cast<int64_t>(t.size()) < int64_t{start} + len) {
-      RetryTrap trap(reports_);
+      RetryTrap trap(last_);
       trap.Report(MakeEditorError(EditorFault::kCannotRead));
       return {};
     }

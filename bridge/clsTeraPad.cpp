@@ -8,8 +8,6 @@
 #include "bridge/Files.h"
 #include "bridge/FindEditor.h"
 #include "bridge/RetryTrap.h"
-#include "bridge/SelectionRecovery.h"
-#include "bridge/Transfer.h"
 #include "common/text/Ansi.h"
 #include "common/windows/Clipboard.h"
 #include "common/subTool.h"
@@ -79,7 +77,8 @@ int32_t clsTeraPad::NowLine() const { return nowLine_; }
 void clsTeraPad::NowLine(int32_t value) { nowLine_ = value; }
 
 void clsTeraPad::Edit(int32_t lMode, const Any& vAny) {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     switch (lMode) {
       case EM_UNDO:
@@ -145,8 +144,8 @@ void clsTeraPad::SelLength(int32_t lSel) {
 }
 
 void clsTeraPad::SelText(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     ReplaceSelection(trap, sText, [&] { Edit(EM_REPLACESEL, sText); });
@@ -154,8 +153,8 @@ void clsTeraPad::SelText(const std::wstring& sText) {
 }
 
 void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     if (!Ready(trap, EditorFault::kCannotWrite)) return;
     Units units;
@@ -165,7 +164,8 @@ void clsTeraPad::SelTextUndoable(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::Clip() {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   return Trapped(trap, [&]() -> std::wstring {
     std::string bytes;
     if (!trap([&] { Edit(WM_COPY, -1); })) return {};
@@ -175,8 +175,8 @@ std::wstring clsTeraPad::Clip() {
 }
 
 void clsTeraPad::Clip(const std::wstring& sText) {
-  RetryTrap trap(reports_);
-  const CallDepth depth(depth_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;
@@ -189,7 +189,8 @@ void clsTeraPad::Clip(const std::wstring& sText) {
 }
 
 std::wstring clsTeraPad::File() {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   return Trapped(trap, [&]() -> std::wstring {
     std::string bytes;
     if (!trap([&] { bytes = ReadWholeFile(Path()); })) return {};
@@ -198,7 +199,8 @@ std::wstring clsTeraPad::File() {
 }
 
 void clsTeraPad::File(const std::wstring& sText) {
-  RetryTrap trap(reports_);
+  RetryTrap trap(last_);
+  const CallDepth depth(depth_, last_);
   Trapped(trap, [&] {
     std::string bytes;
     if (!trap([&] { bytes = ToAnsi(FromWide(sText)); })) return;

@@ -2,7 +2,8 @@
 // The bridge to the outside editor: found once at creation (the foreground window and its direct
 // "TEditor" child, or else its focused edit control), then driven by window messages in the
 // control's own unit and character set (EditorControl). Members call each other through this
-// public interface; they are virtual so that a test can put a failure in between.
+// public interface, virtual so that a test can put a failure in between; only the replacement's
+// phases (Replacement) also read how the last selection read went.
 #include <windows.h>
 
 #include <cstdint>
@@ -12,7 +13,7 @@
 
 #include "bridge/EditorControl.h"
 #include "bridge/EditorMessages.h"
-#include "shared/RuntimeError.h"
+#include "bridge/EditorFault.h"
 
 namespace quorva {
 
@@ -53,6 +54,8 @@ class clsTeraPad {
   virtual void SelLength(int32_t lSel);
   virtual std::wstring Text();
   virtual void Text(const std::wstring& sText);
+  // The editor's selection. (The form helper's clsForm::SelText, its namesake in the system's
+  // documents, selects the whole text of a box of Quorva's own window instead.)
   virtual std::wstring SelText();
   virtual void SelText(const std::wstring& sText);
   // As SelText write, but the replacement is one undoable step: one undo in the editor gives the
@@ -65,8 +68,10 @@ class clsTeraPad {
   virtual int32_t Line();
   virtual void Line(int32_t lLine);
 
-  // How many errors the members have reported so far: a caller tells a write that failed by it.
-  int32_t Reports() const { return reports_; }
+  // What the last call from outside of a member that talks to the editor (Edit, Text, SelText,
+  // SelTextUndoable, Clip, File) ended with. The bridge shows nothing itself: its caller tells
+  // the user. The members without a trap raise their error to the caller instead.
+  const CallOutcome& LastOutcome() const { return last_; }
 
   // How hEdit counts and speaks; made anew whenever hEdit changes.
   EditorControl& Control();
@@ -74,7 +79,7 @@ class clsTeraPad {
  private:
   // Replaces the selection with sText by send (EM_REPLACESEL or WM_PASTE) and continues where the
   // editor took only part of it. What cannot be completed is taken out again and the selected
-  // bytes put back (where the selection was known exactly), then reported once.
+  // units put back (where the selection was known exactly), then reported once.
   void ReplaceSelection(RetryTrap& trap, const std::wstring& sText, const std::function<void()>& send);
   class Replacement;  // its phases
 
@@ -85,7 +90,7 @@ class clsTeraPad {
   // Whether the last selection read gave whole positions, not only their low 16 bits; and that read.
   bool selFull_ = true;
   Selection lastSel_;
-  int32_t reports_ = 0;
+  CallOutcome last_;
   int depth_ = 0;  // calls of members in progress
   EditorControl control_;
   HWND hWin_ = nullptr;

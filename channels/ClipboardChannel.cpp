@@ -45,7 +45,9 @@ class ClipboardChannel final : public EditorFace {
   bool StillThere() override { return IsWindow(front_) && (!focus_ || IsWindow(focus_)); }
 
  private:
-  EditorOutcome Outcome(EditorStatus status) const { return {status, lost_}; }
+  EditorOutcome Outcome(EditorStatus status, std::optional<RuntimeError> error = std::nullopt) const {
+    return {status, lost_, std::move(error)};
+  }
   std::optional<EditorStatus> Prepare();
   bool WaitForKeys() const;
   bool Copy();
@@ -115,8 +117,8 @@ SelectionRead ClipboardChannel::ReadSelection() {
     keptBreak_ = TrailingBreak(text);
     text.resize(text.size() - keptBreak_.size());
     return {Outcome(EditorStatus::kDone), text};
-  } catch (const RuntimeError&) {
-    return {Outcome(EditorStatus::kUnreadable), L""};  // the clipboard stayed busy
+  } catch (const RuntimeError& busy) {
+    return {Outcome(EditorStatus::kUnreadable, busy), L""};  // the clipboard stayed busy
   }
 }
 
@@ -146,8 +148,8 @@ EditorOutcome ClipboardChannel::ReplaceSelection(const std::wstring& text, bool)
     }
     RestoreIfOurs();
     return Outcome(EditorStatus::kDone);
-  } catch (const RuntimeError&) {
-    return Outcome(EditorStatus::kNotTaken);
+  } catch (const RuntimeError& busy) {
+    return Outcome(EditorStatus::kNotTaken, busy);
   }
 }
 

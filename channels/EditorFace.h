@@ -3,7 +3,10 @@
 // whether it is still there. Each call says what happened; the layer that talks to the user tells
 // it, once. Two channels stand behind it: window messages to an edit control (the bridge) and the
 // clipboard with synthesised keys, for every other program.
+#include <optional>
 #include <string>
+
+#include "shared/RuntimeError.h"
 
 namespace quorva {
 
@@ -24,6 +27,9 @@ enum class EditorStatus {
 struct EditorOutcome {
   EditorStatus Status = EditorStatus::kDone;
   std::wstring Detail;
+  // The catalogue's error where one says best what went wrong (the message channel's faults of
+  // the editor, out of memory): the user is told it as every run-time error is.
+  std::optional<RuntimeError> Error;
   bool ok() const { return Status == EditorStatus::kDone; }
 };
 

@@ -24,16 +24,6 @@ constexpr Entry kCatalogue[] = {
     {kWindowNotCreated, u"ウィンドウを作成できません。"},
 };
 
-const char16_t* EditorFaultText(EditorFault fault) {
-  switch (fault) {
-    case EditorFault::kCannotRead: return u"エディタから文字列を読み取れません。";
-    case EditorFault::kCannotWrite: return u"エディタに文字列を書き込めません。";
-    case EditorFault::kPartialTake: return u"エディタが文字列の一部しか受け取りませんでした。";
-    case EditorFault::kTextDamaged: return u"エディタの文字列を元に戻せませんでした。";
-  }
-  return u"";
-}
-
 }  // namespace
 
 RuntimeError MakeError(int32_t number) {
@@ -48,14 +38,5 @@ RuntimeError MakeError(int32_t number) {
 }
 
 void Raise(int32_t number) { throw MakeError(number); }
-
-RuntimeError MakeEditorError(EditorFault fault) {
-  RuntimeError err = MakeError(kInvalidArgument);
-  err.Source = u"clsTeraPad";
-  err.Description = EditorFaultText(fault);
-  return err;
-}
-
-void RaiseEditorFault(EditorFault fault) { throw MakeEditorError(fault); }
 
 }  // namespace quorva

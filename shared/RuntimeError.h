@@ -1,7 +1,8 @@
 #pragma once
 // The run-time error object that every layer shares: what the engine raises, what the bridge's
 // traps catch and what the error report shows. This is also the one catalogue of the error
-// numbers and texts that the program raises.
+// numbers and texts that the program raises; the bridge's faults of the editor add their texts
+// to number 5 (bridge/EditorFault.h).
 #include <cstdint>
 #include <exception>
 #include <string>
@@ -36,16 +37,5 @@ struct RuntimeError : std::exception {
 // An error object with the description a Japanese Windows user knows for that number.
 RuntimeError MakeError(int32_t number);
 [[noreturn]] void Raise(int32_t number);
-
-// What the editor did not do. Each is reported as invalid argument (5) with its own text, so the
-// user can tell a closed or read-only editor from one that took only part of the answer.
-enum class EditorFault {
-  kCannotRead,    // the text could not be read whole
-  kCannotWrite,   // the editor took nothing
-  kPartialTake,   // the editor took only part of the text
-  kTextDamaged,   // a piecewise read could not put the editor's text back
-};
-RuntimeError MakeEditorError(EditorFault fault);
-[[noreturn]] void RaiseEditorFault(EditorFault fault);
 
 }  // namespace quorva

@@ -1,6 +1,6 @@
 #pragma once
 // An in-process stand-in editor with a message log, a bridge bound to it, and the reports the
-// bridge would have shown.
+// user is told of the bridge's calls.
 #include <gtest/gtest.h>
 #include <windows.h>
 
@@ -11,6 +11,7 @@
 #include <thread>
 #include <vector>
 
+#include "tests/bridge/TellingBridge.h"
 #include "tests/harness/support/MessageBoxes.h"
 #include "tests/harness/support/Wait.h"
 #include "EditorWindow.h"
@@ -85,6 +86,7 @@ class EditorFixture : public ::testing::Test {
 
   void TearDown() override {
     if (main && IsWindow(main)) DestroyWindow(main);
+    EXPECT_TRUE(recorder.Boxes.empty()) << "the bridge showed a box itself: " << A(recorder.Texts());
   }
 
   // A fresh editor holding text (UTF-16, stored as CP932) with the given byte limit, and a bridge
@@ -114,7 +116,7 @@ class EditorFixture : public ::testing::Test {
     reports.clear();
   }
 
-  virtual std::unique_ptr<clsTeraPad> MakeBridge() { return std::make_unique<clsTeraPad>(); }
+  virtual std::unique_ptr<clsTeraPad> MakeBridge() { return std::make_unique<Telling<clsTeraPad>>(reports); }
 
   std::string Bytes() const { return core->Text(); }
 
@@ -122,8 +124,8 @@ class EditorFixture : public ::testing::Test {
   HWND edit = nullptr;
   qeditor::EditorCore* core = nullptr;
   std::unique_ptr<clsTeraPad> bridge;
-  MessageBoxRecorder recorder;
-  std::vector<MessageBoxRequest>& reports = recorder.Boxes;
+  MessageBoxRecorder recorder;  // what the bridge would show itself: nothing
+  std::vector<MessageBoxRequest> reports;
 };
 
 }  // namespace quorva::test

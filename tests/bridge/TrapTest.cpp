@@ -42,7 +42,7 @@ class FailingBridge : public clsTeraPad {
 
 class TrapTest : public EditorFixture {
  protected:
-  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<FailingBridge>(); }
+  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<Telling<FailingBridge>>(reports); }
   FailingBridge& failing() { return static_cast<FailingBridge&>(*bridge); }
 };
 

@@ -289,7 +289,7 @@ class FailingLater : public clsTeraPad {
 
 class WriteThatFails : public EditorFixture {
  protected:
-  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<FailingLater>(); }
+  std::unique_ptr<clsTeraPad> MakeBridge() override { return std::make_unique<Telling<FailingLater>>(reports); }
 };
 
 TEST_F(WriteThatFails, WhileTheRestGoesInIsReportedOnce) {

@@ -4,6 +4,7 @@
 #include <functional>
 
 #include "common/text/Ansi.h"
+#include "bridge/EditorFault.h"
 #include "shared/RuntimeError.h"
 #include "tests/harness/support/Wait.h"
 #include "ui/window/ControlTable.h"  // kCaption

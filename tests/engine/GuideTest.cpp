@@ -10,6 +10,7 @@
 
 #include "common/text/Utf8.h"
 #include "engine/InPlace.h"
+#include "bridge/EditorFault.h"
 #include "shared/RuntimeError.h"
 #include "engine/Calculate.h"
 #include "ui/app/Notices.h"  // the notice texts alone: a header without Windows

@@ -30,7 +30,7 @@ FakeEditor::~FakeEditor() {
 void CalcFixture::Open(bool withEditor) {
   if (withEditor) editor.emplace();
   bridge = std::make_unique<clsTeraPad>();
-  form = std::make_unique<frmCalc>(bridge, history.get(), [this] { unloaded = true; });
+  form = std::make_unique<frmCalc>(bridge.get(), TellEditorOutcome, history.get(), [this] { unloaded = true; });
   form->Show();
   SetForegroundWindow(form->hWnd());
   // The window passes its own focus on to the first control by a synthesised Tab.

@@ -10,6 +10,7 @@
 #include "tests/harness/support/RealMessageBoxes.h"
 #include "ui/form/ControlProperties.h"
 #include "ui/app/Main.h"
+#include "ui/app/Notices.h"
 #include "ui/window/frmCalc.h"
 #include "ui/window/resource.h"
 

@@ -2,6 +2,7 @@
 #include "CalcFixture.h"
 #include "common/text/Ansi.h"
 #include "ui/app/CommandLine.h"
+#include "ui/app/FillWindow.h"
 #include "ui/app/WindowStart.h"
 
 namespace quorva::test {

@@ -4,7 +4,9 @@
 #include "common/windows/Boundary.h"
 #include "common/subTool.h"
 #include "shared/RuntimeError.h"
+#include "ui/app/ChannelStart.h"
 #include "ui/app/CommandLine.h"
+#include "ui/app/FillWindow.h"
 #include "ui/app/InPlaceRun.h"
 #include "ui/form/MessageLoop.h"
 #include "ui/app/Notices.h"
@@ -45,7 +47,7 @@ void Main(const StartOptions& options, const WindowStart& start) {
   History& history = gRun.OpenHistory(options.NoHistory);
   if (!gRun.gTeraPad) gRun.gTeraPad = std::make_unique<clsTeraPad>();
   // The window object itself is released after the loop, once its window procedure has returned.
-  gRun.gCalc = std::make_unique<frmCalc>(gRun.gTeraPad, &history, [] { PostQuitMessage(0); });
+  gRun.gCalc = std::make_unique<frmCalc>(gRun.gTeraPad.get(), TellEditorOutcome, &history, [] { PostQuitMessage(0); });
   frmCalc& form = *gRun.gCalc;
   if (!form.hWnd()) {
     // Without its window nothing would ever end the run: an invisible process would wait
@@ -68,9 +70,16 @@ int RunQuorva() {
   StartOptions options = ParseStartOptions(SplitArguments(GetCommandLineW()));
   WindowStart start;
   if (options.Now) {
+    // Chosen once, while the program that started Quorva is still in front.
+    const FrontChoice front = ChooseFrontChannel();
+    if (TellRefusal(front.Choice)) {
+      gRun.End();
+      return 1;
+    }
     gRun.gTeraPad = std::make_unique<clsTeraPad>();
+    const std::unique_ptr<EditorFace> editor = FaceFor(front, *gRun.gTeraPad);
     std::optional<WindowStart> handedOver =
-        RunInPlace(*gRun.gTeraPad, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
+        RunInPlace(*editor, options, [&]() -> History& { return gRun.OpenHistory(options.NoHistory); });
     if (!handedOver) {
       gRun.End();
       ReportRejectedArguments(options);

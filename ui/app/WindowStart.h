@@ -1,12 +1,10 @@
 #pragma once
-// How the calculator window starts: the start-up options and what the in-place road handed over
-// put in before it is shown, and the arguments that were not understood reported once it is.
+// What the calculator window starts with, as the in-place road hands it over, and the report of
+// the arguments that were not understood. No header of the window: the windowless road uses it.
 #include <string>
 #include <string_view>
 
-#include "bridge/clsTeraPad.h"
 #include "ui/app/StartOptions.h"
-#include "ui/window/frmCalc.h"
 
 namespace quorva {
 
@@ -16,16 +14,6 @@ struct WindowStart {
   std::wstring Answer;      // for the answer box: the hand-over failed, the answer is kept
   bool Calculate = false;   // calculate once shown, so that the user sees why nothing was done
 };
-
-// The decimal places, grouping, width and rounding the options ask for; with /selection, the editor's
-// selected text (read through the bridge, without line breaks and tabs) in the expression box,
-// the caret after it once the box has the focus. Nothing is calculated. No editor (bridge null
-// or without an edit control), an empty selection, or a read that fails (reported once) leaves
-// the box empty.
-void ApplyStartOptions(frmCalc& form, clsTeraPad* bridge, const StartOptions& options);
-
-// The expression box holds expression, the caret after it once the box has the focus.
-void PutExpression(frmCalc& form, const std::wstring& expression);
 
 // One message box naming every rejected argument; nothing when there is none.
 void ReportRejectedArguments(const StartOptions& options);

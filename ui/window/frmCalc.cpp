@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "channels/MessageChannel.h"
 #include "common/windows/Clipboard.h"
 #include "common/text/Ansi.h"
 #include "common/windows/UserLocale.h"
@@ -13,7 +14,6 @@
 #include "engine/Calculate.h"
 #include "ui/window/Accessibility.h"
 #include "ui/form/ControlProperties.h"
-#include "ui/app/InPlaceRun.h"
 #include "ui/window/OneLineBox.h"
 #include "ui/window/resource.h"
 
@@ -25,8 +25,8 @@ constexpr UINT_PTR kReselectAfterClick = 1;  // timer
 
 }  // namespace
 
-frmCalc::frmCalc(std::unique_ptr<clsTeraPad>& bridge, History* history, std::function<void()> onUnloaded)
-    : bridge_(bridge), history_(history), onUnloaded_(std::move(onUnloaded)) {
+frmCalc::frmCalc(clsTeraPad* bridge, EditorTeller tell, History* history, std::function<void()> onUnloaded)
+    : bridge_(bridge), tell_(std::move(tell)), history_(history), onUnloaded_(std::move(onUnloaded)) {
   INITCOMMONCONTROLSEX icc{sizeof(icc), ICC_STANDARD_CLASSES | ICC_BAR_CLASSES};
   InitCommonControlsEx(&icc);
   locale_ = UserNumberLocale();
@@ -191,9 +191,13 @@ void frmCalc::cmdCopy_Click() {
 void frmCalc::cmdTeraPad_Click() {
   std::wstring answer = Trim(GetText(Item(IDC_TXTANS)));
   if (answer.empty() || !HasEditor()) return;
-  // A hand-over that failed (a closed or read-only editor, a partial take) was reported; the
-  // window stays open with its answer, so that it can still be copied.
-  if (!HandOver(*bridge_, answer, false)) return;
+  // A hand-over that failed (a closed or read-only editor, a partial take) is told; the window
+  // stays open with its answer, so that it can still be copied.
+  const EditorOutcome put = MessageChannel(*bridge_).ReplaceSelection(answer, false);
+  if (!put.ok()) {
+    tell_(put);
+    return;
+  }
   Unload();
 }
 
@@ -246,7 +250,7 @@ void frmCalc::Form_KeyDown(uint16_t& KeyCode, uint16_t Shift) {
 }
 
 void frmCalc::Form_Unload(int16_t& /*Cancel*/) {
-  bridge_.reset();
+  bridge_ = nullptr;
   clsFrm.reset();  // detaches the helper
   if (onUnloaded_) onUnloaded_();
 }

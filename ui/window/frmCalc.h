@@ -8,6 +8,7 @@
 #include <string>
 
 #include "bridge/clsTeraPad.h"
+#include "channels/EditorFace.h"
 #include "common/windows/Handles.h"
 #include "common/history/History.h"
 #include "engine/FormatAnswer.h"
@@ -21,11 +22,14 @@ namespace quorva {
 
 class frmCalc final : public Form {
  public:
+  // How the window tells the user what went wrong with the editor (the run's notices).
+  using EditorTeller = std::function<void(const EditorOutcome&)>;
+
   // Creates the window and its controls (not shown yet) and attaches its helper. bridge is the
-  // run's reference to the editor bridge (null: none), which the window's unloading clears as
-  // its first step; history is the run's (null: none). onUnloaded runs as the last step of
-  // unloading.
-  frmCalc(std::unique_ptr<clsTeraPad>& bridge, History* history, std::function<void()> onUnloaded = {});
+  // run's editor bridge (null: none), which the window uses but does not own and forgets as the
+  // first step of its unloading; tell tells the user when the editor button's hand-over fails;
+  // history is the run's (null: none). onUnloaded runs as the last step of unloading.
+  frmCalc(clsTeraPad* bridge, EditorTeller tell, History* history, std::function<void()> onUnloaded = {});
   ~frmCalc() override;
 
   // Shows the window modeless, centred on the screen.
@@ -83,7 +87,8 @@ class frmCalc final : public Form {
   void txtAfter_GotFocus();
   bool HasEditor() const { return bridge_ && bridge_->hEdit(); }
 
-  std::unique_ptr<clsTeraPad>& bridge_;
+  clsTeraPad* bridge_;
+  EditorTeller tell_;
   History* history_;
   std::unique_ptr<clsForm> clsFrm;
   std::function<void()> onUnloaded_;
