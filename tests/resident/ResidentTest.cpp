@@ -8,6 +8,8 @@
 #include <cstdio>
 
 #include "tests/harness/support/ClipboardScene.h"
+#include "tests/harness/support/ClipboardText.h"
+#include "tests/harness/support/EditorProcess.h"
 #include "tests/harness/support/Input.h"
 #include "tests/harness/support/Processes.h"
 #include "tests/harness/support/TargetProcess.h"
@@ -72,6 +74,17 @@ TEST_F(Resident, APressAnswersTheSelectionOfTheProgramInFront) {
   EXPECT_FALSE(AnyKeyDown(key)) << "key " << key << " is down";
   EXPECT_EQ(target.Ask(qtarget::kMenusMessage), 0);
   EXPECT_TRUE(resident_.Running());
+}
+
+TEST_F(Resident, APressInAnEditControlGoesThroughItsMessages) {
+  SetClipboardBytes("mine");
+  EditorProcess editor(WindowsPath(QUORVA_EDITOR_EXE), L"--text \"x (1+2)*3 y\" --sel 2,9");
+  ASSERT_TRUE(editor.Found());
+  ASSERT_TRUE(editor.InFront());
+  SendKeys({{VK_CONTROL, true}, {VK_MENU, true}, {'Q', true}, {'Q', false}, {VK_MENU, false}, {VK_CONTROL, false}});
+  EXPECT_TRUE(WaitUntil([&] { return editor.TrueText() == "x 9 y"; }, 20000)) << editor.TrueText();
+  EXPECT_EQ(editor.Send(kEditorReceived, WM_COPY), 0) << "the message channel copies nothing";
+  EXPECT_EQ(ClipboardBytes(), "mine");
 }
 
 TEST_F(Resident, ASecondInstanceSaysSoAndLeaves) {
