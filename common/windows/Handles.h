@@ -3,7 +3,7 @@
 // once, when it goes, on every road out (an exception included). The one place in the program
 // that calls DeleteDC, ReleaseDC, DeleteObject, CloseHandle, CloseThemeData, UnhookWindowsHookEx,
 // ReleaseMutex, DestroyWindow (but for a form's own window, which its window procedure owns),
-// GlobalFree, GlobalUnlock, DeleteEnhMetaFile, DeleteMetaFile and a COM object's Release (through ComPtr).
+// GlobalFree, GlobalUnlock, DeleteEnhMetaFile, DeleteMetaFile, DestroyMenu and a COM object's Release (through ComPtr).
 #include <windows.h>
 #include <uxtheme.h>
 #include <wrl/client.h>
@@ -74,6 +74,10 @@ struct MetaFile {
   static bool Valid(HMETAFILE file) { return file != nullptr; }
   static void Free(HMETAFILE file) { DeleteMetaFile(file); }
 };
+struct Menu {
+  static bool Valid(HMENU menu) { return menu != nullptr; }
+  static void Free(HMENU menu) { DestroyMenu(menu); }
+};
 struct Window {
   // One the system destroyed already (with its owner, say) is not destroyed again.
   static bool Valid(HWND window) { return window != nullptr; }
@@ -94,6 +98,7 @@ using Hook = Owned<HHOOK, handles::Hook>;           // from SetWindowsHookExW
 using OwnedWindow = Owned<HWND, handles::Window>;  // a window that is not a form's own
 using EnhMetaFile = Owned<HENHMETAFILE, handles::EnhMetaFile>;
 using MetaFile = Owned<HMETAFILE, handles::MetaFile>;
+using Menu = Owned<HMENU, handles::Menu>;  // from CreatePopupMenu
 // COM objects: each reference is given back when its pointer goes.
 template <typename T>
 using ComPtr = Microsoft::WRL::ComPtr<T>;

@@ -64,15 +64,15 @@ NOTIFYICONDATAW IconData(const Resident& resident) {
 }
 
 void ShowMenu(const Resident& resident) {
-  HMENU menu = CreatePopupMenu();
-  AppendMenuW(menu, MF_STRING | (StartsWithWindows() ? MF_CHECKED : 0), kStartWithWindowsCommand, kStartWithWindowsItem);
-  AppendMenuW(menu, MF_SEPARATOR, 0, nullptr);
-  AppendMenuW(menu, MF_STRING, kQuitCommand, kQuitItem);
+  const Menu menu(CreatePopupMenu());
+  AppendMenuW(menu.Get(), MF_STRING | (StartsWithWindows() ? MF_CHECKED : 0), kStartWithWindowsCommand,
+              kStartWithWindowsItem);
+  AppendMenuW(menu.Get(), MF_SEPARATOR, 0, nullptr);
+  AppendMenuW(menu.Get(), MF_STRING, kQuitCommand, kQuitItem);
   POINT at;
   GetCursorPos(&at);
   SetForegroundWindow(resident.window);  // so that the menu closes when the user clicks elsewhere
-  TrackPopupMenu(menu, TPM_RIGHTBUTTON, at.x, at.y, 0, resident.window, nullptr);
-  DestroyMenu(menu);
+  TrackPopupMenu(menu.Get(), TPM_RIGHTBUTTON, at.x, at.y, 0, resident.window, nullptr);
 }
 
 // A press while one is worked is dropped: its keys would go into the middle of the other's.
