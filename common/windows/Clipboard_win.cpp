@@ -3,6 +3,7 @@
 #include <cstring>
 #include <new>
 
+#include "common/windows/ClipboardOpen.h"
 #include "common/windows/Handles.h"
 #include "shared/RuntimeError.h"
 
@@ -14,9 +15,9 @@ namespace {
 constexpr int kOpenAttempts = 10;
 constexpr DWORD kOpenPauseMs = 20;
 
-// A message-only window of this thread that owns the clipboard for callers without a window;
-// destroyed when the thread ends.
-HWND OwnWindow() {
+}  // namespace
+
+HWND ClipboardOwnWindow() {
   thread_local OwnedWindow window;
   if (!window || !IsWindow(window.Get())) {
     window = OwnedWindow(
@@ -25,22 +26,14 @@ HWND OwnWindow() {
   return window.Get();
 }
 
-class OpenClipboardScope {
- public:
-  explicit OpenClipboardScope(HWND owner) {
-    if (owner == nullptr) owner = OwnWindow();
-    for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
-      if (OpenClipboard(owner)) return;
-      Sleep(kOpenPauseMs);
-    }
-    Raise(kClipboardBusy);
+OpenClipboardScope::OpenClipboardScope(HWND owner) {
+  if (owner == nullptr) owner = ClipboardOwnWindow();
+  for (int attempt = 0; attempt < kOpenAttempts; ++attempt) {
+    if (OpenClipboard(owner)) return;
+    Sleep(kOpenPauseMs);
   }
-  ~OpenClipboardScope() { CloseClipboard(); }
-  OpenClipboardScope(const OpenClipboardScope&) = delete;
-  OpenClipboardScope& operator=(const OpenClipboardScope&) = delete;
-};
-
-}  // namespace
+  Raise(kClipboardBusy);
+}
 
 std::string ReadClipboardAnsi(HWND owner) {
   OpenClipboardScope open(owner);
@@ -65,6 +58,15 @@ void WriteClipboardAnsi(const std::string& bytes, HWND owner) {
     return;
   }
   Raise(kClipboardBusy);
+}
+
+std::optional<std::wstring> ReadClipboardText(HWND owner) {
+  OpenClipboardScope open(owner);
+  HANDLE data = GetClipboardData(CF_UNICODETEXT);
+  if (data == nullptr) return std::nullopt;
+  const Locked<const wchar_t> text(data);
+  if (text.Data() == nullptr) return std::nullopt;
+  return std::wstring(text.Data(), wcsnlen(text.Data(), GlobalSize(data) / sizeof(wchar_t)));
 }
 
 }  // namespace quorva

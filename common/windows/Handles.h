@@ -3,8 +3,8 @@
 // once, when it goes, on every road out (an exception included). The one place in the program
 // that calls DeleteDC, ReleaseDC, DeleteObject, CloseHandle, CloseThemeData, UnhookWindowsHookEx,
 // ReleaseMutex, DestroyWindow (but for a form's own window, which its window procedure owns),
-// GlobalFree, GlobalUnlock, EndPaint, FreeLibrary, DestroyIcon, CoUninitialize and a COM object's Release
-// (through ComPtr).
+// GlobalFree, GlobalUnlock, EndPaint, FreeLibrary, DestroyIcon, DeleteEnhMetaFile, DeleteMetaFile,
+// DestroyMenu, CoUninitialize and a COM object's Release (through ComPtr).
 #include <windows.h>
 #include <uxtheme.h>
 #include <wrl/client.h>
@@ -75,6 +75,18 @@ struct Library {
   static bool Valid(HMODULE module) { return module != nullptr; }
   static void Free(HMODULE module) { FreeLibrary(module); }
 };
+struct EnhMetaFile {
+  static bool Valid(HENHMETAFILE file) { return file != nullptr; }
+  static void Free(HENHMETAFILE file) { DeleteEnhMetaFile(file); }
+};
+struct MetaFile {
+  static bool Valid(HMETAFILE file) { return file != nullptr; }
+  static void Free(HMETAFILE file) { DeleteMetaFile(file); }
+};
+struct Menu {
+  static bool Valid(HMENU menu) { return menu != nullptr; }
+  static void Free(HMENU menu) { DestroyMenu(menu); }
+};
 struct Window {
   // One the system destroyed already (with its owner, say) is not destroyed again.
   static bool Valid(HWND window) { return window != nullptr; }
@@ -104,6 +116,9 @@ struct StartedProcess {
   Handle thread;
   DWORD id = 0;
 };
+using EnhMetaFile = Owned<HENHMETAFILE, handles::EnhMetaFile>;
+using MetaFile = Owned<HMETAFILE, handles::MetaFile>;
+using Menu = Owned<HMENU, handles::Menu>;  // from CreatePopupMenu
 // COM objects: each reference is given back when its pointer goes.
 template <typename T>
 using ComPtr = Microsoft::WRL::ComPtr<T>;

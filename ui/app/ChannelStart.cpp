@@ -1,5 +1,6 @@
 #include "ui/app/ChannelStart.h"
 
+#include "channels/ClipboardChannel.h"
 #include "channels/MessageChannel.h"
 #include "ui/app/Notices.h"
 
@@ -22,11 +23,7 @@ bool TellRefusal(ChannelChoice choice) {
 }
 
 std::unique_ptr<EditorFace> FaceFor(const FrontChoice& front, clsTeraPad& bridge) {
-  if (front.Choice == ChannelChoice::kClipboard) {
-    // Until the clipboard channel is in, a window that is no edit control has no editor, as before.
-    // At its merge this line becomes: return MakeClipboardChannel(front.Front, front.Focus);
-    return std::make_unique<MessageChannel>(bridge);
-  }
+  if (front.Choice == ChannelChoice::kClipboard) return MakeClipboardChannel(front.Front, front.Focus);
   return std::make_unique<MessageChannel>(bridge);
 }
 

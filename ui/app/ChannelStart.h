@@ -11,8 +11,9 @@ namespace quorva {
 // Tells the user, once, why the choice refuses the window in front; false where it refuses none.
 bool TellRefusal(ChannelChoice choice);
 
-// The face for a choice that refuses nothing: the message channel over the run's bridge, which
-// also finds no editor where nothing is in front.
+// The face for a choice that refuses nothing: the clipboard channel for every window that is no
+// edit control, otherwise the message channel over the run's bridge (which also finds no editor
+// where nothing is in front).
 std::unique_ptr<EditorFace> FaceFor(const FrontChoice& front, clsTeraPad& bridge);
 
 }  // namespace quorva

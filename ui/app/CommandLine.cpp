@@ -1,6 +1,7 @@
 #include "ui/app/CommandLine.h"
 
 #include "common/text/Ansi.h"
+#include "shared/AsciiCase.h"
 
 namespace quorva {
 
@@ -9,12 +10,10 @@ namespace {
 // What separates arguments for the C runtime: not the blanks of an expression.
 bool IsArgumentGap(wchar_t c) { return c == L' ' || c == L'\t'; }
 
-wchar_t Lower(wchar_t c) { return c >= L'A' && c <= L'Z' ? static_cast<wchar_t>(c - L'A' + L'a') : c; }
-
 bool SameName(std::wstring_view a, std::wstring_view b) {
   if (a.size() != b.size()) return false;
   for (size_t i = 0; i < a.size(); ++i) {
-    if (Lower(a[i]) != Lower(b[i])) return false;
+    if (AsciiLower(a[i]) != AsciiLower(b[i])) return false;
   }
   return true;
 }
@@ -90,6 +89,8 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
       options.Round = Rounding::kDown;
     } else if (option && SameName(name, L"round:up")) {
       options.Round = Rounding::kUp;
+    } else if (option && name.size() > 7 && SameName(name.substr(0, 7), L"hotkey:") && ParseHotKey(name.substr(7))) {
+      options.Resident = ParseHotKey(name.substr(7));
     } else if (option && name.size() == 8 && SameName(name.substr(0, 7), L"places:") && name[7] >= L'0' &&
                name[7] <= L'9') {
       options.Places = name[7];
@@ -98,7 +99,7 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
     }
   }
   // Appending is a way of working in place: alone it would do nothing, which the user should hear of.
-  if (options.Append && !options.Now) {
+  if (options.Append && !options.Now && !options.Resident) {
     options.Rejected.push_back(appendArg);
     options.Append = false;
   }
@@ -108,7 +109,7 @@ StartOptions ParseStartOptions(const std::vector<std::wstring>& arguments) {
 std::u16string RejectedArgumentsText(const std::vector<std::wstring>& rejected) {
   std::u16string text = u"次の起動オプションは使えないため、無視しました。\r";
   for (const std::wstring& arg : rejected) text += u"\r    " + FromWide(arg);
-  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append\r    /round:half   /round:down   /round:up";
+  text += u"\r\r使えるオプション:\r    /selection   /group   /wide   /nohistory\r    /places:N (N は 0～9 の数字)\r    /now   /now /append\r    /round:half   /round:down   /round:up\r    /hotkey:キー (例: /hotkey:Ctrl+Alt+Q)";
   return text;
 }
 

@@ -8,6 +8,7 @@
 #include "ui/app/CommandLine.h"
 #include "ui/app/FillWindow.h"
 #include "ui/app/InPlaceRun.h"
+#include "ui/app/RunHistory.h"
 #include "ui/form/MessageLoop.h"
 #include "ui/app/Notices.h"
 
@@ -25,15 +26,10 @@ void CALLBACK LoadHistoryAfterPainting(HWND window, UINT, UINT_PTR id, DWORD) {
   AtBoundary([id] { reinterpret_cast<History*>(id)->Load(); }, [] {});
 }
 
-void TellHistoryUnusable(const std::wstring& path) {
-  ShowNotice(std::u16string(kHistoryUnusableNotice) + u"\r\r" + FromWide(path));
-}
-
 }  // namespace
 
 History& QuorvaRun::OpenHistory(bool noHistory) {
-  if (!history) history = std::make_unique<History>(noHistory ? std::wstring() : DefaultHistoryPath(), TellHistoryUnusable);
-  return *history;
+  return OpenRunHistory(history, noHistory);
 }
 
 void QuorvaRun::End() {

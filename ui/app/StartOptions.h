@@ -12,6 +12,9 @@
 //   /round:half  the answer's last decimal place rounded half away from zero (as without it),
 //   /round:down  toward zero (切り捨て), /round:up away from zero (切り上げ); in the window and
 //                with /now
+//   /hotkey:KEYS  stay resident with no window: at each press of KEYS (Ctrl+Alt+Q, say; the
+//                names are listed in HotKey.h) the program in front is worked as with /now,
+//                with the other options given beside it
 // Names are case-insensitive and may start with "-" instead of "/". Without arguments Quorva
 // starts exactly as it always has.
 #include <optional>
@@ -19,6 +22,7 @@
 #include <vector>
 
 #include "engine/FormatAnswer.h"
+#include "ui/app/HotKey.h"
 
 namespace quorva {
 
@@ -31,6 +35,7 @@ struct StartOptions {
   bool Append = false;
   bool NoHistory = false;
   Rounding Round = Rounding::kHalf;
+  std::optional<HotKey> Resident;  // /hotkey:KEYS
   std::vector<std::wstring> Rejected;  // unknown arguments and bad values, as given
 };
 
