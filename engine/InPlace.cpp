@@ -1,10 +1,7 @@
 #include "InPlace.h"
 
 #include "Amounts.h"
-#include "FormatAnswer.h"
 #include "MemoLines.h"
-#include "shared/RuntimeError.h"
-#include "Calculate.h"
 
 namespace quorva {
 namespace {
@@ -25,25 +22,6 @@ Parts SplitBlanks(std::u16string_view line) {
 }  // namespace
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
-
-std::u16string AnswerOf(std::u16string& text, const AnswerFormat& format, const NumberLocale& locale) {
-  const std::u16string result = Calculate(text, locale);
-  return FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
-}
-
-std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, const AnswerFormat& format,
-                                            const NumberLocale& locale) {
-  std::u16string text(expression), messages;
-  try {
-    const std::u16string result = CalculateSilently(text, messages, locale);
-    if (!messages.empty()) return std::nullopt;
-    std::u16string answer = FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
-    if (answer.empty()) return std::nullopt;
-    return answer;
-  } catch (const RuntimeError&) {
-    return std::nullopt;  // overflow, type mismatch: not an answer
-  }
-}
 
 std::vector<Line> SplitLines(std::u16string_view text) {
   std::vector<Line> lines;

@@ -8,7 +8,7 @@
 #include "common/text/Ansi.h"
 #include "common/windows/UserLocale.h"
 #include "common/subTool.h"
-#include "engine/InPlace.h"
+#include "engine/Answer.h"
 #include "shared/MessageBox.h"
 #include "engine/Calculate.h"
 #include "ui/window/Accessibility.h"
