@@ -22,6 +22,9 @@ bool IsExpressionChar(char16_t c) {
 
 bool IsPunctuation(char16_t c) { return c == u':' || c == u'=' || c == u'\uFF1A' || c == u'\uFF1D'; }
 
+// The longest total word with its punctuation, in characters; a longer line is no total word.
+constexpr size_t kTotalWordMax = 12;
+
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
 }  // namespace
@@ -42,7 +45,7 @@ size_t LabelEnd(std::u16string_view core) {
 }
 
 std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
-  if (core.size() > 12) return std::nullopt;  // longer than any total word with its punctuation
+  if (core.size() > kTotalWordMax) return std::nullopt;
   size_t e = core.size();
   if (e > 0 && IsPunctuation(HalfWidthOf(core[e - 1]))) --e;
   while (e > 0 && IsBlank(core[e - 1])) --e;
@@ -54,7 +57,7 @@ std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
 }
 
 std::optional<TotalKind> WrittenTotalOf(std::u16string_view core) {
-  for (size_t k = 1; k < core.size() && k <= 12; ++k) {
+  for (size_t k = 1; k < core.size() && k <= kTotalWordMax; ++k) {
     const std::optional<TotalKind> kind = TotalWordOf(core.substr(0, k));
     if (!kind) continue;
     std::u16string_view sum = core.substr(k);
