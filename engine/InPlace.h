@@ -36,15 +36,22 @@ struct InPlaceResult {
   std::u16string Expression;  // the first of them, and its answer
   std::u16string Answer;
   std::vector<std::u16string> Expressions;  // every line that got an answer, in order
+  std::u16string Report;  // why a total line stayed as it was ("合計: 3 行目「…」が読めません"), once
 };
 
-// Works the selection line by line. answerOf gives a line's answer, or nothing when the line is
-// not an expression; a line without one stays exactly as it was, and so do the line breaks.
-// Beyond that, the memo rules: an answer keeps the currency sign and 円 of its expression; a line
-// that ends with an equals sign may start with a label, which stays; a total line (MemoLines.h)
-// gets the sum of the values above it: the answers, and the amounts of lines that hold only an
-// amount after an optional label.
+// Works the selection line by line, exact or nothing (MemoReader.h): a line of a multi-line
+// selection gets its answer only when it reads as a calculation beyond doubt; every other line
+// stays exactly as it was, and so do the line breaks. A selection of one line without a word is
+// read as the window reads it (answerOf). A total line (MemoLines.h) gets the sum of the values
+// shown above it in its range, only when every line there with a figure was read; otherwise it
+// stays and Report says which line stopped it.
 using LineAnswerer = std::function<std::optional<std::u16string>(std::u16string_view)>;
 InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf);
+
+// The same with the answers written per the format: where the amounts of an expression carry a
+// yen sign or 円 and the format names no places, the answer has the yen's 0 places, grouped when
+// the amounts were grouped.
+InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const AnswerFormat& format,
+                        const NumberLocale& locale = {});
 
 }  // namespace quorva

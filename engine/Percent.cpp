@@ -13,6 +13,7 @@ constexpr size_t kNone = std::u16string::npos;
 struct Level {
   size_t start;            // where the level's text begins
   size_t lastAdd = kNone;  // its last "+" or "_"
+  bool percentsOnly = true;  // every term so far is a percentage: "2%+3%" adds rates
 };
 
 // What a character becomes.
@@ -39,6 +40,7 @@ class PercentMarks {
         if (!Close(i)) return false;
       } else if (detail::IsOperatorAt(t_, i, decimal_)) {
         if (detail::IsAddChar(c)) levels_.back().lastAdd = i;
+        if (i == 0 || t_[i - 1] != u'%') levels_.back().percentsOnly = false;
         operand_ = i + 1;
         group_ = kNone;
       } else if (c == u'%') {
@@ -89,7 +91,7 @@ class PercentMarks {
     const size_t from = group_ != kNone && operand_ == i ? group_ : operand_;
     if ((i > 0 && t_[i - 1] == u'%') || from == i || !EndsOperand(i + 1)) return;  // "%5", "5%%", "5%3"
     Level& level = levels_.back();
-    const bool wholeTerm = level.lastAdd != kNone && from == level.lastAdd + 1 && level.lastAdd > level.start &&
+    const bool wholeTerm = !level.percentsOnly && level.lastAdd != kNone && from == level.lastAdd + 1 && level.lastAdd > level.start &&
                            (i + 1 == t_.size() || t_[i + 1] == u')' || detail::IsAddChar(t_[i + 1]));
     if (wholeTerm) {
       ++opens_[level.start];
