@@ -14,6 +14,8 @@ struct Level {
   size_t start;            // where the level's text begins
   size_t lastAdd = kNone;  // its last "+" or "_"
   bool percentsOnly = true;  // every term so far is a percentage: "2%+3%" adds rates
+  size_t termStart;          // where its current term begins
+  size_t lastRate = kNone;   // the "%" of a term that is nothing but a percentage
 };
 
 // What a character becomes.
@@ -40,7 +42,11 @@ class PercentMarks {
         if (!Close(i)) return false;
       } else if (detail::IsOperatorAt(t_, i, decimal_)) {
         if (detail::IsAddChar(c)) levels_.back().lastAdd = i;
-        if (i == 0 || t_[i - 1] != u'%') levels_.back().percentsOnly = false;
+        Level& level = levels_.back();
+        if (detail::IsAddChar(c)) {
+          if (level.lastRate == kNone || level.lastRate + 1 != i) level.percentsOnly = false;
+          level.termStart = i + 1;
+        }
         operand_ = i + 1;
         group_ = kNone;
       } else if (c == u'%') {
@@ -70,7 +76,7 @@ class PercentMarks {
 
  private:
   void Open(size_t i) {
-    levels_.push_back({i + 1});
+    levels_.push_back({i + 1, kNone, true, i + 1});
     operand_ = i + 1;
     group_ = kNone;
   }
@@ -101,6 +107,7 @@ class PercentMarks {
     } else {
       ++opens_[from];
       marks_[i] = kFractionMark;
+      if (from == level.termStart) level.lastRate = i;
     }
     group_ = kNone;
     operand_ = i + 1;
@@ -110,7 +117,7 @@ class PercentMarks {
   const char16_t decimal_;
   std::vector<Mark> marks_;
   std::vector<uint32_t> opens_;
-  std::vector<Level> levels_{{0}};
+  std::vector<Level> levels_{{0, kNone, true, 0}};
   size_t operand_ = 0;    // where the current operand begins
   size_t group_ = kNone;  // the "(" of the bracket pair that ends right before the operand
 };

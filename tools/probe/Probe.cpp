@@ -116,7 +116,7 @@ std::optional<std::string> ReadRequest(std::string_view line, Request& request) 
     }
   }
   if (request.Memo && haveExpr) return "\"memo\" and \"expr\" are two requests";
-  if (!haveExpr && !request.Memo) return "missing \"expr\" or \"memo\"";
+  if (!haveExpr && !request.Memo) return "missing \"expr\"";
   return std::nullopt;
 }
 
