@@ -74,6 +74,12 @@ bool IsYen(const Notation& notes) {
   return c == u'\\' || c == u'\u00A5' || c == u'\uFFE5';
 }
 
+// What an amount is counted in: yen, another currency (by its sign), or nothing.
+char16_t KindOf(const Notation& notes) {
+  if (IsYen(notes)) return u'\u5186';
+  return notes.Before.empty() ? 0 : HalfWidthOf(notes.Before[0]);
+}
+
 // The engine's answer to a memo expression, given its notation and whether it was grouped.
 using MemoAnswerer =
     std::function<std::optional<std::u16string>(std::u16string_view, const Notation&, bool grouped)>;
@@ -180,12 +186,17 @@ class MemoWork {
     const LineValue* reference = nullptr;
     for (const LineValue& v : range.Values)
       if (!reference && !(v.Notes == Notation{})) reference = &v;
-    // Amounts of one kind only: "参加者 6" above "会費 3,000円" is a count, not an amount.
-    for (const LineValue& v : range.Values)
-      if (!blocker && reference && !(v.Notes == reference->Notes)) {
+    if (!reference && !range.Values.empty()) reference = &range.Values.front();
+    // Amounts of one kind only: "参加者 6" above "会費 3,000円" is a count, not an amount; ¥ and
+    // 円 are one kind, and then the total shows neither.
+    bool shared = true;
+    for (const LineValue& v : range.Values) {
+      shared &= v.Notes == reference->Notes;
+      if (!blocker && reference && KindOf(v.Notes) != KindOf(reference->Notes)) {
         blocker = v.Line;
         blockerText = v.Core;
       }
+    }
     if (blocker) {
       Tell(core, blocker, blockerText);
       return std::nullopt;
@@ -198,7 +209,7 @@ class MemoWork {
       expression += v.Value;
       grouped |= v.Grouped;
     }
-    const Notation notes = reference ? reference->Notes : Notation{};
+    const Notation notes = reference && shared ? reference->Notes : Notation{};
     const std::optional<std::u16string> sum = memo_(expression, notes, grouped);
     if (!sum) return std::nullopt;
     return WithNotation(*sum, notes);

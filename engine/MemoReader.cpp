@@ -28,7 +28,7 @@ class ExpressionReader {
     while ((k = NextSolid(tokens_, k, end)) < end) {
       if (operand ? !Operand(k, end, operand, depth) : !AfterOperand(k, end, operand, depth)) return false;
     }
-    return !operand && depth == 0;
+    return !operand && depth == 0 && !(counted_ && operators_ > 0);
   }
 
   int Operators() const { return operators_; }
@@ -48,7 +48,10 @@ class ExpressionReader {
       Figure(t);
       operand = false;
     } else if (IsFree(t) && t.Counter) {
-      out_.Expression += t.Text;  // counted: the figure counts, the answer carries no counter
+      // Counted ("4人", "3日"): a factor or a divisor, never a term of a sum ("3-4人" is a range).
+      if (lastOperator_ == u'+' || lastOperator_ == u'-') return false;
+      counted_ = lastOperator_ == 0;
+      out_.Expression += t.Text;
       operand = false;
     } else {
       return false;
@@ -60,13 +63,16 @@ class ExpressionReader {
   bool AfterOperand(size_t& k, size_t end, bool& operand, int& depth) {
     const Token& t = tokens_[k];
     if (t.Kind == MemoToken::kOperator) {
+      if (counted_ && t.Text != u"*" && t.Text != u"/") return false;
+      counted_ = false;
+      lastOperator_ = t.Text[0];
       out_.Expression += t.Text;
       ++operators_;
       operand = true;
     } else if (t.Kind == MemoToken::kClose) {
       if (--depth < 0) return false;
       out_.Expression += u')';
-    } else if (IsFree(t) && t.Percent && Discount(k, end)) {
+    } else if (IsFree(t) && t.Percent && !counted_ && Discount(k, end)) {
       // "3,000円 2割引", "$60 20% off": the share comes off the amount.
       (out_.Expression += u'-') += t.Text;
       ++operators_;
@@ -96,6 +102,8 @@ class ExpressionReader {
   const Tokens& tokens_;
   LineReading& out_;
   int operators_ = 0;
+  char16_t lastOperator_ = 0;
+  bool counted_ = false;  // a counted figure opened the expression: the next operator multiplies
 };
 
 bool Any(const Tokens& tokens, size_t from, size_t to, bool (*test)(const Token&)) {
