@@ -270,6 +270,21 @@ bool ActsAsOperator(std::u16string_view line, size_t i, size_t end, const std::v
   return digitNext && (w == u"x" || w == u"X" || w == u"\u30FC");
 }
 
+// A figure between two words is part of a name: "iPhone 15 ケース", "第 3 回".
+void GlueBetweenWords(std::u16string_view line, std::vector<Token>& tokens) {
+  auto isName = [&](size_t k) {
+    if (tokens[k].Kind != MemoToken::kWord) return false;
+    const std::u16string_view w = line.substr(tokens[k].From, tokens[k].To - tokens[k].From);
+    return !IsDiscountWord(w);
+  };
+  for (size_t k = 2; k + 2 < tokens.size(); ++k) {
+    if (tokens[k].Kind != MemoToken::kFigure || tokens[k].Glued) continue;
+    if (tokens[k - 1].Kind == MemoToken::kBlank && tokens[k + 1].Kind == MemoToken::kBlank && isName(k - 2) &&
+        isName(k + 2))
+      tokens[k].Glued = true;
+  }
+}
+
 }  // namespace
 
 bool IsDiscountWord(std::u16string_view w) {
@@ -307,6 +322,7 @@ std::vector<Token> TokensOf(std::u16string_view line) {
     tokens.push_back(std::move(other));
     i = end;
   }
+  GlueBetweenWords(line, tokens);
   return tokens;
 }
 
