@@ -1,5 +1,7 @@
 #include "InPlace.h"
 
+#include <span>
+
 #include "Amounts.h"
 #include "MemoLines.h"
 #include "MemoReader.h"
@@ -93,12 +95,12 @@ struct LineValue {
   std::u16string_view Core;
 };
 
-// The values since a total line of one kind, and the first line there that could not be read.
+// The values since a total line of one kind (from First in the run's list of values), and the
+// first line there that could not be read.
 struct Range {
-  std::vector<LineValue> Values;
+  size_t First = 0;
   size_t Blocker = 0;
   std::u16string_view BlockerText;
-  void Clear() { *this = {}; }
 };
 
 class MemoWork {
@@ -108,10 +110,11 @@ class MemoWork {
 
   InPlaceResult Run(std::u16string_view selection) {
     const std::vector<Line> lines = SplitLines(selection);
+    values_.reserve(lines.size());
     size_t filled = 0;
     for (const Line& line : lines) filled += SplitBlanks(line.Text).Core.empty() ? 0 : 1;
     single_ = filled == 1;
-    r_.Text.reserve(selection.size() + 16);
+    r_.Text.reserve(selection.size() + selection.size() / 4 + 16);
     for (size_t n = 0; n < lines.size(); ++n) {
       Work(lines[n].Text, n + 1);
       r_.Text += lines[n].Break;
@@ -125,7 +128,6 @@ class MemoWork {
     if (core.empty()) return Keep(line);
     if (const std::optional<TotalKind> kind = TotalWordOf(core)) return Total(line, core, *kind);
     if (const std::optional<TotalKind> kind = WrittenTotalOf(core)) {
-      RangeOf(*kind).Clear();
       Reset(*kind);
       return Keep(line);
     }
@@ -173,24 +175,26 @@ class MemoWork {
   void Total(std::u16string_view line, std::u16string_view core, TotalKind kind) {
     Range& range = RangeOf(kind);
     std::u16string expression;
-    const std::optional<std::u16string> sum = SumOf(range, core, expression);
+    const std::optional<std::u16string> sum =
+        SumOf(std::span(values_).subspan(range.First), range, core, expression);
     Reset(kind);
     if (!sum) return Keep(line);
     r_.Text += WithTotal(line, *sum);
     Answered(expression, *sum, false);
   }
 
-  std::optional<std::u16string> SumOf(const Range& range, std::u16string_view core, std::u16string& expression) {
+  std::optional<std::u16string> SumOf(std::span<const LineValue> values, const Range& range, std::u16string_view core,
+                                      std::u16string& expression) {
     size_t blocker = range.Blocker;
     std::u16string_view blockerText = range.BlockerText;
     const LineValue* reference = nullptr;
-    for (const LineValue& v : range.Values)
+    for (const LineValue& v : values)
       if (!reference && !(v.Notes == Notation{})) reference = &v;
-    if (!reference && !range.Values.empty()) reference = &range.Values.front();
+    if (!reference && !values.empty()) reference = &values.front();
     // Amounts of one kind only: "参加者 6" above "会費 3,000円" is a count, not an amount; ¥ and
     // 円 are one kind, and then the total shows neither.
     bool shared = true;
-    for (const LineValue& v : range.Values) {
+    for (const LineValue& v : values) {
       shared &= v.Notes == reference->Notes;
       if (!blocker && reference && KindOf(v.Notes) != KindOf(reference->Notes)) {
         blocker = v.Line;
@@ -201,9 +205,9 @@ class MemoWork {
       Tell(core, blocker, blockerText);
       return std::nullopt;
     }
-    if (range.Values.empty()) return std::nullopt;
+    if (values.empty()) return std::nullopt;
     bool grouped = false;
-    for (const LineValue& v : range.Values) {
+    for (const LineValue& v : values) {
       const bool negative = !v.Value.empty() && HalfWidthOf(v.Value.front()) == u'-';
       if (!expression.empty() && !negative) expression += u'+';
       expression += v.Value;
@@ -229,9 +233,7 @@ class MemoWork {
     r_.Report += u"\u300D\u304C\u8AAD\u3081\u307E\u305B\u3093";  // 」が読めません
   }
 
-  void Add(LineValue value) {
-    for (Range* range : {&sub_, &total_, &all_}) range->Values.push_back(value);
-  }
+  void Add(LineValue value) { values_.push_back(std::move(value)); }
   void Block(size_t number, std::u16string_view core) {
     for (Range* range : {&sub_, &total_, &all_})
       if (range->Blocker == 0) {
@@ -244,9 +246,9 @@ class MemoWork {
   }
   // A total line ends its own range and the smaller ones inside it.
   void Reset(TotalKind kind) {
-    sub_.Clear();
-    if (kind != TotalKind::kSubtotal) total_.Clear();
-    if (kind == TotalKind::kGrand) all_.Clear();
+    sub_ = {values_.size()};
+    if (kind != TotalKind::kSubtotal) total_ = {values_.size()};
+    if (kind == TotalKind::kGrand) all_ = {values_.size()};
   }
   void Keep(std::u16string_view line) { r_.Text += line; }
   void Answered(std::u16string_view expression, std::u16string_view answer, bool kept = true) {
@@ -261,6 +263,7 @@ class MemoWork {
   const LineAnswerer& window_;
   bool single_ = false;
   size_t number_ = 0;
+  std::vector<LineValue> values_;  // every value line of the run, in order
   Range sub_, total_, all_;
   InPlaceResult r_;
 };
