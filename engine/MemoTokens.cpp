@@ -206,9 +206,18 @@ bool ReadFigure(std::u16string_view line, size_t& i, Token& t) {
   return true;
 }
 
+// Digits of at most two characters as a number.
+int SmallNumber(std::u16string_view digits) {
+  int n = 0;
+  for (char16_t c : digits) n = n * 10 + (HalfWidthOf(c) - u'0');
+  return n;
+}
+
 // "2026/12/24", "090-1234-5678", "14:30", "12/24": integers joined by - / : with no blank.
 void ReadNoteChain(std::u16string_view line, size_t from, size_t& i, Token& t, bool asks) {
-  if (t.Currency || t.Yen || t.Percent || t.Grouped) return;
+  if (t.Currency || t.Yen || t.Percent || t.Grouped || t.Counter || i == from) return;
+  for (size_t k = from; k < i; ++k)
+    if (!IsDigit(HalfWidthOf(line[k]))) return;  // "1.5", "3万": no part of a date
   size_t j = i, parts = 1;
   bool colon = false, slash = false, leadingZero = HalfWidthOf(line[from]) == u'0';
   std::u16string_view firstPart = line.substr(from, i - from), lastPart;
@@ -227,8 +236,7 @@ void ReadNoteChain(std::u16string_view line, size_t from, size_t& i, Token& t, b
   if (parts == 1) return;
   bool note = colon || parts >= 3 || (!slash && leadingZero);
   if (!note && slash && !asks && firstPart.size() <= 2 && lastPart.size() <= 2) {
-    const int m = std::stoi(std::string(firstPart.begin(), firstPart.end()));
-    const int d = std::stoi(std::string(lastPart.begin(), lastPart.end()));
+    const int m = SmallNumber(firstPart), d = SmallNumber(lastPart);
     note = m >= 1 && m <= 12 && d >= 1 && d <= 31;
   }
   if (!note) return;
