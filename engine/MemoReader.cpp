@@ -74,7 +74,8 @@ class ExpressionReader {
       out_.Expression += u')';
     } else if (IsFree(t) && t.Percent && !counted_ && Discount(k, end)) {
       // "3,000円 2割引", "$60 20% off": the share comes off the amount.
-      (out_.Expression += u'-') += t.Text;
+      out_.Expression += u'-';
+      out_.Expression.append(t.Text);
       ++operators_;
       k = NextSolid(tokens_, k + 1, end);
     } else {
@@ -129,7 +130,7 @@ bool MayBegin(const Tokens& tokens, size_t s) {
   if (!opens || s == 0) return opens;
   const MemoToken before = tokens[s - 1].Kind;
   return before == MemoToken::kBlank || before == MemoToken::kWord || before == MemoToken::kPunct ||
-         (before == MemoToken::kClose && t.Kind != MemoToken::kFigure) || before == MemoToken::kClose;
+         before == MemoToken::kClose;  // "(税込)1,100円"
 }
 
 // A label: words first (a bullet may lead), and for a lone amount no loose figure in it.

@@ -84,20 +84,19 @@ enum class Shape { kPlain, kGrouped, kVersion, kBad };
 
 // A group separator is one only where it groups three digits.
 Shape ShapeOf(std::u16string_view number) {
-  size_t dots = 0, commas = 0, run = 0, firstRun = 0;
+  size_t dots = 0, commas = 0, run = 0;
   bool bad = false;
   for (char16_t raw : number) {
     const char16_t c = HalfWidthOf(raw);
     if (IsDigit(c)) { ++run; continue; }
     if (c == u',') {
       if (dots > 0 || (commas == 0 ? run == 0 || run > 3 : run != 3)) bad = true;
-      if (commas++ == 0) firstRun = run;
+      ++commas;
     } else if (dots++ == 0 && commas > 0 && run != 3) {
       bad = true;
     }
     run = 0;
   }
-  (void)firstRun;
   if (dots == 0 && commas > 0 && run != 3) bad = true;
   if (dots > 1) return commas == 0 ? Shape::kVersion : Shape::kBad;
   if (bad) return Shape::kBad;
@@ -112,7 +111,7 @@ std::u16string PlainDigits(std::u16string_view number) {
 }
 
 std::u16string NumberTextOf(double v) {
-  std::u16string out = std::u16string(u"") ;
+  std::u16string out;
   char buf[40];
   const int n = std::snprintf(buf, sizeof buf, "%.15g", v);
   for (int k = 0; k < n; ++k) out += static_cast<char16_t>(buf[k]);
@@ -306,9 +305,7 @@ std::vector<Token> TokensOf(std::u16string_view line) {
   while (i < line.size()) {
     Token t{MemoToken::kFigure, i, i, {}};
     if (size_t j = i; ReadFigure(line, j, t)) {
-      const size_t bodyEnd = j;
       if (t.Kind == MemoToken::kFigure) ReadNoteChain(line, i + (t.Currency ? 1 : 0), j, t, asks);
-      (void)bodyEnd;
       const bool afterTimes = !tokens.empty() && tokens.back().Kind == MemoToken::kOperator;
       if (i > 0 && IsAsciiLetter(HalfWidthOf(line[i - 1])) && !afterTimes) t.Glued = true;
       t.To = j;
