@@ -193,9 +193,11 @@ class MemoWork {
     if (!reference && !values.empty()) reference = &values.front();
     // Amounts of one kind only: "参加者 6" above "会費 3,000円" is a count, not an amount; ¥ and
     // 円 are one kind, and then the total shows neither.
-    bool shared = true;
+    // The sign and 円 stay where every value carries them, in the form used first.
+    Notation notes = reference ? reference->Notes : Notation{};
     for (const LineValue& v : values) {
-      shared &= v.Notes == reference->Notes;
+      if (v.Notes.Before.empty()) notes.Before.clear();
+      if (v.Notes.After.empty()) notes.After.clear();
       if (!blocker && reference && KindOf(v.Notes) != KindOf(reference->Notes)) {
         blocker = v.Line;
         blockerText = v.Core;
@@ -213,7 +215,7 @@ class MemoWork {
       expression += v.Value;
       grouped |= v.Grouped;
     }
-    const Notation notes = reference && shared ? reference->Notes : Notation{};
+
     const std::optional<std::u16string> sum = memo_(expression, notes, grouped);
     if (!sum) return std::nullopt;
     return WithNotation(*sum, notes);

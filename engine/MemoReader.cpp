@@ -116,9 +116,11 @@ bool Any(const Tokens& tokens, size_t from, size_t to, bool (*test)(const Token&
 bool IsUnreadable(const Token& t) { return t.Kind == MemoToken::kBadFigure || t.Kind == MemoToken::kRange; }
 bool IsLabelWord(const Token& t) {
   return t.Kind == MemoToken::kWord || t.Kind == MemoToken::kPunct || t.Kind == MemoToken::kNoteFigure ||
-         (t.Kind == MemoToken::kFigure && t.Glued) || t.Kind == MemoToken::kOpen || t.Kind == MemoToken::kClose;
+         (t.Kind == MemoToken::kFigure && (t.Glued || t.Counter)) || t.Kind == MemoToken::kOpen || t.Kind == MemoToken::kClose;
 }
 bool IsFreeFigure(const Token& t) { return IsFree(t); }
+// A figure in a label that would make a lone amount doubtful; a count ("3個") is not one.
+bool IsLooseFigure(const Token& t) { return IsFree(t) && !t.Counter; }
 
 // Where an expression may begin: a figure, a sign or a bracket right after a blank, a word or
 // the start, never inside a run of figures.
@@ -141,7 +143,7 @@ bool LabelReads(const Tokens& tokens, size_t s, bool calculation) {
   if (tokens[first].Kind == MemoToken::kOperator &&
       (first + 1 >= s || tokens[first + 1].Kind != MemoToken::kBlank || !Any(tokens, first, s, IsLabelWord)))
     return false;
-  return calculation || !Any(tokens, 0, s, IsFreeFigure);
+  return calculation || !Any(tokens, 0, s, IsLooseFigure);
 }
 
 // The end of the expression: the equals sign and what may follow it. False when something else
