@@ -93,6 +93,7 @@ struct LineValue {
   bool Grouped = false;
   size_t Line = 0;
   std::u16string_view Core;
+  bool Calculated = false;  // an answer: a price worked out, whatever its notation
 };
 
 // The values since a total line of one kind (from First in the run's list of values), and the
@@ -146,7 +147,7 @@ class MemoWork {
   bool Calculation(std::u16string_view line, std::u16string_view core, const LineReading& reading) {
     const std::optional<std::u16string> answer = memo_(reading.Expression, reading.Notes, reading.Grouped);
     if (!answer) return false;
-    Add({*answer, reading.Notes, reading.Grouped, number_, core});
+    Add({*answer, reading.Notes, reading.Grouped, number_, core, true});
     if (reading.LabelEnd > 0 && !reading.Asks) {
       Keep(line);  // a labelled expression without "=": it stays, and counts in a total
       return true;
@@ -191,14 +192,15 @@ class MemoWork {
     for (const LineValue& v : values)
       if (!reference && !(v.Notes == Notation{})) reference = &v;
     if (!reference && !values.empty()) reference = &values.front();
-    // Amounts of one kind only: "参加者 6" above "会費 3,000円" is a count, not an amount; ¥ and
-    // 円 are one kind, and then the total shows neither.
+    // Amounts of one kind only: a lone "参加者 6" above "会費 3,000円" is a count, not an amount,
+    // while a plain answer ("交通費 1,200×2 =") is a price worked out; ¥ and 円 are one kind.
     // The sign and 円 stay where every value carries them, in the form used first.
     Notation notes = reference ? reference->Notes : Notation{};
     for (const LineValue& v : values) {
       if (v.Notes.Before.empty()) notes.Before.clear();
       if (v.Notes.After.empty()) notes.After.clear();
-      if (!blocker && reference && KindOf(v.Notes) != KindOf(reference->Notes)) {
+      const bool plainAnswer = v.Calculated && v.Notes == Notation{};
+      if (!blocker && reference && !plainAnswer && KindOf(v.Notes) != KindOf(reference->Notes)) {
         blocker = v.Line;
         blockerText = v.Core;
       }
