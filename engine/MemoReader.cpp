@@ -116,7 +116,8 @@ bool Any(const Tokens& tokens, size_t from, size_t to, bool (*test)(const Token&
 bool IsUnreadable(const Token& t) { return t.Kind == MemoToken::kBadFigure || t.Kind == MemoToken::kRange; }
 bool IsLabelWord(const Token& t) {
   return t.Kind == MemoToken::kWord || t.Kind == MemoToken::kPunct || t.Kind == MemoToken::kNoteFigure ||
-         (t.Kind == MemoToken::kFigure && (t.Glued || t.Counter)) || t.Kind == MemoToken::kOpen || t.Kind == MemoToken::kClose;
+         (t.Kind == MemoToken::kFigure && (t.Glued || t.Counter)) || t.Kind == MemoToken::kOpen ||
+         t.Kind == MemoToken::kClose;
 }
 bool IsFreeFigure(const Token& t) { return IsFree(t); }
 // A figure in a label that would make a lone amount doubtful; a count ("3個") is not one.

@@ -97,7 +97,8 @@ class PercentMarks {
     const size_t from = group_ != kNone && operand_ == i ? group_ : operand_;
     if ((i > 0 && t_[i - 1] == u'%') || from == i || !EndsOperand(i + 1)) return;  // "%5", "5%%", "5%3"
     Level& level = levels_.back();
-    const bool wholeTerm = !level.percentsOnly && level.lastAdd != kNone && from == level.lastAdd + 1 && level.lastAdd > level.start &&
+    const bool wholeTerm = !level.percentsOnly && level.lastAdd != kNone && from == level.lastAdd + 1 &&
+                           level.lastAdd > level.start &&
                            (i + 1 == t_.size() || t_[i + 1] == u')' || detail::IsAddChar(t_[i + 1]));
     if (wholeTerm) {
       ++opens_[level.start];
