@@ -15,7 +15,7 @@ bool IsOperatorAt(const std::u16string& text, size_t i, char16_t decimal) {
   char16_t c = text[i];
   if (!IsOperatorChar(c)) return false;
   if (!IsAddChar(c)) return true;
-  return !(i >= 2 && i + 1 < text.size() && IsExponentSign(text[i - 2], text[i - 1], c, text[i + 1], decimal));
+  return !IsExponentSignAt(text.data(), 0, i, text.size(), decimal);
 }
 
 namespace {

@@ -1,10 +1,11 @@
 #include "InPlace.h"
 
+#include <span>
+
 #include "Amounts.h"
-#include "FormatAnswer.h"
 #include "MemoLines.h"
-#include "shared/RuntimeError.h"
-#include "Calculate.h"
+#include "MemoReader.h"
+#include "Width.h"
 
 namespace quorva {
 namespace {
@@ -25,25 +26,6 @@ Parts SplitBlanks(std::u16string_view line) {
 }  // namespace
 
 bool IsBlank(char16_t c) { return c == u' ' || c == u'\t' || c == u'\u3000'; }
-
-std::u16string AnswerOf(std::u16string& text, const AnswerFormat& format, const NumberLocale& locale) {
-  const std::u16string result = Calculate(text, locale);
-  return FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
-}
-
-std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, const AnswerFormat& format,
-                                            const NumberLocale& locale) {
-  std::u16string text(expression), messages;
-  try {
-    const std::u16string result = CalculateSilently(text, messages, locale);
-    if (!messages.empty()) return std::nullopt;
-    std::u16string answer = FormatAnswer(result, format.Places, format.Group, format.Wide, locale, format.Round);
-    if (answer.empty()) return std::nullopt;
-    return answer;
-  } catch (const RuntimeError&) {
-    return std::nullopt;  // overflow, type mismatch: not an answer
-  }
-}
 
 std::vector<Line> SplitLines(std::u16string_view text) {
   std::vector<Line> lines;
@@ -86,106 +68,228 @@ std::u16string WithAnswer(std::u16string_view line, std::u16string_view answer, 
 
 namespace {
 
+// Amounts in yen: 円, or a yen sign (the backslash is one in code page 932).
+bool IsYen(const Notation& notes) {
+  if (!notes.After.empty()) return true;
+  if (notes.Before.empty()) return false;
+  const char16_t c = HalfWidthOf(notes.Before[0]);
+  return c == u'\\' || c == u'\u00A5' || c == u'\uFFE5';
+}
+
+// What an amount is counted in: yen, another currency (by its sign), or nothing.
+char16_t KindOf(const Notation& notes) {
+  if (IsYen(notes)) return u'\u5186';
+  return notes.Before.empty() ? 0 : HalfWidthOf(notes.Before[0]);
+}
+
+// The engine's answer to a memo expression, given its notation and whether it was grouped.
+using MemoAnswerer =
+    std::function<std::optional<std::u16string>(std::u16string_view, const Notation&, bool grouped)>;
+
 // What a line above a total line adds to it.
 struct LineValue {
-  std::u16string Answer;
+  std::u16string Value;
   Notation Notes;
+  bool Grouped = false;
+  size_t Line = 0;
+  std::u16string_view Core;
+  bool Calculated = false;  // an answer: a price worked out, whatever its notation
 };
 
-// What one line that is not a total line comes to.
-struct WorkedLine {
-  std::optional<std::u16string> Text;  // the new line, when it got an answer
-  std::u16string Expression, Answer;   // the expression that gave the value, and the value
+// The values since a total line of one kind (from First in the run's list of values), and the
+// first line there that could not be read.
+struct Range {
+  size_t First = 0;
+  size_t Blocker = 0;
+  std::u16string_view BlockerText;
 };
 
-WorkedLine WorkLine(std::u16string_view line, InPlaceMode mode, const LineAnswerer& answerOf) {
-  const Parts p = SplitBlanks(line);
-  WorkedLine w;
-  if (p.Core.empty()) return w;
-  if (std::optional<std::u16string> answer = answerOf(p.Core)) {
-    w.Text = WithAnswer(line, WithNotation(*answer, NotationOf(p.Core)), mode);
-    w.Expression = p.Core;
-    w.Answer = std::move(*answer);
-    return w;
-  }
-  const size_t k = LabelEnd(p.Core);
-  if (k == 0 || k == std::u16string_view::npos) return w;
-  const std::u16string_view expression = p.Core.substr(k);
-  const bool asks = IsEquals(p.Core.back());
-  // Without an equals sign the line stays; a lone amount after its label still counts in a total.
-  if (!asks && !LooksLikeAmount(expression)) return w;
-  std::optional<std::u16string> answer = answerOf(expression);
-  if (!answer) return w;
-  if (asks) {
-    const size_t labelEnd = p.Lead.size() + k;
-    w.Text = std::u16string(line.substr(0, labelEnd)) +
-             WithAnswer(line.substr(labelEnd), WithNotation(*answer, NotationOf(expression)), mode);
-  }
-  w.Expression = expression;
-  w.Answer = std::move(*answer);
-  return w;
-}
+class MemoWork {
+ public:
+  MemoWork(InPlaceMode mode, const MemoAnswerer& memo, const LineAnswerer& window)
+      : mode_(mode), memo_(memo), window_(window) {}
 
-// The sum of the values, with their notation when they all share one.
-std::optional<std::u16string> TotalOf(const std::vector<LineValue>& values, const LineAnswerer& answerOf,
+  InPlaceResult Run(std::u16string_view selection) {
+    const std::vector<Line> lines = SplitLines(selection);
+    values_.reserve(lines.size());
+    size_t filled = 0;
+    for (const Line& line : lines) filled += SplitBlanks(line.Text).Core.empty() ? 0 : 1;
+    single_ = filled == 1;
+    r_.Text.reserve(selection.size() + selection.size() / 4 + 16);
+    for (size_t n = 0; n < lines.size(); ++n) {
+      Work(lines[n].Text, n + 1);
+      r_.Text += lines[n].Break;
+    }
+    return std::move(r_);
+  }
+
+ private:
+  void Work(std::u16string_view line, size_t number) {
+    const std::u16string_view core = SplitBlanks(line).Core;
+    if (core.empty()) return Keep(line);
+    if (const std::optional<TotalKind> kind = TotalWordOf(core)) return Total(line, core, *kind);
+    if (const std::optional<TotalKind> kind = WrittenTotalOf(core)) {
+      Reset(*kind);
+      return Keep(line);
+    }
+    number_ = number;
+    const LineReading reading = ReadMemoLine(core);
+    if (reading.Kind == LineKind::kCalculation && Calculation(line, core, reading)) return;
+    if (single_ && !HoldsWord(core) && Windowed(line, core)) return;
+    if (reading.Kind == LineKind::kValue && reading.Expression.find(u'%') == std::u16string::npos) {
+      Add({reading.Expression, reading.Notes, reading.Grouped, number, core});
+    } else if (reading.Kind != LineKind::kNote) {
+      Block(number, core);
+    }
+    Keep(line);
+  }
+
+  bool Calculation(std::u16string_view line, std::u16string_view core, const LineReading& reading) {
+    const std::optional<std::u16string> answer = memo_(reading.Expression, reading.Notes, reading.Grouped);
+    if (!answer) return false;
+    Add({*answer, reading.Notes, reading.Grouped, number_, core, true});
+    if (reading.LabelEnd > 0 && !reading.Asks) {
+      Keep(line);  // a labelled expression without "=": it stays, and counts in a total
+      return true;
+    }
+    const std::u16string shown = WithNotation(*answer, reading.Notes);
+    const size_t lead = static_cast<size_t>(core.data() - line.data());
+    if (reading.AskTo > 0) {
+      (((r_.Text += line.substr(0, lead + reading.AskFrom)) += shown) += line.substr(lead + reading.AskTo));
+    } else {
+      r_.Text += line.substr(0, lead + reading.LabelEnd);
+      r_.Text += WithAnswer(line.substr(lead + reading.LabelEnd), shown, mode_);
+    }
+    Answered(reading.Expression, *answer);
+    return true;
+  }
+
+  // A single line without a word: the window's reading.
+  bool Windowed(std::u16string_view line, std::u16string_view core) {
+    const std::optional<std::u16string> answer = window_(core);
+    if (!answer) return false;
+    r_.Text += WithAnswer(line, WithNotation(*answer, NotationOf(core)), mode_);
+    Answered(core, *answer);
+    return true;
+  }
+
+  void Total(std::u16string_view line, std::u16string_view core, TotalKind kind) {
+    Range& range = RangeOf(kind);
+    std::u16string expression;
+    const std::optional<std::u16string> sum =
+        SumOf(std::span(values_).subspan(range.First), range, core, expression);
+    Reset(kind);
+    if (!sum) return Keep(line);
+    r_.Text += WithTotal(line, *sum);
+    Answered(expression, *sum, false);
+  }
+
+  std::optional<std::u16string> SumOf(std::span<const LineValue> values, const Range& range, std::u16string_view core,
                                       std::u16string& expression) {
-  if (values.empty()) return std::nullopt;
-  expression.clear();
-  for (const LineValue& v : values) {
-    if (!expression.empty()) expression += u'+';
-    expression += v.Answer;
+    size_t blocker = range.Blocker;
+    std::u16string_view blockerText = range.BlockerText;
+    const LineValue* reference = nullptr;
+    for (const LineValue& v : values)
+      if (!reference && !(v.Notes == Notation{})) reference = &v;
+    if (!reference && !values.empty()) reference = &values.front();
+    // Amounts of one kind only: a lone "参加者 6" above "会費 3,000円" is a count, not an amount,
+    // while a plain answer ("交通費 1,200×2 =") is a price worked out; ¥ and 円 are one kind.
+    // The sign and 円 stay where every value carries them, in the form used first.
+    Notation notes = reference ? reference->Notes : Notation{};
+    for (const LineValue& v : values) {
+      if (v.Notes.Before.empty()) notes.Before.clear();
+      if (v.Notes.After.empty()) notes.After.clear();
+      const bool plainAnswer = v.Calculated && v.Notes == Notation{};
+      if (!blocker && reference && !plainAnswer && KindOf(v.Notes) != KindOf(reference->Notes)) {
+        blocker = v.Line;
+        blockerText = v.Core;
+      }
+    }
+    if (blocker) {
+      Tell(core, blocker, blockerText);
+      return std::nullopt;
+    }
+    if (values.empty()) return std::nullopt;
+    bool grouped = false;
+    for (const LineValue& v : values) {
+      const bool negative = !v.Value.empty() && HalfWidthOf(v.Value.front()) == u'-';
+      if (!expression.empty() && !negative) expression += u'+';
+      expression += v.Value;
+      grouped |= v.Grouped;
+    }
+
+    const std::optional<std::u16string> sum = memo_(expression, notes, grouped);
+    if (!sum) return std::nullopt;
+    return WithNotation(*sum, notes);
   }
-  std::optional<std::u16string> sum = answerOf(expression);
-  if (!sum) return std::nullopt;
-  Notation shared = values.front().Notes;
-  for (const LineValue& v : values)
-    if (!(v.Notes == shared)) shared = {};
-  return WithNotation(*sum, shared);
-}
+
+  // The one report of the run: the first total that stayed, and the line that stopped it.
+  void Tell(std::u16string_view core, size_t line, std::u16string_view text) {
+    if (!r_.Report.empty()) return;
+    size_t e = core.size();
+    while (e > 0 && (IsBlank(core[e - 1]) || IsEquals(core[e - 1]) || HalfWidthOf(core[e - 1]) == u':')) --e;
+    const std::string digits = std::to_string(line);
+    r_.Report.assign(core.substr(0, e));
+    r_.Report += u": ";
+    r_.Report.append(digits.begin(), digits.end());
+    r_.Report += u" \u884C\u76EE\u300C";  // 行目「
+    r_.Report += text;
+    r_.Report += u"\u300D\u304C\u8AAD\u3081\u307E\u305B\u3093";  // 」が読めません
+  }
+
+  void Add(LineValue value) { values_.push_back(std::move(value)); }
+  void Block(size_t number, std::u16string_view core) {
+    for (Range* range : {&sub_, &total_, &all_})
+      if (range->Blocker == 0) {
+        range->Blocker = number;
+        range->BlockerText = core;
+      }
+  }
+  Range& RangeOf(TotalKind kind) {
+    return kind == TotalKind::kSubtotal ? sub_ : kind == TotalKind::kTotal ? total_ : all_;
+  }
+  // A total line ends its own range and the smaller ones inside it.
+  void Reset(TotalKind kind) {
+    sub_ = {values_.size()};
+    if (kind != TotalKind::kSubtotal) total_ = {values_.size()};
+    if (kind == TotalKind::kGrand) all_ = {values_.size()};
+  }
+  void Keep(std::u16string_view line) { r_.Text += line; }
+  void Answered(std::u16string_view expression, std::u16string_view answer, bool kept = true) {
+    if (kept) r_.Expressions.emplace_back(expression);
+    if (r_.Answered++ > 0) return;
+    r_.Expression = expression;
+    r_.Answer = answer;
+  }
+
+  InPlaceMode mode_;
+  const MemoAnswerer& memo_;
+  const LineAnswerer& window_;
+  bool single_ = false;
+  size_t number_ = 0;
+  std::vector<LineValue> values_;  // every value line of the run, in order
+  Range sub_, total_, all_;
+  InPlaceResult r_;
+};
 
 }  // namespace
 
 InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf) {
-  InPlaceResult r;
-  r.Text.reserve(selection.size() + 16);
-  std::vector<LineValue> all, sinceTotal;  // values of the lines above that are not total lines
-  auto answered = [&](std::u16string_view expression, std::u16string_view answer) {
-    if (r.Answered++ > 0) return;
-    r.Expression = expression;
-    r.Answer = answer;
+  const MemoAnswerer memo = [&](std::u16string_view e, const Notation&, bool) { return answerOf(e); };
+  return MemoWork(mode, memo, answerOf).Run(selection);
+}
+
+InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const AnswerFormat& format,
+                        const NumberLocale& locale) {
+  const LineAnswerer window = [&](std::u16string_view e) { return QuietAnswerOf(e, format, locale); };
+  const MemoAnswerer memo = [&](std::u16string_view e, const Notation& notes, bool grouped) {
+    if (!format.Places.empty() || !IsYen(notes)) return QuietAnswerOf(e, format, locale);
+    AnswerFormat yen = format;
+    yen.Places = u"0";
+    yen.Group |= grouped;
+    return QuietAnswerOf(e, yen, locale);
   };
-  for (const Line& line : SplitLines(selection)) {
-    const std::u16string_view core = SplitBlanks(line.Text).Core;
-    if (const std::optional<TotalKind> kind = core.empty() ? std::nullopt : TotalWordOf(core)) {
-      std::u16string expression;
-      if (std::optional<std::u16string> sum =
-              TotalOf(*kind == TotalKind::kSubtotal ? sinceTotal : all, answerOf, expression)) {
-        r.Text += WithTotal(line.Text, *sum);
-        answered(expression, *sum);
-      } else {
-        r.Text += line.Text;
-      }
-      sinceTotal.clear();
-      r.Text += line.Break;
-      continue;
-    }
-    if (!core.empty() && WrittenTotalOf(core)) {
-      sinceTotal.clear();  // a total from an earlier run: the lines below start afresh
-      (r.Text += line.Text) += line.Break;
-      continue;
-    }
-    WorkedLine w = WorkLine(line.Text, mode, answerOf);
-    r.Text += w.Text ? *w.Text : line.Text;
-    r.Text += line.Break;
-    if (w.Answer.empty()) continue;
-    const LineValue value{w.Answer, NotationOf(w.Expression)};
-    all.push_back(value);
-    sinceTotal.push_back(value);
-    if (!w.Text) continue;
-    r.Expressions.push_back(w.Expression);
-    answered(w.Expression, w.Answer);
-  }
-  return r;
+  return MemoWork(mode, memo, window).Run(selection);
 }
 
 }  // namespace quorva

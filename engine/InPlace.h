@@ -1,35 +1,15 @@
 #pragma once
-// The answer as the window shows it, and the in-place work on an editor's selection: every line
-// that is an expression gets its answer, in place of the expression or after it.
+// The in-place work of /now on an editor's selection: every line that is an expression gets its
+// answer, in place of the expression or after it.
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
 #include <vector>
 
-#include "FormatAnswer.h"
-#include "NumberLocale.h"
+#include "Answer.h"
 
 namespace quorva {
-
-// How an answer is written: the decimal-places text (one digit "0".."9", anything else the
-// locale's default), grouping, full width and the rounding of the last place.
-struct AnswerFormat {
-  std::u16string Places;
-  bool Group = false;
-  bool Wide = false;
-  Rounding Round = Rounding::kHalf;
-};
-
-// Calculate, then format: the one road from an expression to the text of its answer. `text` and
-// the message box behave as with Calculate; evaluation errors pass through. "" when the expression
-// gives no number.
-std::u16string AnswerOf(std::u16string& text, const AnswerFormat& format, const NumberLocale& locale = {});
-
-// The same without a message box and without raising: nothing when the expression is rejected,
-// cannot be evaluated or gives no number.
-std::optional<std::u16string> QuietAnswerOf(std::u16string_view expression, const AnswerFormat& format,
-                                            const NumberLocale& locale = {});
 
 // One line of a selection and the line break that ends it ("" for the last line). CR LF, a lone
 // LF and a lone CR each end a line, and are kept as they were.
@@ -56,15 +36,22 @@ struct InPlaceResult {
   std::u16string Expression;  // the first of them, and its answer
   std::u16string Answer;
   std::vector<std::u16string> Expressions;  // every line that got an answer, in order
+  std::u16string Report;  // why a total line stayed as it was ("合計: 3 行目「…」が読めません"), once
 };
 
-// Works the selection line by line. answerOf gives a line's answer, or nothing when the line is
-// not an expression; a line without one stays exactly as it was, and so do the line breaks.
-// Beyond that, the memo rules: an answer keeps the currency sign and 円 of its expression; a line
-// that ends with an equals sign may start with a label, which stays; a total line (MemoLines.h)
-// gets the sum of the values above it: the answers, and the amounts of lines that hold only an
-// amount after an optional label.
+// Works the selection line by line, exact or nothing (MemoReader.h): a line of a multi-line
+// selection gets its answer only when it reads as a calculation beyond doubt; every other line
+// stays exactly as it was, and so do the line breaks. A selection of one line without a word is
+// read as the window reads it (answerOf). A total line (MemoLines.h) gets the sum of the values
+// shown above it in its range, only when every line there with a figure was read; otherwise it
+// stays and Report says which line stopped it.
 using LineAnswerer = std::function<std::optional<std::u16string>(std::u16string_view)>;
 InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const LineAnswerer& answerOf);
+
+// The same with the answers written per the format: where the amounts of an expression carry a
+// yen sign or 円 and the format names no places, the answer has the yen's 0 places, grouped when
+// the amounts were grouped.
+InPlaceResult WorkLines(std::u16string_view selection, InPlaceMode mode, const AnswerFormat& format,
+                        const NumberLocale& locale = {});
 
 }  // namespace quorva

@@ -22,7 +22,42 @@ bool IsExpressionChar(char16_t c) {
 
 bool IsPunctuation(char16_t c) { return c == u':' || c == u'=' || c == u'\uFF1A' || c == u'\uFF1D'; }
 
+// The longest total word with its punctuation, in characters; a longer line is no total word.
+constexpr size_t kTotalWordMax = 12;
+
 char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
+
+struct TotalWord {
+  std::u16string_view Word;
+  TotalKind Kind;
+  bool Prefixed;  // may follow a prefix such as "12月"
+};
+
+constexpr TotalWord kTotalWords[] = {
+    {u"\u5C0F\u8A08", TotalKind::kSubtotal, true},            // 小計
+    {u"\u8A08", TotalKind::kSubtotal, false},                  // 計
+    {u"subtotal", TotalKind::kSubtotal, false},
+    {u"\u5408\u8A08\u91D1\u984D", TotalKind::kTotal, true},  // 合計金額
+    {u"\u5408\u8A08", TotalKind::kTotal, true},                // 合計
+    {u"\u7DCF\u8A08", TotalKind::kTotal, true},                // 総計
+    {u"\u7DCF\u984D", TotalKind::kTotal, true},                // 総額
+    {u"total", TotalKind::kTotal, false},
+    {u"sum", TotalKind::kTotal, false},
+    {u"grandtotal", TotalKind::kGrand, false},
+};
+
+// The prefix of a prefixed total word: a few characters, none of them a blank or a figure's end.
+constexpr size_t kTotalPrefixMax = 4;
+
+std::optional<TotalKind> TotalKindOf(std::u16string_view word) {
+  for (const TotalWord& w : kTotalWords) {
+    if (word == w.Word) return w.Kind;
+    if (w.Prefixed && word.size() > w.Word.size() && word.size() <= w.Word.size() + kTotalPrefixMax &&
+        word.ends_with(w.Word))
+      return w.Kind;
+  }
+  return std::nullopt;
+}
 
 }  // namespace
 
@@ -42,19 +77,18 @@ size_t LabelEnd(std::u16string_view core) {
 }
 
 std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
-  if (core.size() > 12) return std::nullopt;  // longer than any total word with its punctuation
+  if (core.size() > kTotalWordMax) return std::nullopt;
   size_t e = core.size();
   if (e > 0 && IsPunctuation(HalfWidthOf(core[e - 1]))) --e;
   while (e > 0 && IsBlank(core[e - 1])) --e;
   std::u16string word;
-  for (size_t i = 0; i < e; ++i) word += Lower(HalfWidthOf(core[i]));
-  if (word == u"\u5C0F\u8A08") return TotalKind::kSubtotal;  // 小計
-  if (word == u"\u5408\u8A08" || word == u"\u8A08" || word == u"total" || word == u"sum") return TotalKind::kTotal;
-  return std::nullopt;
+  for (size_t i = 0; i < e; ++i)
+    if (!IsBlank(core[i])) word += Lower(HalfWidthOf(core[i]));
+  return TotalKindOf(word);
 }
 
 std::optional<TotalKind> WrittenTotalOf(std::u16string_view core) {
-  for (size_t k = 1; k < core.size() && k <= 12; ++k) {
+  for (size_t k = 1; k < core.size() && k <= kTotalWordMax; ++k) {
     const std::optional<TotalKind> kind = TotalWordOf(core.substr(0, k));
     if (!kind) continue;
     std::u16string_view sum = core.substr(k);

@@ -15,12 +15,14 @@ namespace quorva {
 size_t LabelEnd(std::u16string_view core);
 
 enum class TotalKind {
-  kSubtotal,  // 小計: the lines since the previous total line
-  kTotal,     // 合計, 計, total, sum: every line above that is not a total line
+  kSubtotal,  // 小計, 計, subtotal: the lines since the previous total line of any kind
+  kTotal,     // 合計 (合計金額, 総計, 総額, 税込合計, "12月合計"), total, sum: since the previous 合計
+  kGrand,     // grand total: every line of the selection
 };
 
 // A line's text (without its surrounding blanks) that holds only a total word, in either width
-// and any case, maybe followed by one of ":" "：" "=" "＝".
+// and any case, blanks inside it ignored ("合　計"), maybe followed by one of ":" "：" "=" "＝".
+// 合計, 小計, 総計 and 総額 may follow a short prefix ("12月合計", "週合計"); 計 stands alone.
 std::optional<TotalKind> TotalWordOf(std::u16string_view core);
 
 // A total line that already holds its sum ("合計 1,560", "小計：¥2,400"), as /now left it: it

@@ -94,83 +94,95 @@ int FormatNumberText(double value, char16_t decimal, char16_t* out) {
   return n;
 }
 
-int ParseNumber(std::u16string_view text, const NumberLocale& locale, bool allowUnderscoreExponent,
-                double& out) {
-  size_t i = 0, n = text.size();
-  if (locale.Decimal != locale.Group && ParseSimpleNumber(text, locale.Decimal, out)) return 0;
-  while (i < n && text[i] == u' ') ++i;
-  while (n > i && text[n - 1] == u' ') --n;
+namespace {
 
+// What the reading of a number text has seen so far, and its ASCII copy for from_chars.
+struct NumberScan {
+  std::u16string_view text;
+  size_t i = 0, n = 0;
   AsciiBuffer ascii;
   bool negative = false;
-  if (i < n && (text[i] == u'+' || text[i] == u'-')) {
-    negative = text[i] == u'-';
-    ++i;
-  }
-  ascii.Push(negative ? '-' : '+');
   size_t intDigits = 0, intSignificant = 0, fracDigits = 0, fracLeadingZeros = 0;
   bool fracNonZeroSeen = false;
-  while (i < n) {
-    char16_t c = text[i];
-    if (IsDigit(c)) {
-      if (intSignificant > 0 || c != u'0') ++intSignificant;
-      ascii.Push(static_cast<char>(c));
-      ++intDigits;
-      ++i;
-    } else if (c == locale.Group && intDigits > 0 && i + 1 < n && IsDigit(text[i + 1])) {
-      ++i;  // digit grouping is ignored
-    } else {
-      break;
-    }
-  }
-  if (i < n && text[i] == locale.Decimal) {
-    ascii.Push('.');
-    ++i;
-    while (i < n && IsDigit(text[i])) {
-      if (!fracNonZeroSeen) {
-        if (text[i] == u'0') ++fracLeadingZeros;
-        else fracNonZeroSeen = true;
-      }
-      ascii.Push(static_cast<char>(text[i]));
-      ++fracDigits;
-      ++i;
-    }
-  }
-  if (intDigits + fracDigits == 0) return kTypeMismatch;
   long long exponent = 0;
-  if (i < n && (text[i] == u'E' || text[i] == u'e')) {
-    ++i;
-    ascii.Push('e');
-    bool expNegative = false;
-    if (i < n && (text[i] == u'+' || text[i] == u'-' || (allowUnderscoreExponent && text[i] == u'_'))) {
-      expNegative = text[i] != u'+';
-      if (expNegative) ascii.Push('-');
-      ++i;
-    }
-    size_t expDigits = 0;
-    while (i < n && IsDigit(text[i])) {
-      if (exponent < 1'000'000'000) exponent = exponent * 10 + (text[i] - u'0');
-      ascii.Push(static_cast<char>(text[i]));
-      ++expDigits;
-      ++i;
-    }
-    if (expDigits == 0) return kTypeMismatch;
-    if (expNegative) exponent = -exponent;
-  }
-  if (i != n) return kTypeMismatch;
 
-  const char* first = ascii.Data() + (negative ? 0 : 1);  // from_chars takes "-" but not "+"
-  const char* last = ascii.Data() + ascii.Size();
+  bool More() const { return i < n; }
+  char16_t Here() const { return text[i]; }
+};
+
+void ReadSign(NumberScan& s) {
+  if (s.More() && (s.Here() == u'+' || s.Here() == u'-')) {
+    s.negative = s.Here() == u'-';
+    ++s.i;
+  }
+  s.ascii.Push(s.negative ? '-' : '+');
+}
+
+// The integer digits; a group separator between digits is ignored.
+void ReadIntegerPart(NumberScan& s, char16_t group) {
+  while (s.More()) {
+    const char16_t c = s.Here();
+    if (IsDigit(c)) {
+      if (s.intSignificant > 0 || c != u'0') ++s.intSignificant;
+      s.ascii.Push(static_cast<char>(c));
+      ++s.intDigits;
+      ++s.i;
+    } else if (c == group && s.intDigits > 0 && s.i + 1 < s.n && IsDigit(s.text[s.i + 1])) {
+      ++s.i;
+    } else {
+      return;
+    }
+  }
+}
+
+void ReadFraction(NumberScan& s, char16_t decimal) {
+  if (!s.More() || s.Here() != decimal) return;
+  s.ascii.Push('.');
+  ++s.i;
+  for (; s.More() && IsDigit(s.Here()); ++s.i) {
+    if (!s.fracNonZeroSeen) {
+      if (s.Here() == u'0') ++s.fracLeadingZeros;
+      else s.fracNonZeroSeen = true;
+    }
+    s.ascii.Push(static_cast<char>(s.Here()));
+    ++s.fracDigits;
+  }
+}
+
+// "E[sign]digits", if there; false when the mark has no digits after it.
+bool ReadExponent(NumberScan& s, bool allowUnderscoreExponent) {
+  if (!s.More() || (s.Here() != u'E' && s.Here() != u'e')) return true;
+  ++s.i;
+  s.ascii.Push('e');
+  bool expNegative = false;
+  if (s.More() && (s.Here() == u'+' || s.Here() == u'-' || (allowUnderscoreExponent && s.Here() == u'_'))) {
+    expNegative = s.Here() != u'+';
+    if (expNegative) s.ascii.Push('-');
+    ++s.i;
+  }
+  size_t expDigits = 0;
+  for (; s.More() && IsDigit(s.Here()); ++s.i, ++expDigits) {
+    if (s.exponent < 1'000'000'000) s.exponent = s.exponent * 10 + (s.Here() - u'0');
+    s.ascii.Push(static_cast<char>(s.Here()));
+  }
+  if (expNegative) s.exponent = -s.exponent;
+  return expDigits > 0;
+}
+
+// The value of the scanned text, or the error number.
+int Convert(const NumberScan& s, double& out) {
+  const char* first = s.ascii.Data() + (s.negative ? 0 : 1);  // from_chars takes "-" but not "+"
+  const char* last = s.ascii.Data() + s.ascii.Size();
   double value = 0;
   auto r = std::from_chars(first, last, value, std::chars_format::general);
   if (r.ec == std::errc::result_out_of_range) {
-    if (intSignificant == 0 && !fracNonZeroSeen) {
+    if (s.intSignificant == 0 && !s.fracNonZeroSeen) {
       value = 0;
     } else {
-      long long magnitude = intSignificant > 0 ? static_cast<long long>(intSignificant)
-                                               : -static_cast<long long>(fracLeadingZeros);
-      if (magnitude + exponent > 0) return kOverflow;
-      value = negative ? -0.0 : 0.0;  // too small for binary64: zero, as the platform reads it
+      long long magnitude = s.intSignificant > 0 ? static_cast<long long>(s.intSignificant)
+                                                 : -static_cast<long long>(s.fracLeadingZeros);
+      if (magnitude + s.exponent > 0) return kOverflow;
+      value = s.negative ? -0.0 : 0.0;  // too small for binary64: zero, as the platform reads it
     }
   } else if (r.ec != std::errc() || r.ptr != last) {
     return kTypeMismatch;
@@ -178,6 +190,22 @@ int ParseNumber(std::u16string_view text, const NumberLocale& locale, bool allow
   if (!std::isfinite(value)) return kOverflow;
   out = value;
   return 0;
+}
+
+}  // namespace
+
+int ParseNumber(std::u16string_view text, const NumberLocale& locale, bool allowUnderscoreExponent,
+                double& out) {
+  if (locale.Decimal != locale.Group && ParseSimpleNumber(text, locale.Decimal, out)) return 0;
+  NumberScan s{text, 0, text.size()};
+  while (s.More() && s.Here() == u' ') ++s.i;
+  while (s.n > s.i && text[s.n - 1] == u' ') --s.n;
+  ReadSign(s);
+  ReadIntegerPart(s, locale.Group);
+  ReadFraction(s, locale.Decimal);
+  if (s.intDigits + s.fracDigits == 0) return kTypeMismatch;
+  if (!ReadExponent(s, allowUnderscoreExponent) || s.i != s.n) return kTypeMismatch;
+  return Convert(s, out);
 }
 
 }  // namespace detail

@@ -49,9 +49,8 @@ bool QuickReduce(const char16_t* text, uint32_t begin, uint32_t end, Operators o
   if (!ReadOperand(text, begin, at, locale, current)) return false;
   for (;;) {
     char16_t op = text[at];
-    if (IsAddChar(op) && at >= begin + 2 && IsExponentMark(text[at - 1]) &&
-        (IsDigitChar(text[at - 2]) || text[at - 2] == locale.Decimal))
-      return false;
+    // A sign after a mantissa's mark: a reduction may merge them, which only FlatExpression does.
+    if (IsAddChar(op) && at >= begin + 2 && IsMantissaMark(text[at - 2], text[at - 1], locale.Decimal)) return false;
     int priority = Priority(op);
     while (depth > 0 && Priority(pending[depth - 1].op) >= priority) {
       --depth;

@@ -31,8 +31,7 @@ struct OperatorScan {
     for (; i < n; ++i) {
       char16_t c = text[i];
       if (!IsOperatorChar(c)) continue;
-      if (IsAddChar(c) && i >= 2 && i + 1 < n && IsExponentSign(text[i - 2], text[i - 1], c, text[i + 1], decimal))
-        continue;
+      if (IsExponentSignAt(text, 0, i, n, decimal)) continue;
       at = i++;
       return true;
     }

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Builds the native preset and runs the engine benchmarks; prints the table and a summary of
+# Builds the native preset and runs the engine benchmarks (the expression sizes, and /now on a
+# 10,000- and a 40,000-line memo, a year of 家計簿); prints the table and a summary of
 # the figures against their targets. Extra arguments go to the benchmark program, e.g.
 #   scripts/bench.sh --benchmark_filter=calculate_short --benchmark_repetitions=5
 # QUORVA_BENCH_BUILD_DIR picks another build folder (default build/native).

@@ -9,9 +9,17 @@
 #include <string>
 
 #include "engine/FormatAnswer.h"
+#include "engine/InPlace.h"
 #include "engine/NumberText.h"
 #include "shared/RuntimeError.h"
 #include "engine/Calculate.h"
+
+namespace quorva {
+std::u16string Digits(size_t n) {
+  const std::string digits = std::to_string(n);
+  return std::u16string(digits.begin(), digits.end());
+}
+}  // namespace quorva
 
 namespace {
 
@@ -96,6 +104,38 @@ void FormatAnswer(benchmark::State& state) {
   }
 }
 
+// A year of 家計簿: dated amounts and calculations, a subtotal every week and a total every month,
+// `lines` lines in all.
+std::u16string HouseholdYear(size_t lines) {
+  static const char16_t* kItems[] = {u"食費 1,280円", u"ランチ 850円×2 =", u"日用品 \u00A5398", u"交通費 220円×2 =",
+                                     u"外食 3,400円", u"コーヒー 450円", u"本 1,540円"};
+  constexpr size_t kLinesPerWeek = 25, kWeeksPerMonth = 4;
+  std::u16string memo;
+  for (size_t n = 1; n <= lines; ++n) {
+    const size_t day = n / 9 % 28 + 1, month = n / (kLinesPerWeek * kWeeksPerMonth) % 12 + 1;
+    if (n % (kLinesPerWeek * kWeeksPerMonth) == 0) {
+      memo += quorva::Digits(month) + u"月合計";
+    } else if (n % kLinesPerWeek == 0) {
+      memo += u"小計";
+    } else {
+      memo += quorva::Digits(month) + u"/" + quorva::Digits(day) + u" " + kItems[n % std::size(kItems)];
+    }
+    memo += u"\r\n";
+  }
+  return memo;
+}
+
+void MemoYear(benchmark::State& state) {
+  const std::u16string memo = HouseholdYear(static_cast<size_t>(state.range(0)));
+  const quorva::AnswerFormat format{u"0", true, false};
+  const quorva::InPlaceResult once = quorva::WorkLines(memo, quorva::InPlaceMode::kAppend, format);
+  if (once.Answered == 0 || !once.Report.empty()) state.SkipWithError("the memo was not worked");
+  for (auto _ : state) {
+    benchmark::DoNotOptimize(quorva::WorkLines(memo, quorva::InPlaceMode::kAppend, format));
+  }
+  state.counters["lines"] = static_cast<double>(state.range(0));
+}
+
 // Seconds per iteration: the benchmark thread's processor time (what Calculate alone costs, also
 // on a shared machine) and the wall-clock time.
 struct Timing {
@@ -153,6 +193,16 @@ void PrintSizes(const RecordingReporter& reporter, const std::string& mix, const
   }
 }
 
+void PrintMemo(const RecordingReporter& reporter) {
+  const Timing* ten = reporter.Find("memo_year_lines/10000");
+  const Timing* forty = reporter.Find("memo_year_lines/40000");
+  if (ten) PrintLine("memo, 10,000 lines:", ten->cpu * 1e3, "ms", ten->real * 1e3, "target < 50 ms", ten->cpu < 50e-3);
+  if (ten && forty) {
+    const double ratio = forty->cpu / ten->cpu;
+    PrintLine("memo, 40,000 / 10,000:", ratio, "", forty->real / ten->real, "target < 4.5", ratio < 4.5);
+  }
+}
+
 void PrintSummary(const RecordingReporter& reporter) {
   std::printf("\nProcessor time of the benchmark thread, wall-clock time in brackets (higher when other\n"
               "programs share the processor):\n");
@@ -164,6 +214,7 @@ void PrintSummary(const RecordingReporter& reporter) {
   if (const Timing* t = reporter.Find("nested_brackets_1M")) {
     std::printf("%-26s %10.3f ms  (wall %10.3f)   completed\n", "1,000,000 nested brackets:", t->cpu * 1e3, t->real * 1e3);
   }
+  PrintMemo(reporter);
 }
 
 }  // namespace
@@ -177,6 +228,7 @@ int main(int argc, char** argv) {
       ->Arg(1)->Arg(4)->Unit(benchmark::kMillisecond)->MinTime(1.0);
   benchmark::RegisterBenchmark("nested_brackets_1M", NestedBrackets)->Unit(benchmark::kMillisecond);
   benchmark::RegisterBenchmark("format_answer", FormatAnswer);
+  benchmark::RegisterBenchmark("memo_year_lines", MemoYear)->Arg(10'000)->Arg(40'000)->Unit(benchmark::kMillisecond);
 
   benchmark::Initialize(&argc, argv);
   if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;

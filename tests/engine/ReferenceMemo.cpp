@@ -13,6 +13,7 @@ namespace quorva::reference {
 namespace {
 
 constexpr char16_t kHeld = u'\uE000';  // a "%" that is no percentage, kept out of the search
+constexpr char16_t kRate = u'\uE001';  // closes a percentage written as a fraction
 
 bool IsOperator(const std::u16string& t, size_t i, char16_t decimal) {
   if (i >= t.size()) return false;
@@ -138,6 +139,20 @@ size_t LevelStart(const std::u16string& t, size_t at) {
 
 }  // namespace
 
+// Every term of a sum is a percentage ("2%+3%"): then a percentage after it adds to them.
+bool OnlyRates(const std::u16string& sum, const NumberLocale& locale) {
+  int depth = 0;
+  size_t start = 0;
+  for (size_t k = 0; k <= sum.size(); ++k) {
+    const bool end = k == sum.size() || (depth == 0 && IsAdd(sum, k, locale.Decimal));
+    if (k < sum.size()) depth += sum[k] == u'(' ? 1 : sum[k] == u')' ? -1 : 0;
+    if (!end) continue;
+    if (k - start < 2 || sum[k - 1] != u')' || sum[k - 2] != kRate || Opening(sum, k - 1) != start) return false;
+    start = k + 1;
+  }
+  return true;
+}
+
 std::u16string PlainMemo(const std::u16string& canonical, const NumberLocale& locale) {
   std::u16string t = Amounts(canonical, locale);
   int depth = 0;
@@ -164,15 +179,17 @@ std::u16string PlainMemo(const std::u16string& canonical, const NumberLocale& lo
     const std::u16string share = t.substr(from, i - from);
     const size_t level = LevelStart(t, from);
     const bool endsTerm = i + 1 == t.size() || t[i + 1] == u')' || IsAdd(t, i + 1, locale.Decimal);
-    if (from > level + 1 && IsAdd(t, from - 1, locale.Decimal) && endsTerm) {
+    if (from > level + 1 && IsAdd(t, from - 1, locale.Decimal) && endsTerm &&
+        !OnlyRates(t.substr(level, from - 1 - level), locale)) {
       const std::u16string x = t.substr(level, from - 1 - level);
       t = t.substr(0, level) + u"(" + x + u")\u00D7(100" + t[from - 1] + share + u")/100" + t.substr(i + 1);
     } else {
-      t = t.substr(0, from) + u"(" + share + u"/100)" + t.substr(i + 1);
+      t = t.substr(0, from) + u"(" + share + u"/100" + kRate + u")" + t.substr(i + 1);
     }
   }
   for (char16_t& c : t)
     if (c == kHeld) c = u'%';
+  std::erase(t, kRate);
   return t;
 }
 

@@ -6,6 +6,7 @@
 #include <utility>
 
 #include "engine/FormatAnswer.h"
+#include "engine/InPlace.h"
 #include "shared/MessageBox.h"
 #include "engine/NumberLocale.h"
 #include "shared/RuntimeError.h"
@@ -19,6 +20,8 @@ namespace {
 using Json = nlohmann::ordered_json;
 
 struct Request {
+  std::optional<std::u16string> Memo;  // the memo road: a selection for /now
+  InPlaceMode Mode = InPlaceMode::kReplace;
   std::u16string Expr;
   std::u16string After;  // empty: the regional default
   bool Group = false;
@@ -81,7 +84,15 @@ std::optional<std::string> ReadRequest(std::string_view line, Request& request) 
       if (!value.is_string()) return "\"expr\" must be a string";
       request.Expr = Utf8ToUtf16(value.get_ref<const std::string&>());
       haveExpr = true;
-    } else if (key == "after") {
+    } else if (key == "memo") {
+      if (!value.is_string()) return "\"memo\" must be a string";
+      request.Memo = Utf8ToUtf16(value.get_ref<const std::string&>());
+    } else if (key == "mode") {
+      const std::string name = value.is_string() ? value.get<std::string>() : "";
+      if (name == "replace") request.Mode = InPlaceMode::kReplace;
+      else if (name == "append") request.Mode = InPlaceMode::kAppend;
+      else return "\"mode\" must be \"replace\" or \"append\"";
+    } else if (key == "after" || key == "places") {
       if (value.is_string()) {
         request.After = Utf8ToUtf16(value.get_ref<const std::string&>());
       } else if (value.is_number_integer()) {
@@ -104,7 +115,8 @@ std::optional<std::string> ReadRequest(std::string_view line, Request& request) 
       return "unknown key \"" + key + "\"";
     }
   }
-  if (!haveExpr) return "missing \"expr\"";
+  if (request.Memo && haveExpr) return "\"memo\" and \"expr\" are two requests";
+  if (!haveExpr && !request.Memo) return "missing \"expr\"";
   return std::nullopt;
 }
 
@@ -124,7 +136,22 @@ class MessageCapture {
   MessageBoxHandler previous_;
 };
 
+// The memo road: the selection through the same work as /now, with no window.
+std::string RunMemo(const Request& request) {
+  const AnswerFormat format{request.After, request.Group, request.Wide, request.Round};
+  std::u16string boxes;
+  MessageCapture capture(boxes);
+  const InPlaceResult work = WorkLines(*request.Memo, request.Mode, format, NumberLocale{});
+  Json json;
+  json["text"] = Utf16ToUtf8(work.Text);
+  json["report"] = Utf16ToUtf8(work.Report);
+  json["answered"] = work.Answered;
+  json["messages"] = Utf16ToUtf8(boxes);
+  return json.dump(-1, ' ', false, Json::error_handler_t::replace);
+}
+
 std::string Run(const Request& request) {
+  if (request.Memo) return RunMemo(request);
   const NumberLocale locale;  // Japanese: ".", ",", 2 places
   Reply reply;
   reply.Text = request.Expr;

@@ -9,7 +9,7 @@
 #include "common/text/Ansi.h"
 #include "common/windows/UserLocale.h"
 #include "common/subTool.h"
-#include "engine/InPlace.h"
+#include "engine/Answer.h"
 #include "shared/MessageBox.h"
 #include "ui/window/Accessibility.h"
 #include "ui/form/ControlProperties.h"
