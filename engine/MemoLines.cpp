@@ -3,6 +3,7 @@
 #include "Amounts.h"
 #include "InPlace.h"
 #include "Width.h"
+#include "shared/AsciiCase.h"
 
 namespace quorva {
 namespace {
@@ -24,8 +25,6 @@ bool IsPunctuation(char16_t c) { return c == u':' || c == u'=' || c == u'\uFF1A'
 
 // The longest total word with its punctuation, in characters; a longer line is no total word.
 constexpr size_t kTotalWordMax = 12;
-
-char16_t Lower(char16_t c) { return c >= u'A' && c <= u'Z' ? static_cast<char16_t>(c + 32) : c; }
 
 struct TotalWord {
   std::u16string_view Word;
@@ -83,7 +82,7 @@ std::optional<TotalKind> TotalWordOf(std::u16string_view core) {
   while (e > 0 && IsBlank(core[e - 1])) --e;
   std::u16string word;
   for (size_t i = 0; i < e; ++i)
-    if (!IsBlank(core[i])) word += Lower(HalfWidthOf(core[i]));
+    if (!IsBlank(core[i])) word += AsciiLower(HalfWidthOf(core[i]));
   return TotalKindOf(word);
 }
 

@@ -71,10 +71,10 @@ TEST(InPlace, SelectionGetsItsAnswersWithoutAWindowAndOneUndoGivesItBack) {
       // A memo: labels, amounts as written (the yen sign that code page 932 types is "\\"), a
       // subtotal and a total.
       {L"/now /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
-       u"交通費 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,408\r\n6,161,500円\r\n合計：6,173,808", L"memo-now"},
+       u"交通費 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,408\r\n616万1500円\r\n合計：6,173,808", L"memo-now"},
       {L"/now /append /places:0 /group", {u"出張 12/9\r\n", kMemo, u"\r\n"},
        u"交通費 1,200×2 = 2,400\r\nホテル \\8,500\r\n小計 10,900\r\n資料 ￥1,280+10% = ￥1,408\r\n"
-       u"616万1500円 = 6,161,500円\r\n合計：6,173,808", L"memo-append"},
+       u"616万1500円\r\n合計：6,173,808", L"memo-append"},
       {L"/now /places:0 /group",
        {u"", u"1000+8%\r\n1000-10%\r\n1000+200+10%\r\n(1000+200)×10%\r\n1000×8%\r\n50÷25%\r\n8%\r\n"
              u"\\1,200×3\r\n￥1,200×3\r\n1,200円×3\r\n$19.99×2\r\n3万5千\r\n1.5万\r\n2億", u""},

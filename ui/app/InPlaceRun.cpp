@@ -20,8 +20,13 @@ AnswerFormat FormatOf(const StartOptions& options) {
 InPlaceResult WorkSelection(const std::wstring& selection, const StartOptions& options) {
   const AnswerFormat format = FormatOf(options);
   const NumberLocale locale = UserNumberLocale();
-  return WorkLines(FromWide(selection), options.Append ? InPlaceMode::kAppend : InPlaceMode::kReplace,
-                   [&](std::u16string_view line) { return QuietAnswerOf(line, format, locale); });
+  return WorkLines(FromWide(selection), options.Append ? InPlaceMode::kAppend : InPlaceMode::kReplace, format,
+                   locale);
+}
+
+// A total line left as it was is told once, with the line that stopped it.
+void TellMemoReport(const std::u16string& report) {
+  if (!report.empty()) ShowNotice(report);
 }
 
 }  // namespace
@@ -35,12 +40,15 @@ std::optional<WindowStart> RunInPlace(EditorFace& editor, const StartOptions& op
   }
   const InPlaceResult work = WorkSelection(read.Text, options);
   if (work.Answered == 0) {
+    TellMemoReport(work.Report);
     // Nothing to put in: the window shows what Enter would have shown for the selection.
     return WindowStart{ExpressionFromSelection(read.Text), L"", true};
   }
   const EditorOutcome put = editor.ReplaceSelection(ToWide(work.Text), true);
   // What went wrong with the editor first: it is what the user is waiting for.
   TellEditorOutcome(put);
+  // Then the total that stayed as it was, and the line that stopped it.
+  TellMemoReport(work.Report);
   // Kept after the editor has its answers, so that the file costs the user no wait. The lines'
   // expressions come without the blanks around them.
   History& kept = history();
