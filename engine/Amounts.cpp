@@ -8,14 +8,10 @@
 #include "Width.h"
 
 namespace quorva {
-namespace {
 
-constexpr char16_t kYen = u'\u5186';  // 円
+bool IsCurrencySign(char16_t c) { return c == u'$' || c == u'\\' || c == u'\u00A5' || c == u'\uFFE5'; }
 
-bool IsCurrency(char16_t c) { return c == u'$' || c == u'\\' || c == u'\u00A5' || c == u'\uFFE5'; }
-
-// The value of a counting unit, 0 for any other character.
-double UnitOf(char16_t c) {
+double CountingUnitOf(char16_t c) {
   switch (c) {
     case u'\u5146': return 1e12;  // 兆
     case u'\u5104': return 1e8;   // 億
@@ -25,6 +21,10 @@ double UnitOf(char16_t c) {
     default: return 0;
   }
 }
+
+namespace {
+
+constexpr char16_t kYen = u'\u5186';  // 円
 
 bool IsNumberChar(char16_t c, const NumberLocale& locale) {
   return detail::IsDigitChar(c) || c == locale.Decimal || c == locale.Group;
@@ -50,7 +50,7 @@ bool ReadCountingUnits(std::u16string_view body, const NumberLocale& locale, dou
       innerSeen = true;
       break;
     }
-    const double unit = UnitOf(body[i++]);
+    const double unit = CountingUnitOf(body[i++]);
     if (unit == 0) return false;
     if (unit < 1e4) {
       if (!hasNumber || unit >= lastSmall) return false;
@@ -79,7 +79,7 @@ bool RewriteOperand(std::u16string_view operand, const NumberLocale& locale, std
   size_t b = 0, e = operand.size();
   const bool negative = b < e && operand[b] == u'-';
   if (negative) ++b;
-  const bool currency = b < e && IsCurrency(operand[b]);
+  const bool currency = b < e && IsCurrencySign(operand[b]);
   if (currency) ++b;
   const bool percent = e > b && operand[e - 1] == u'%';
   if (percent) --e;
@@ -88,7 +88,7 @@ bool RewriteOperand(std::u16string_view operand, const NumberLocale& locale, std
   const std::u16string_view body = operand.substr(b, e - b);
   if (body.empty() || !(detail::IsDigitChar(body[0]) || body[0] == locale.Decimal)) return false;
   bool units = false;
-  for (char16_t c : body) units |= UnitOf(c) != 0;
+  for (char16_t c : body) units |= CountingUnitOf(c) != 0;
   if (!units && !currency && !yen) return false;
   if (negative) out += u'-';
   if (units) {
@@ -134,7 +134,7 @@ Notation NotationOf(std::u16string_view expression) {
   Notation n;
   for (char16_t c : expression) {
     const char16_t half = HalfWidthOf(c);
-    if (n.Before.empty() && IsCurrency(half)) n.Before.assign(1, c);
+    if (n.Before.empty() && IsCurrencySign(half)) n.Before.assign(1, c);
     if (c == kYen) n.After.assign(1, kYen);
   }
   return n;
@@ -157,7 +157,7 @@ bool LooksLikeAmount(std::u16string_view text) {
   for (size_t i = 0; i < text.size(); ++i) {
     const char16_t c = HalfWidthOf(text[i]);
     digit |= detail::IsDigitChar(c);
-    if (detail::IsDigitChar(c) || c == u'.' || c == u',' || IsCurrency(c) || c == kYen || UnitOf(c) != 0) continue;
+    if (detail::IsDigitChar(c) || c == u'.' || c == u',' || IsCurrencySign(c) || c == kYen || CountingUnitOf(c) != 0) continue;
     if (c == u'-' && i == 0) continue;
     return false;
   }

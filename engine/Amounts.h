@@ -9,6 +9,12 @@
 
 namespace quorva {
 
+// A currency sign before an amount: $, ¥, ￥ and the backslash.
+bool IsCurrencySign(char16_t c);
+
+// The value of 万 億 兆 千 百, 0 for any other character.
+double CountingUnitOf(char16_t c);
+
 // A character that only a memo's notation uses: no expression without one gives an answer.
 // Inline, because Calculate asks it of every character.
 inline bool IsMemoChar(char16_t c) {

@@ -4,20 +4,10 @@
 #include <cstdlib>
 #include <string>
 
+#include "Amounts.h"
 #include "Width.h"
 
 namespace quorva {
-
-double CountingUnitOf(char16_t c) {
-  switch (c) {
-    case u'\u5146': return 1e12;  // 兆
-    case u'\u5104': return 1e8;   // 億
-    case u'\u4E07': return 1e4;   // 万
-    case u'\u5343': return 1e3;   // 千
-    case u'\u767E': return 1e2;   // 百
-    default: return 0;
-  }
-}
 
 namespace {
 

@@ -9,9 +9,6 @@
 
 namespace quorva {
 
-// The value of 万 億 兆 千 百, 0 for any other character.
-double CountingUnitOf(char16_t c);
-
 // A value as plain digits for the engine: "15000", "2.5".
 std::u16string PlainNumberText(double value);
 

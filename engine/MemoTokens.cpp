@@ -4,6 +4,7 @@
 #include <cstdlib>
 #include <string>
 
+#include "Amounts.h"
 #include "InPlace.h"
 #include "MemoFigures.h"
 #include "Width.h"
@@ -16,7 +17,6 @@ constexpr char16_t kWari = u'\u5272';  // 割
 
 bool IsDigit(char16_t c) { return c >= u'0' && c <= u'9'; }
 bool IsAsciiLetter(char16_t c) { return (c >= u'a' && c <= u'z') || (c >= u'A' && c <= u'Z'); }
-bool IsCurrency(char16_t c) { return c == u'$' || c == u'\\' || c == u'\u00A5' || c == u'\uFFE5'; }
 
 // The canonical operator of a character, or 0.
 char16_t OperatorOf(char16_t raw) {
@@ -35,7 +35,7 @@ bool IsRange(char16_t raw) { return raw == u'\uFF5E' || raw == u'\u301C' || raw 
 // Characters that end a word: everything with a meaning of its own in a memo line.
 bool IsWordChar(char16_t raw) {
   const char16_t c = HalfWidthOf(raw);
-  if (IsDigit(c) || IsBlank(raw) || OperatorOf(raw) || IsRange(raw) || IsCurrency(c) || CountingUnitOf(c) != 0) return false;
+  if (IsDigit(c) || IsBlank(raw) || OperatorOf(raw) || IsRange(raw) || IsCurrencySign(c) || CountingUnitOf(c) != 0) return false;
   switch (c) {
     case u'(': case u')': case u'[': case u']': case u'=': case u'?': case u':': case u'%': case u',': case u'.':
     case u'\u25B2': case u'\u25B3': case kYen: case kWari:
@@ -68,7 +68,7 @@ size_t SkipBlanks(std::u16string_view line, size_t i) {
 // [currency][blanks]body[blanks][円][% or 割][counter]. False when no figure starts at i.
 bool ReadFigure(std::u16string_view line, size_t& i, Token& t) {
   size_t j = i;
-  if (IsCurrency(HalfWidthOf(line[j]))) {
+  if (IsCurrencySign(HalfWidthOf(line[j]))) {
     t.Currency = line[j];
     j = SkipBlanks(line, j + 1);
   }
@@ -169,7 +169,7 @@ bool ActsAsOperator(std::u16string_view line, size_t i, size_t end, const std::v
   const size_t next = SkipBlanks(line, end);
   if (next >= line.size()) return false;
   const char16_t c = HalfWidthOf(line[next]);
-  const bool digitNext = IsDigit(c) || IsCurrency(c) || c == u'(';
+  const bool digitNext = IsDigit(c) || IsCurrencySign(c) || c == u'(';
   const std::u16string_view w = line.substr(i, end - i);
   return digitNext && (w == u"x" || w == u"X" || w == u"\u30FC");
 }
