@@ -8,6 +8,7 @@
 #include <string>
 
 #include "common/text/Ansi.h"
+#include "tests/harness/support/ControlUnits.h"
 #include "tests/harness/support/EditorProcess.h"
 #include "tests/harness/support/Input.h"
 #include "tests/harness/support/Processes.h"
@@ -18,8 +19,6 @@
 
 namespace quorva::test {
 namespace {
-
-enum class Counts { kBytes, kChars, kCharsBreakOne };
 
 struct Control {
   const char* name;
@@ -37,15 +36,6 @@ const Control kControls[] = {
     {"RichEdit", L"--real richedit", Counts::kCharsBreakOne, Counts::kCharsBreakOne, true},
     {"Wine's Notepad", nullptr, Counts::kChars, Counts::kChars, true},
 };
-
-int64_t Count(const std::u16string& text, Counts counts) {
-  if (counts == Counts::kBytes) return static_cast<int64_t>(ToAnsi(text).size());
-  int64_t n = static_cast<int64_t>(text.size());
-  if (counts == Counts::kCharsBreakOne) {
-    for (size_t i = 0; i + 1 < text.size(); ++i) n -= text[i] == u'\r' && text[i + 1] == u'\n';
-  }
-  return n;
-}
 
 struct Scene {
   const char* name;
