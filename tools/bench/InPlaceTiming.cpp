@@ -1,10 +1,33 @@
 #include "InPlaceTiming.h"
 
+#include <string>
+
 namespace {
 
 constexpr char kExpression[] = "1234*1.08";  // 9 bytes; its answer "1332.72" is 7
 constexpr ULONGLONG kStartDeadlineMs = 20000;
 constexpr DWORD kEndDeadlineMs = 10000;
+constexpr int kSubtotalEvery = 10;
+
+// A memo as a 家計簿 holds it, in code page 932: a labelled calculation, a lone amount, a
+// subtotal every few lines and a total at its end.
+std::string MemoText(int lines) {
+  static const char kLabel[] = "\x90\x48\x94\xEF";        // 食費
+  static const char kSubtotal[] = "\x8F\xAC\x8C\x76";     // 小計
+  static const char kTotal[] = "\x8D\x87\x8C\x76";        // 合計
+  std::string text;
+  for (int i = 1; i < lines; ++i) {
+    if (i % kSubtotalEvery == 0) {
+      text += kSubtotal;
+    } else if (i % 2 == 0) {
+      text += std::string(kLabel) + " " + std::to_string(100 + i) + "\x89\x7E";  // 円
+    } else {
+      text += std::string(kLabel) + " 1,200*" + std::to_string(i % 7 + 1) + " =";
+    }
+    text += "\r\n";
+  }
+  return text + kTotal;
+}
 
 HWND MainWindowOf(DWORD pid) {
   struct Search {
@@ -76,17 +99,18 @@ InPlaceTimer::~InPlaceTimer() {
   EndProcess(editor_);
 }
 
-double InPlaceTimer::Measure(const std::wstring& quorvaExe) {
+double InPlaceTimer::Measure(const std::wstring& quorvaExe, int memoLines) {
   if (!edit_) return -1;
   // The expression selected, the editor in front: as the user leaves it before pressing the key.
-  SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(kExpression));
+  const std::string text = memoLines > 0 ? MemoText(memoLines) : std::string(kExpression);
+  SendMessageA(edit_, WM_SETTEXT, 0, reinterpret_cast<LPARAM>(text.c_str()));
   SendMessageA(edit_, EM_SETSEL, 0, -1);
   SetForegroundWindow(main_);
   if (!Until([](HWND m) { return GetForegroundWindow() == m; }, main_, 10000)) return -1;
 
   quorva::StartedProcess started;
   const double ms = TimeUntil(quorvaExe, L"/now", [&](DWORD) {
-    return SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0) != sizeof(kExpression) - 1;
+    return static_cast<size_t>(SendMessageA(edit_, WM_GETTEXTLENGTH, 0, 0)) != text.size();
   }, started);
   EndProcess(started);
   return ms;

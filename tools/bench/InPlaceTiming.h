@@ -24,8 +24,10 @@ class InPlaceTimer {
   InPlaceTimer& operator=(const InPlaceTimer&) = delete;
   bool Ready() const { return edit_ != nullptr; }
 
-  // Milliseconds from CreateProcess to the editor holding the answer; -1 on failure.
-  double Measure(const std::wstring& quorvaExe);
+  // Milliseconds from CreateProcess to the editor holding the answer; -1 on failure. The
+  // selection is one expression, or with memoLines a memo of that many lines (labels, amounts,
+  // a subtotal every ten lines and a total) in code page 932.
+  double Measure(const std::wstring& quorvaExe, int memoLines = 0);
 
  private:
   quorva::StartedProcess editor_;
