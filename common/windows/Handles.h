@@ -106,6 +106,12 @@ using Theme = Owned<HTHEME, handles::Theme>;        // from OpenThemeData
 using Hook = Owned<HHOOK, handles::Hook>;           // from SetWindowsHookExW
 using OwnedWindow = Owned<HWND, handles::Window>;  // a window that is not a form's own
 using Library = Owned<HMODULE, handles::Library>;  // from LoadLibraryW
+// A function of a library loaded when it is first needed; null where the library or the function
+// is missing.
+template <typename Fn>
+Fn FunctionOf(const Library& library, const char* name) {
+  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library.Get(), name))) : nullptr;
+}
 using Icon = Owned<HICON, handles::Icon>;          // from LoadImageW without LR_SHARED
 // A process from CreateProcessW: its process and thread handles, given back when it goes.
 struct StartedProcess {

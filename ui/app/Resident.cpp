@@ -13,6 +13,7 @@
 #include "ui/app/Notices.h"
 #include "ui/app/ResidentNotices.h"
 #include "ui/app/RunHistory.h"
+#include "ui/app/ShellCalls.h"
 #include "ui/app/StartupShortcut.h"
 #include "ui/window/resource.h"
 
@@ -159,12 +160,11 @@ int RunResident(const StartOptions& options) {
     return 1;
   }
   NOTIFYICONDATAW icon = IconData(resident);
-  Shell_NotifyIconW(NIM_ADD, &icon);
-  HRESULT com = CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED);  // for the Startup shortcut
+  const ShellCalls& shell = Shell();  // COM too, for the Startup shortcut
+  if (shell.NotifyIcon) shell.NotifyIcon(NIM_ADD, &icon);
   const int code = RunLoop();
-  Shell_NotifyIconW(NIM_DELETE, &icon);
+  if (shell.NotifyIcon) shell.NotifyIcon(NIM_DELETE, &icon);
   UnregisterHotKey(resident.window, kHotKeyId);
-  if (SUCCEEDED(com)) CoUninitialize();
   return code;
 }
 

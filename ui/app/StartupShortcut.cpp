@@ -5,6 +5,7 @@
 #include <shobjidl.h>
 
 #include "common/windows/Handles.h"
+#include "ui/app/ShellCalls.h"
 
 namespace quorva {
 namespace {
@@ -12,10 +13,14 @@ namespace {
 constexpr wchar_t kShortcutName[] = L"\\Quorva.lnk";
 
 std::wstring ShortcutPath() {
+  const ShellCalls& shell = Shell();
+  if (!shell.KnownFolderPath || !shell.TaskMemFree) return {};
   PWSTR folder = nullptr;
   std::wstring path;
-  if (SUCCEEDED(SHGetKnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder))) path = folder + std::wstring(kShortcutName);
-  CoTaskMemFree(folder);
+  if (SUCCEEDED(shell.KnownFolderPath(FOLDERID_Startup, KF_FLAG_CREATE, nullptr, &folder))) {
+    path = folder + std::wstring(kShortcutName);
+  }
+  shell.TaskMemFree(folder);
   return path;
 }
 
@@ -26,8 +31,12 @@ std::wstring ProgramPath() {
 }
 
 bool MakeShortcut(const std::wstring& at, const std::wstring& arguments) {
+  const ShellCalls& shell = Shell();
   ComPtr<IShellLinkW> link;
-  if (FAILED(CoCreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)))) return false;
+  if (!shell.CreateInstance ||
+      FAILED(shell.CreateInstance(CLSID_ShellLink, nullptr, CLSCTX_INPROC_SERVER, IID_PPV_ARGS(&link)))) {
+    return false;
+  }
   link->SetPath(ProgramPath().c_str());
   link->SetArguments(arguments.c_str());
   ComPtr<IPersistFile> file;

@@ -18,21 +18,16 @@ namespace {
 // oleacc, ole32 and oleaut32 are loaded when a screen reader first asks, not at start-up, and
 // kept until the program ends. COM is left before the libraries go: leaving it releases what a
 // screen reader still holds, which calls into oleacc.
-template <typename Fn>
-Fn Function(const Library& library, const char* name) {
-  return library ? reinterpret_cast<Fn>(reinterpret_cast<void*>(GetProcAddress(library.Get(), name))) : nullptr;
-}
-
 struct Oleacc {
   Library ole32{LoadLibraryW(L"ole32.dll")};
   Library oleacc{LoadLibraryW(L"oleacc.dll")};
   Library oleaut{LoadLibraryW(L"oleaut32.dll")};
   // Handing an object out marshals it, which needs COM on this thread.
-  ComScope com{COINIT_APARTMENTTHREADED, Function<ComScope::Enter>(ole32, "CoInitializeEx"),
-               Function<ComScope::Leave>(ole32, "CoUninitialize")};
-  decltype(&CreateStdAccessibleObject) CreateStd = Function<decltype(CreateStd)>(oleacc, "CreateStdAccessibleObject");
-  decltype(&LresultFromObject) Lresult = Function<decltype(Lresult)>(oleacc, "LresultFromObject");
-  decltype(&SysAllocString) AllocString = Function<decltype(AllocString)>(oleaut, "SysAllocString");
+  ComScope com{COINIT_APARTMENTTHREADED, FunctionOf<ComScope::Enter>(ole32, "CoInitializeEx"),
+               FunctionOf<ComScope::Leave>(ole32, "CoUninitialize")};
+  decltype(&CreateStdAccessibleObject) CreateStd = FunctionOf<decltype(CreateStd)>(oleacc, "CreateStdAccessibleObject");
+  decltype(&LresultFromObject) Lresult = FunctionOf<decltype(Lresult)>(oleacc, "LresultFromObject");
+  decltype(&SysAllocString) AllocString = FunctionOf<decltype(AllocString)>(oleaut, "SysAllocString");
 
   static const Oleacc* Get() {
     static const Oleacc api;
